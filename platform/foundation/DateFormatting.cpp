@@ -1,0 +1,127 @@
+#include "platform/foundation/DateFormatting.h"
+
+#include "platform/foundation/SystemLog.h"
+
+#include <unicode/gregocal.h>
+#include <unicode/locid.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/stringpiece.h>
+#include <unicode/timezone.h>
+#include <unicode/unistr.h>
+
+#include <cmath>
+#include <memory>
+
+namespace platform::foundation {
+
+namespace {
+
+icu::UnicodeString unicode(std::string_view text) {
+  return icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+}
+
+std::optional<UDate> icuDate(TimeStamp instant) {
+  const double milliseconds = instant * 1000.0;
+  if (!std::isfinite(milliseconds)) {
+    systemLog("No date for a non-finite instant");
+    return std::nullopt;
+  }
+  return milliseconds;
+}
+
+const icu::Locale& posixLocale() {
+  static const icu::Locale locale("en_US_POSIX");
+  return locale;
+}
+
+// A Gregorian calendar in the process's time zone, set to the instant.
+std::unique_ptr<icu::GregorianCalendar> calendarAt(TimeStamp instant) {
+  const auto date = icuDate(instant);
+  if (!date) {
+    return nullptr;
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  auto calendar = std::make_unique<icu::GregorianCalendar>(posixLocale(), status);
+  calendar->setTime(*date, status);
+  if (U_FAILURE(status)) {
+    systemLog(std::string("Gregorian calendar failed: ") + u_errorName(status));
+    return nullptr;
+  }
+  return calendar;
+}
+
+}  // namespace
+
+bool setTimeZone(std::string_view identifier) {
+  std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(unicode(identifier)));
+  icu::UnicodeString zoneIdentifier;
+  icu::UnicodeString unknownIdentifier;
+  if (!zone || zone->getID(zoneIdentifier) == icu::TimeZone::getUnknown().getID(unknownIdentifier)) {
+    systemLog("Unknown time zone: " + std::string(identifier));
+    return false;
+  }
+  icu::TimeZone::adoptDefault(zone.release());
+  return true;
+}
+
+void useHostTimeZone() { icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone()); }
+
+std::optional<std::string> formatDate(TimeStamp instant, std::string_view pattern, DateLocale locale) {
+  const auto date = icuDate(instant);
+  if (!date) {
+    return std::nullopt;
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Locale& formatLocale = locale == DateLocale::posix ? posixLocale() : icu::Locale::getDefault();
+  const icu::SimpleDateFormat formatter(unicode(pattern), formatLocale, status);
+  icu::UnicodeString formatted;
+  formatter.format(*date, formatted, nullptr, status);
+  if (U_FAILURE(status)) {
+    systemLog("Cannot format a date with \"" + std::string(pattern) + "\": " + u_errorName(status));
+    return std::nullopt;
+  }
+  std::string text;
+  return formatted.toUTF8String(text);
+}
+
+std::optional<CalendarDate> calendarDate(TimeStamp instant) {
+  const auto calendar = calendarAt(instant);
+  if (!calendar) {
+    return std::nullopt;
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  const CalendarDate date{
+      .year = calendar->get(UCAL_YEAR, status),
+      .month = calendar->get(UCAL_MONTH, status) + 1,
+      .day = calendar->get(UCAL_DATE, status),
+      .weekday = calendar->get(UCAL_DAY_OF_WEEK, status),
+      .hour = calendar->get(UCAL_HOUR_OF_DAY, status),
+      .minute = calendar->get(UCAL_MINUTE, status),
+      .second = calendar->get(UCAL_SECOND, status),
+      .dayOfYear = calendar->get(UCAL_DAY_OF_YEAR, status),
+      .daysInMonth = calendar->getActualMaximum(UCAL_DATE, status),
+      .daysInYear = calendar->getActualMaximum(UCAL_DAY_OF_YEAR, status),
+  };
+  if (U_FAILURE(status)) {
+    systemLog(std::string("Cannot read the calendar: ") + u_errorName(status));
+    return std::nullopt;
+  }
+  return date;
+}
+
+std::optional<TimeStamp> addingDays(TimeStamp instant, int days) {
+  const auto calendar = calendarAt(instant);
+  if (!calendar) {
+    return std::nullopt;
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  calendar->add(UCAL_DATE, days, status);
+  const UDate shifted = calendar->getTime(status);
+  if (U_FAILURE(status)) {
+    systemLog(std::string("Cannot add days to a date: ") + u_errorName(status));
+    return std::nullopt;
+  }
+  return shifted / 1000.0;
+}
+
+}  // namespace platform::foundation

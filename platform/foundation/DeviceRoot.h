@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Every path the system names ("/var/mobile/...", or "var/mobile/..." resolved against "/")
+// lives inside one device folder chosen by the process; nothing reads or writes outside it.
+namespace platform::foundation {
+
+// The device folder: the last one set, else $VANTILE_ROOT, else the working directory.
+// Setting an empty path forgets the folder set before, so $VANTILE_ROOT applies again.
+std::filesystem::path deviceRoot();
+void setDeviceRoot(const std::filesystem::path& root);
+
+// Maps a system path into the device folder. ".." never climbs above the device root.
+std::filesystem::path devicePath(std::string_view systemPath);
+
+}  // namespace platform::foundation

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+namespace platform::ui {
+
+enum class UserInterfaceIdiom { phone, pad };
+
+enum class DeviceOrientation {
+  unknown,
+  portrait,
+  portraitUpsideDown,
+  landscapeLeft,
+  landscapeRight,
+  faceUp,
+  faceDown,
+};
+
+// The device the process runs on, process-wide; hosts and tests set what it reports.
+class Device {
+ public:
+  static Device& currentDevice();
+
+  UserInterfaceIdiom userInterfaceIdiom() const { return idiom_; }
+  void setUserInterfaceIdiom(UserInterfaceIdiom idiom) { idiom_ = idiom; }
+  DeviceOrientation orientation() const { return orientation_; }
+  void setOrientation(DeviceOrientation orientation) { orientation_ = orientation; }
+  // "15.0" unless set.
+  const std::string& systemVersion() const { return systemVersion_; }
+  void setSystemVersion(std::string version) { systemVersion_ = std::move(version); }
+
+ private:
+  Device() = default;
+
+  UserInterfaceIdiom idiom_ = UserInterfaceIdiom::phone;
+  DeviceOrientation orientation_ = DeviceOrientation::portrait;
+  std::string systemVersion_ = "15.0";
+};
+
+}  // namespace platform::ui
