@@ -7,6 +7,7 @@
 #include <unicode/smpdtfmt.h>
 #include <unicode/stringpiece.h>
 #include <unicode/timezone.h>
+#include <unicode/uloc.h>
 #include <unicode/unistr.h>
 
 #include <cmath>
@@ -65,6 +66,25 @@ bool setTimeZone(std::string_view identifier) {
 }
 
 void useHostTimeZone() { icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone()); }
+
+bool setDeviceLocale(std::string_view identifier) {
+  // ICU would read an empty name as the host's locale.
+  const icu::Locale locale(std::string(identifier).c_str());
+  UErrorCode status = U_ZERO_ERROR;
+  if (!identifier.empty() && !locale.isBogus()) {
+    icu::Locale::setDefault(locale, status);
+    if (U_SUCCESS(status)) {
+      return true;
+    }
+  }
+  systemLog("Unusable locale: " + std::string(identifier));
+  return false;
+}
+
+void useHostLocale() {
+  UErrorCode status = U_ZERO_ERROR;
+  uloc_setDefault(nullptr, &status);
+}
 
 std::optional<std::string> formatDate(TimeStamp instant, std::string_view pattern, DateLocale locale) {
   const auto date = icuDate(instant);

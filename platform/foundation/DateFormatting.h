@@ -17,10 +17,16 @@ bool setTimeZone(std::string_view identifier);
 // Reads the host's zone again.
 void useHostTimeZone();
 
+// The process's locale starts as the host's (LANG and friends).
+// Switches to a locale such as "de_DE"; false, and no change, for an empty or malformed name.
+bool setDeviceLocale(std::string_view identifier);
+// Back to the host's locale.
+void useHostLocale();
+
 enum class DateLocale {
   // "en_US_POSIX": English names and ASCII digits, whatever the user's settings.
   posix,
-  // The process's own locale (LANG and friends).
+  // The process's locale: its digits and names may be anything.
   device,
 };
 

@@ -19,7 +19,10 @@ constexpr TimeStamp kNoonBeforeSpringForward = 1710003600;
 
 class DateFormatting : public ::testing::Test {
  protected:
-  void TearDown() override { useHostTimeZone(); }
+  void TearDown() override {
+    useHostTimeZone();
+    useHostLocale();
+  }
 };
 
 struct FormatCase {
@@ -87,6 +90,21 @@ TEST_F(DateFormatting, GivesNothingForAnUnusablePatternOrInstant) {
 }
 
 TEST_F(DateFormatting, EmptyPatternGivesEmptyText) { EXPECT_EQ(formatDate(kLeapDayAfternoon, ""), ""); }
+
+TEST_F(DateFormatting, OnlyTheDeviceLocaleFollowsTheUsersLanguageAndDigits) {
+  ASSERT_TRUE(setTimeZone("America/New_York"));
+  ASSERT_TRUE(setDeviceLocale("ar_EG"));
+  EXPECT_EQ(formatDate(kLeapDayAfternoon, "d", DateLocale::device), "\u0662\u0669");
+  EXPECT_EQ(formatDate(kLeapDayAfternoon, "d MMMM"), "29 February");
+  ASSERT_TRUE(setDeviceLocale("de_DE"));
+  EXPECT_EQ(formatDate(kLeapDayAfternoon, "EEEE dd", DateLocale::device), "Donnerstag 29");
+  EXPECT_EQ(formatDate(kLeapDayAfternoon, "EEEE dd"), "Thursday 29");
+
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(setDeviceLocale(""));
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(formatDate(kLeapDayAfternoon, "EEEE", DateLocale::device), "Donnerstag");
+}
 
 struct CalendarCase {
   const char* zone;

@@ -50,12 +50,15 @@ class VantileDatesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     foundation::MainQueue::shared().clear();
+    // Day offsets follow the device's locale; pin one whose digits are ASCII.
+    ASSERT_TRUE(foundation::setDeviceLocale("en_US"));
     dropLanguage();
   }
   void TearDown() override {
     foundation::MainQueue::shared().clear();
     foundation::MainQueue::shared().useRealClock();
     foundation::useHostTimeZone();
+    foundation::useHostLocale();
     dates().setTwentyFourHour(false);
     dropLanguage();
   }
@@ -309,6 +312,16 @@ TEST_F(VantileDatesTest, DayOffsetsRollOverMonthAndYearEnds) {
   EXPECT_EQ(VantileDates::dateminusseven(), "24");
   EXPECT_EQ(VantileDates::paddeddateminusthree(), "28");
   EXPECT_EQ(VantileDates::paddeddateminustwo(), "01");
+}
+
+TEST_F(VantileDatesTest, OnlyDayOfMonthOffsetsFollowTheDeviceLocale) {
+  setNow(kLeapDayAfternoonInNewYork);
+  ASSERT_TRUE(foundation::setDeviceLocale("ar_EG"));
+  EXPECT_EQ(VantileDates::dateminusone(), "\u0662\u0668");
+  EXPECT_EQ(VantileDates::paddeddateplusone(), "\u0660\u0661");
+  EXPECT_EQ(VantileDates::date(), "29");
+  EXPECT_EQ(VantileDates::shortdayplusone(), "Fri");
+  EXPECT_EQ(VantileDates::month(), "February");
 }
 
 TEST_F(VantileDatesTest, EnglishWordTablesCoverTheirWholeRange) {
