@@ -5,7 +5,9 @@
 #include <string>
 #include <type_traits>
 
+#include "platform/foundation/MainQueue.h"
 #include "platform/foundation/SystemLog.h"
+#include "platform/ui/LayerKeyPaths.h"
 
 namespace platform::ui {
 
@@ -237,5 +239,46 @@ std::optional<Value> Layer::value(const std::string& key) const {
   }
   return found->second;
 }
+
+LayerProperties Layer::presentationProperties() const {
+  LayerProperties presentation = properties_;
+  if (!animations_.empty()) {
+    LayerKeyPaths values(presentation);
+    applyAnimations(values);
+  }
+  return presentation;
+}
+
+void Layer::applyAnimations(KeyPathValues& values) const {
+  animations_.apply(values, foundation::MainQueue::shared().now());
+}
+
+std::optional<AnimationValue> Layer::modelValue(std::string_view keyPath) const {
+  LayerProperties model = properties_;
+  return LayerKeyPaths(model).value(keyPath);
+}
+
+void Layer::addAnimation(const Animation& animation, std::optional<std::string> key) {
+  const std::optional<AnimationValue> sample = modelValue(animation.keyPath());
+  if (!sample || !animation.valuesMatch(*sample)) {
+    foundation::systemLog("Layer: refused an animation of \"" + animation.keyPath() +
+                          "\": no such animatable key path, or values of the wrong kind");
+    if (const auto& didStop = animation.didStop()) {
+      foundation::MainQueue::shared().post([didStop] { didStop(false); });
+    }
+    return;
+  }
+  animations_.add(animation.copy(), std::move(key), foundation::MainQueue::shared().now());
+}
+
+void Layer::removeAnimation(const std::string& key) { animations_.remove(key); }
+
+void Layer::removeAllAnimations() { animations_.removeAll(); }
+
+std::shared_ptr<const Animation> Layer::animationForKey(const std::string& key) const {
+  return animations_.forKey(key);
+}
+
+std::vector<std::string> Layer::animationKeys() const { return animations_.keys(); }
 
 }  // namespace platform::ui

@@ -4,11 +4,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/foundation/Value.h"
 #include "platform/graphics/Image.h"
+#include "platform/ui/Animation.h"
 #include "platform/ui/ContentMode.h"
+#include "platform/ui/KeyPathValues.h"
+#include "platform/ui/LayerAnimations.h"
+#include "platform/ui/LayerDelegate.h"
 #include "platform/ui/LayerProperties.h"
 
 namespace platform::ui {
@@ -33,6 +38,9 @@ class Layer : public std::enable_shared_from_this<Layer> {
   Layer& operator=(const Layer&) = delete;
 
   const LayerProperties& properties() const { return properties_; }
+  // What the screen shows at the main queue's current time: the model values with the
+  // running animations applied. The renderer draws from these.
+  LayerProperties presentationProperties() const;
 
   // Geometry. The position is where the anchor point (a unit point of the bounds) sits in
   // the superlayer; the transform turns the layer around its anchor point.
@@ -97,6 +105,11 @@ class Layer : public std::enable_shared_from_this<Layer> {
   const std::shared_ptr<Layer>& mask() const { return mask_; }
   void setMask(std::shared_ptr<Layer> mask);
 
+  // Who draws the layer's content besides its properties (its view); weak, as the view owns
+  // the layer.
+  std::shared_ptr<const LayerDelegate> delegate() const { return delegate_.lock(); }
+  void setDelegate(std::weak_ptr<const LayerDelegate> delegate) { delegate_ = std::move(delegate); }
+
   // Sublayers, back to front. Adding a layer takes it from its old superlayer; a layer
   // cannot become a sublayer of itself or of its own descendants.
   const std::vector<std::shared_ptr<Layer>>& sublayers() const { return sublayers_; }
@@ -114,6 +127,24 @@ class Layer : public std::enable_shared_from_this<Layer> {
   void setValue(const std::string& key, Value value);
   std::optional<Value> value(const std::string& key) const;
 
+  // Animations change what the layer shows over time, never its model values. The layer
+  // keeps a copy; one with a key replaces the animation of that key. An animation of a key
+  // path the layer does not have, or with values of the wrong kind, is refused with a log
+  // line (and reports that it did not finish).
+  void addAnimation(const Animation& animation, std::optional<std::string> key = std::nullopt);
+  void removeAnimation(const std::string& key);
+  void removeAllAnimations();
+  std::shared_ptr<const Animation> animationForKey(const std::string& key) const;
+  std::vector<std::string> animationKeys() const;
+
+ protected:
+  // Writes what the running animations show now into `values`, for subclasses with
+  // animatable state of their own.
+  void applyAnimations(KeyPathValues& values) const;
+  // The model value at `keyPath`; nothing when the layer has no such key path. Subclasses
+  // with key paths of their own answer for them too.
+  virtual std::optional<AnimationValue> modelValue(std::string_view keyPath) const;
+
  private:
   std::optional<std::size_t> indexOfSublayer(const Layer& layer) const;
   bool canAdopt(const std::shared_ptr<Layer>& layer) const;
@@ -125,9 +156,11 @@ class Layer : public std::enable_shared_from_this<Layer> {
   std::optional<graphics::Image> contents_;
   ContentMode contentsGravity_ = ContentMode::scaleToFill;
   std::shared_ptr<Layer> mask_;
+  std::weak_ptr<const LayerDelegate> delegate_;
   std::vector<std::shared_ptr<Layer>> sublayers_;
   std::weak_ptr<Layer> superlayer_;
   std::map<std::string, Value> values_;
+  LayerAnimations animations_;
 };
 
 }  // namespace platform::ui

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Path.h"
@@ -51,6 +52,15 @@ class ShapeLayer : public Layer {
   double strokeEnd() const { return shape_.strokeEnd; }
   // Clamped to 0...1.
   void setStrokeEnd(double fraction);
+
+  // What the screen shows now: the shape values with the running animations of strokeStart,
+  // strokeEnd, lineWidth, fillColor and strokeColor applied.
+  ShapeProperties presentationShapeProperties() const;
+  double presentationStrokeStart() const { return presentationShapeProperties().strokeStart; }
+  double presentationStrokeEnd() const { return presentationShapeProperties().strokeEnd; }
+
+ protected:
+  std::optional<AnimationValue> modelValue(std::string_view keyPath) const override;
 
  private:
   ShapeProperties shape_;

@@ -4,6 +4,8 @@
 
 #include "platform/foundation/SystemLog.h"
 #include "platform/ui/GestureRecognizer.h"
+#include "platform/ui/ViewAnimationRecorder.h"
+#include "platform/ui/ViewAnimator.h"
 #include "platform/ui/Window.h"
 
 namespace platform::ui {
@@ -22,6 +24,15 @@ constexpr double minimumHittableAlpha = 0.01;
 
 }  // namespace
 
+class View::ContentDrawer : public LayerDelegate {
+ public:
+  explicit ContentDrawer(const View& view) : view_(view) {}
+  void drawLayer(const Layer&, DrawingContext& context) const override { view_.drawContent(context); }
+
+ private:
+  const View& view_;
+};
+
 std::shared_ptr<View> View::make(const Rect& frame) { return std::make_shared<View>(ConstructionKey{}, frame); }
 
 View::View(ConstructionKey, const Rect& frame, std::shared_ptr<Layer> layer) : layer_(std::move(layer)) {
@@ -30,11 +41,14 @@ View::View(ConstructionKey, const Rect& frame, std::shared_ptr<Layer> layer) : l
     layer_ = Layer::make();
   }
   layer_->setFrame(frame);
+  contentDrawer_ = std::make_shared<const ContentDrawer>(*this);
+  layer_->setDelegate(contentDrawer_);
 }
 
 View::~View() = default;
 
 void View::setBackgroundColor(std::optional<graphics::Color> color) {
+  willChangeAnimatableProperty();
   layer_->setBackgroundPattern(std::nullopt);
   layer_->setBackgroundColor(color);
 }
@@ -42,6 +56,46 @@ void View::setBackgroundColor(std::optional<graphics::Color> color) {
 void View::setBackgroundPattern(std::optional<graphics::Image> pattern) {
   layer_->setBackgroundColor(std::nullopt);
   layer_->setBackgroundPattern(std::move(pattern));
+}
+
+void View::setMaskView(std::shared_ptr<View> view) {
+  if (view && (view.get() == this || view->superview())) {
+    foundation::systemLog("View: refused a mask view that is this view or already in a view tree");
+    return;
+  }
+  layer_->setMask(view ? view->layer() : nullptr);
+  maskView_ = std::move(view);
+}
+
+void View::drawContent(DrawingContext&) const {}
+
+void View::willChangeAnimatableProperty() { ViewAnimationRecorder::willChange(*this); }
+
+void View::animate(double duration, double delay, const ViewAnimationOptions& options,
+                   const std::function<void()>& changes, std::function<void(bool)> completion) {
+  ViewAnimator::animate(duration, delay, options, changes, std::move(completion));
+}
+
+void View::animateWithSpring(double duration, double delay, double dampingRatio, double initialVelocity,
+                             const ViewAnimationOptions& options, const std::function<void()>& changes,
+                             std::function<void(bool)> completion) {
+  ViewAnimator::animateWithSpring(duration, delay, dampingRatio, initialVelocity, options, changes,
+                                  std::move(completion));
+}
+
+void View::performWithoutAnimation(const std::function<void()>& changes) {
+  ViewAnimator::performWithoutAnimation(changes);
+}
+
+void View::transition(const std::shared_ptr<View>& view, double duration, const ViewAnimationOptions& options,
+                      const std::function<void()>& changes, std::function<void(bool)> completion) {
+  ViewAnimator::transition(view, duration, options, changes, std::move(completion));
+}
+
+void View::transitionFromView(const std::shared_ptr<View>& fromView, const std::shared_ptr<View>& toView,
+                              double duration, const ViewAnimationOptions& options,
+                              std::function<void(bool)> completion) {
+  ViewAnimator::transitionFromView(fromView, toView, duration, options, std::move(completion));
 }
 
 graphics::Color View::tintColor() const {
@@ -328,7 +382,8 @@ std::optional<Rect> View::convertRectFromView(const Rect& rect, const View* view
 bool View::pointInside(Point point) const { return bounds().contains(point); }
 
 std::shared_ptr<View> View::hitTest(Point point) {
-  if (isHidden() || alpha() < minimumHittableAlpha || !userInteractionEnabled_ || !pointInside(point)) {
+  if (isHidden() || alpha() < minimumHittableAlpha || !userInteractionEnabled_ || touchBlockingAnimations_ > 0 ||
+      !pointInside(point)) {
     return nullptr;
   }
   const std::vector<std::shared_ptr<View>> subviews = subviews_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,9 +14,11 @@
 #include "platform/ui/ContentMode.h"
 #include "platform/ui/Layer.h"
 #include "platform/ui/Touch.h"
+#include "platform/ui/ViewAnimationOptions.h"
 
 namespace platform::ui {
 
+class DrawingContext;
 class GestureRecognizer;
 class Window;
 
@@ -41,21 +44,63 @@ class View : public std::enable_shared_from_this<View> {
 
   const std::shared_ptr<Layer>& layer() const { return layer_; }
 
+  // Block animations. `changes` sets the new model values at once; the animatable properties
+  // it changes (frame, bounds, center, transform, alpha, background colour) then move on
+  // screen from their old values to the new ones over `duration` seconds, after `delay`.
+  // `completion` runs once on the main queue when all of it is done, with finished false
+  // when an animation was removed or replaced first. A duration of 0 changes at once (the
+  // completion still comes on the main queue). Blocks nest: a change animates with the
+  // innermost block around it.
+  static void animate(double duration, double delay, const ViewAnimationOptions& options,
+                      const std::function<void()>& changes, std::function<void(bool finished)> completion = {});
+  // A damped spring settling at the new values by the end of `duration`: a damping ratio of 1
+  // does not overshoot, smaller ones oscillate; the initial velocity is in whole distances
+  // per second. The curve option does not apply.
+  static void animateWithSpring(double duration, double delay, double dampingRatio, double initialVelocity,
+                                const ViewAnimationOptions& options, const std::function<void()>& changes,
+                                std::function<void(bool finished)> completion = {});
+  // Changes at once, even inside an animation block.
+  static void performWithoutAnimation(const std::function<void()>& changes);
+  // Changes `view` (or what is inside it) at once and shows options.transition on it (see
+  // ViewTransitionAnimations for how each one looks).
+  static void transition(const std::shared_ptr<View>& view, double duration, const ViewAnimationOptions& options,
+                         const std::function<void()>& changes, std::function<void(bool finished)> completion = {});
+  // Puts `toView` in `fromView`'s place (or, with showHideTransitionViews, hides one and
+  // shows the other) at once, and shows options.transition on `toView`.
+  static void transitionFromView(const std::shared_ptr<View>& fromView, const std::shared_ptr<View>& toView,
+                                 double duration, const ViewAnimationOptions& options,
+                                 std::function<void(bool finished)> completion = {});
+
   // Geometry. With a non-identity transform, frame() is the bounding box of the transformed
   // bounds, and setFrame() sets the center and bounds size that frame would give with the
   // identity transform, keeping the transform.
   graphics::Rect frame() const { return layer_->frame(); }
-  void setFrame(const graphics::Rect& frame) { layer_->setFrame(frame); }
+  void setFrame(const graphics::Rect& frame) {
+    willChangeAnimatableProperty();
+    layer_->setFrame(frame);
+  }
   graphics::Rect bounds() const { return layer_->bounds(); }
-  void setBounds(const graphics::Rect& bounds) { layer_->setBounds(bounds); }
+  void setBounds(const graphics::Rect& bounds) {
+    willChangeAnimatableProperty();
+    layer_->setBounds(bounds);
+  }
   graphics::Point center() const { return layer_->position(); }
-  void setCenter(graphics::Point center) { layer_->setPosition(center); }
+  void setCenter(graphics::Point center) {
+    willChangeAnimatableProperty();
+    layer_->setPosition(center);
+  }
   const graphics::AffineTransform& transform() const { return layer_->transform(); }
-  void setTransform(const graphics::AffineTransform& transform) { layer_->setTransform(transform); }
+  void setTransform(const graphics::AffineTransform& transform) {
+    willChangeAnimatableProperty();
+    layer_->setTransform(transform);
+  }
 
   // Appearance.
   double alpha() const { return layer_->opacity(); }
-  void setAlpha(double alpha) { layer_->setOpacity(alpha); }
+  void setAlpha(double alpha) {
+    willChangeAnimatableProperty();
+    layer_->setOpacity(alpha);
+  }
   bool isHidden() const { return layer_->isHidden(); }
   void setHidden(bool hidden) { layer_->setHidden(hidden); }
   bool clipsToBounds() const { return layer_->masksToBounds(); }
@@ -70,6 +115,10 @@ class View : public std::enable_shared_from_this<View> {
   // The view's own tint, else its superview's, else the system blue.
   graphics::Color tintColor() const;
   void setTintColor(std::optional<graphics::Color> color) { tintColor_ = color; }
+  // A view whose alpha cuts this view and its subviews; it belongs to no view tree (a view
+  // with a superview is refused), and its frame is in this view's bounds space.
+  const std::shared_ptr<View>& maskView() const { return maskView_; }
+  void setMaskView(std::shared_ptr<View> view);
 
   bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
   void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }
@@ -129,6 +178,10 @@ class View : public std::enable_shared_from_this<View> {
   virtual void touchesCancelled(const std::vector<Touch>& touches);
 
  protected:
+  // Views with content (text, images) draw it here, in bounds space, above the background and
+  // below the subviews. Nothing by default.
+  virtual void drawContent(DrawingContext& context) const;
+
   // Called around every change of superview, in this order: willMoveToSuperview,
   // didMoveToWindow (to the view and all its descendants, when the window changes),
   // didMoveToSuperview, then the new superview's didAddSubview. The old superview hears
@@ -153,13 +206,24 @@ class View : public std::enable_shared_from_this<View> {
   // Keeps the subview's layer in step with its place among the subviews.
   void placeSubviewLayer(std::size_t index);
   void notifyDidMoveToWindow();
+  // Lets an animation block around the change record the values from before it.
+  void willChangeAnimatableProperty();
+
+  friend class ViewAnimationRecorder;
+
+  // Forwards the layer's drawing to drawContent; owned here so the layer's weak link dies with the view.
+  class ContentDrawer;
 
   std::shared_ptr<Layer> layer_;
+  std::shared_ptr<const ContentDrawer> contentDrawer_;
+  std::shared_ptr<View> maskView_;
   std::vector<std::shared_ptr<View>> subviews_;
   std::weak_ptr<View> superview_;
   std::vector<std::shared_ptr<GestureRecognizer>> gestureRecognizers_;
   std::optional<graphics::Color> tintColor_;
   bool userInteractionEnabled_ = true;
+  // Running block animations of this view that hold its touches back while they run.
+  std::size_t touchBlockingAnimations_ = 0;
   std::int64_t tag_ = 0;
   std::optional<std::string> accessibilityIdentifier_;
 };

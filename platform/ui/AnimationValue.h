@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <variant>
+
+#include "platform/graphics/AffineTransform.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Geometry.h"
+
+namespace platform::ui {
+
+// A value an animation moves a key path through.
+using AnimationValue =
+    std::variant<double, graphics::Point, graphics::Size, graphics::Rect, graphics::Color, graphics::AffineTransform>;
+
+// from + (to − from) · fraction, component by component (fractions outside 0...1
+// extrapolate, as springs overshoot). Nothing when the two hold different kinds.
+std::optional<AnimationValue> interpolate(const AnimationValue& from, const AnimationValue& to, double fraction);
+
+// Component-wise sum and difference, for animations given by a "by" value. Transforms
+// compose: `by` acts after `value`. Nothing when the two hold different kinds.
+std::optional<AnimationValue> add(const AnimationValue& value, const AnimationValue& by);
+std::optional<AnimationValue> subtract(const AnimationValue& value, const AnimationValue& by);
+
+bool holdSameKind(const AnimationValue& one, const AnimationValue& other);
+
+}  // namespace platform::ui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/KeyPathValues.h"
+
+namespace platform::ui {
+
+// The animations running on one layer, in the order they were added, each with the time it
+// was added. It schedules each animation's end on the main queue, where the animation
+// reports that it finished (and leaves, when it is removed on completion); an animation
+// taken away earlier (removed, replaced by one of the same key, or gone with its layer)
+// reports that it did not.
+class LayerAnimations {
+ public:
+  LayerAnimations();
+  ~LayerAnimations();
+  LayerAnimations(const LayerAnimations&) = delete;
+  LayerAnimations& operator=(const LayerAnimations&) = delete;
+
+  // An animation with a key replaces the one of the same key.
+  void add(std::shared_ptr<const Animation> animation, std::optional<std::string> key, foundation::TimeStamp now);
+  void remove(const std::string& key);
+  void removeAll();
+
+  std::shared_ptr<const Animation> forKey(const std::string& key) const;
+  // The keys of the animations that have one, in the order they were added.
+  std::vector<std::string> keys() const;
+  bool empty() const;
+
+  // Writes into `values`, for each animation in turn, what it shows at `now` over what is
+  // there; key paths `values` does not have are left to others.
+  void apply(KeyPathValues& values, foundation::TimeStamp now) const;
+
+ private:
+  struct Running;
+  // Shared with the scheduled ends, which find the list through a weak reference.
+  struct State {
+    std::vector<std::shared_ptr<Running>> running;
+  };
+
+  static void reportStopped(Running& running, bool finished);
+  void scheduleEnd(const std::shared_ptr<Running>& running);
+
+  std::shared_ptr<State> state_;
+};
+
+}  // namespace platform::ui
