@@ -42,8 +42,23 @@ AffineTransform each(const AffineTransform& one, const AffineTransform& other, C
 }
 
 template <typename Combine>
+ColorList each(const ColorList& one, const ColorList& other, Combine combine) {
+  ColorList combined;
+  combined.reserve(one.size());
+  for (std::size_t index = 0; index < one.size(); ++index) {
+    combined.push_back(each(one[index], other[index], combine));
+  }
+  return combined;
+}
+
+bool sameLength(const AnimationValue& one, const AnimationValue& other) {
+  const auto* list = std::get_if<ColorList>(&one);
+  return list == nullptr || list->size() == std::get<ColorList>(other).size();
+}
+
+template <typename Combine>
 std::optional<AnimationValue> combineSameKind(const AnimationValue& one, const AnimationValue& other, Combine combine) {
-  if (!holdSameKind(one, other)) {
+  if (!holdSameKind(one, other) || !sameLength(one, other)) {
     return std::nullopt;
   }
   return std::visit(

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "platform/graphics/AffineTransform.h"
 #include "platform/graphics/Color.h"
@@ -9,9 +10,13 @@
 
 namespace platform::ui {
 
-// A value an animation moves a key path through.
-using AnimationValue =
-    std::variant<double, graphics::Point, graphics::Size, graphics::Rect, graphics::Color, graphics::AffineTransform>;
+// The colours of a gradient, stop by stop.
+using ColorList = std::vector<graphics::Color>;
+
+// A value an animation moves a key path through. Colour lists combine stop by stop and only
+// with lists of the same length.
+using AnimationValue = std::variant<double, graphics::Point, graphics::Size, graphics::Rect, graphics::Color,
+                                    graphics::AffineTransform, ColorList>;
 
 // from + (to − from) · fraction, component by component (fractions outside 0...1
 // extrapolate, as springs overshoot). Nothing when the two hold different kinds.

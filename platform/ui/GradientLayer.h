@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/graphics/Color.h"
@@ -47,9 +48,16 @@ class GradientLayer : public Layer {
   graphics::Point endPoint() const { return gradient_.endPoint; }
   void setEndPoint(graphics::Point point) { gradient_.endPoint = point; }
 
+  // What the screen shows now: the gradient with the running animations of "colors" applied.
+  GradientProperties presentationGradientProperties() const;
+
   // The colour stops to draw: the given locations when there is one finite location per
   // colour, else the colours spread evenly from 0 to 1.
-  std::vector<GradientStop> resolvedStops() const;
+  std::vector<GradientStop> resolvedStops() const { return resolvedStops(gradient_); }
+  static std::vector<GradientStop> resolvedStops(const GradientProperties& gradient);
+
+ protected:
+  std::optional<AnimationValue> modelValue(std::string_view keyPath) const override;
 
  private:
   GradientProperties gradient_;

@@ -51,7 +51,10 @@ std::optional<AnimationValue> KeyframeAnimation::valueAt(double progress, const 
     return values_[index];
   }
   const double span = times[index + 1] - times[index];
-  const double fraction = span > 0 ? (progress - times[index]) / span : 1;
+  double fraction = span > 0 ? (progress - times[index]) / span : 1;
+  if (index < timingFunctions_.size()) {
+    fraction = timingFunctions_[index].evaluate(fraction);
+  }
   return interpolate(values_[index], values_[index + 1], fraction);
 }
 

@@ -13,7 +13,9 @@ namespace platform::ui {
 // fraction of a pass, ascending from 0 to 1); without key times, or with key times that do
 // not fit the values (one per value; discrete mode also takes one more), the values are
 // spread evenly. Linear mode interpolates between neighbouring values; discrete mode holds
-// each value until the next one's time.
+// each value until the next one's time. Each segment between two values may have a timing
+// function of its own (the first function for the first segment, and so on); segments
+// without one run linearly.
 class KeyframeAnimation : public Animation {
  public:
   enum class Calculation { linear, discrete };
@@ -27,6 +29,8 @@ class KeyframeAnimation : public Animation {
   const std::optional<std::vector<double>>& keyTimes() const { return keyTimes_; }
   // Key times that are not ascending within 0...1 are refused with a log line.
   void setKeyTimes(std::optional<std::vector<double>> keyTimes);
+  const std::vector<TimingFunction>& timingFunctions() const { return timingFunctions_; }
+  void setTimingFunctions(std::vector<TimingFunction> functions) { timingFunctions_ = std::move(functions); }
   Calculation calculationMode() const { return calculationMode_; }
   void setCalculationMode(Calculation mode) { calculationMode_ = mode; }
 
@@ -38,6 +42,7 @@ class KeyframeAnimation : public Animation {
 
   std::vector<AnimationValue> values_;
   std::optional<std::vector<double>> keyTimes_;
+  std::vector<TimingFunction> timingFunctions_;
   Calculation calculationMode_ = Calculation::linear;
 };
 

@@ -22,7 +22,8 @@ std::shared_ptr<Label> Label::make(const graphics::Rect& frame) {
   return std::make_shared<Label>(ConstructionKey{}, frame);
 }
 
-Label::Label(ConstructionKey key, const graphics::Rect& frame) : View(key, frame) {}
+Label::Label(ConstructionKey key, const graphics::Rect& frame, std::shared_ptr<Layer> layer)
+    : View(key, frame, std::move(layer)) {}
 
 void Label::setText(std::string text) {
   text_ = std::move(text);
@@ -74,7 +75,17 @@ void Label::drawContent(DrawingContext& context) const {
   if (shadowColor_) {
     show(TextLayout(pango.get(), text, {font_, textAlignment_, std::nullopt}, limits), *shadowColor_, shadowOffset_);
   }
-  show(TextLayout(pango.get(), text, {font_, textAlignment_, context.alpha()}, limits), textColor_, {0, 0});
+  if (!textPattern_) {
+    show(TextLayout(pango.get(), text, {font_, textAlignment_, context.alpha()}, limits), textColor_, {0, 0});
+    return;
+  }
+  // The glyph outlines filled with the pattern, which repeats from the label's origin.
+  const TextLayout layout(pango.get(), text, {font_, textAlignment_, std::nullopt}, limits);
+  cairo_new_path(cairo);
+  cairo_move_to(cairo, bounds.x(), bounds.y() + (bounds.height() - layout.size().height) / 2);
+  pango_cairo_layout_path(cairo, layout.get());
+  context.fillPathWithPattern(*textPattern_, bounds.origin);
+  cairo_new_path(cairo);
 }
 
 }  // namespace platform::ui

@@ -273,6 +273,35 @@ void Layer::addAnimation(const Animation& animation, std::optional<std::string> 
 
 void Layer::removeAnimation(const std::string& key) { animations_.remove(key); }
 
+namespace {
+
+// Sets one part of a layer's clock, keeping the old clock for a non-finite value.
+template <typename Change>
+void changeTiming(LayerAnimations& animations, double value, const char* part, Change change) {
+  if (!std::isfinite(value)) {
+    foundation::systemLog(std::string("Layer: ignored a non-finite ") + part);
+    return;
+  }
+  LayerTiming timing = animations.timing();
+  change(timing, value);
+  animations.setTiming(timing, foundation::MainQueue::shared().now());
+}
+
+}  // namespace
+
+void Layer::setSpeed(double speed) {
+  changeTiming(animations_, speed, "speed", [](LayerTiming& timing, double value) { timing.speed = value; });
+}
+
+void Layer::setTimeOffset(double seconds) {
+  changeTiming(animations_, seconds, "time offset",
+               [](LayerTiming& timing, double value) { timing.timeOffset = value; });
+}
+
+void Layer::setBeginTime(double seconds) {
+  changeTiming(animations_, seconds, "begin time", [](LayerTiming& timing, double value) { timing.beginTime = value; });
+}
+
 void Layer::removeAllAnimations() { animations_.removeAll(); }
 
 std::shared_ptr<const Animation> Layer::animationForKey(const std::string& key) const {

@@ -12,6 +12,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/ContentMode.h"
 #include "platform/ui/KeyPathValues.h"
+#include "platform/ui/KeyValueCoding.h"
 #include "platform/ui/LayerAnimations.h"
 #include "platform/ui/LayerDelegate.h"
 #include "platform/ui/LayerProperties.h"
@@ -123,6 +124,10 @@ class Layer : public std::enable_shared_from_this<Layer> {
   void removeFromSuperlayer();
   bool isDescendantOf(const Layer& ancestor) const;
 
+  // Key-value coding of the layer's named properties (not its free keyed values).
+  virtual bool respondsToKey(std::string_view key) const;
+  virtual std::optional<KeyValueFailure> setValueForKey(std::string_view key, const KeyValue& value);
+
   // Free values stored by key; setting null removes the key.
   void setValue(const std::string& key, Value value);
   std::optional<Value> value(const std::string& key) const;
@@ -136,6 +141,17 @@ class Layer : public std::enable_shared_from_this<Layer> {
   void removeAllAnimations();
   std::shared_ptr<const Animation> animationForKey(const std::string& key) const;
   std::vector<std::string> animationKeys() const;
+
+  // The layer's own clock (see LayerTiming), which its animations run on; it does not reach
+  // sublayers. Non-finite values are refused with a log line.
+  double speed() const { return animations_.timing().speed; }
+  void setSpeed(double speed);
+  double timeOffset() const { return animations_.timing().timeOffset; }
+  void setTimeOffset(double seconds);
+  double beginTime() const { return animations_.timing().beginTime; }
+  void setBeginTime(double seconds);
+  // The layer's local time at a main-queue time.
+  double localTime(foundation::TimeStamp mediaTime) const { return animations_.timing().localTime(mediaTime); }
 
  protected:
   // Writes what the running animations show now into `values`, for subclasses with

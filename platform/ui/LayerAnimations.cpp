@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace platform::ui {
 
 struct LayerAnimations::Running {
   std::shared_ptr<const Animation> animation;
   std::optional<std::string> key;
-  foundation::TimeStamp addedAt = 0;
+  // In the layer's local time.
+  double addedAt = 0;
   bool stopReported = false;
+  std::uint64_t scheduleGeneration = 0;
 };
 
 LayerAnimations::LayerAnimations() : state_(std::make_shared<State>()) {}
@@ -32,15 +35,18 @@ void LayerAnimations::reportStopped(Running& running, bool finished) {
   }
 }
 
-void LayerAnimations::scheduleEnd(const std::shared_ptr<Running>& running) {
+void LayerAnimations::scheduleEnd(const std::shared_ptr<Running>& running, foundation::TimeStamp now) {
   const Animation& animation = *running->animation;
   const double begin = std::isfinite(animation.beginTime()) ? animation.beginTime() : 0;
-  const double end = begin + animation.activeDuration();
-  if (!std::isfinite(end)) {
+  const double localEnd = running->addedAt + begin + animation.activeDuration();
+  // A new schedule makes every earlier one stale.
+  const std::uint64_t generation = ++running->scheduleGeneration;
+  if (!std::isfinite(localEnd) || !(timing_.speed > 0)) {
     return;
   }
-  foundation::MainQueue::shared().postAfter(end, [weakState = std::weak_ptr<State>(state_), running] {
-    if (running->stopReported) {
+  const double delay = std::max(0.0, (localEnd - timing_.localTime(now)) / timing_.speed);
+  foundation::MainQueue::shared().postAfter(delay, [weakState = std::weak_ptr<State>(state_), running, generation] {
+    if (running->stopReported || running->scheduleGeneration != generation) {
       return;
     }
     if (const std::shared_ptr<State> state = weakState.lock(); state && running->animation->isRemovedOnCompletion()) {
@@ -58,9 +64,17 @@ void LayerAnimations::add(std::shared_ptr<const Animation> animation, std::optio
   if (key) {
     remove(*key);
   }
-  auto running = std::make_shared<Running>(Running{std::move(animation), std::move(key), now, false});
+  auto running =
+      std::make_shared<Running>(Running{std::move(animation), std::move(key), timing_.localTime(now), false, 0});
   state_->running.push_back(running);
-  scheduleEnd(running);
+  scheduleEnd(running, now);
+}
+
+void LayerAnimations::setTiming(const LayerTiming& timing, foundation::TimeStamp now) {
+  timing_ = timing;
+  for (const std::shared_ptr<Running>& running : state_->running) {
+    scheduleEnd(running, now);
+  }
 }
 
 void LayerAnimations::remove(const std::string& key) {
@@ -104,9 +118,10 @@ std::vector<std::string> LayerAnimations::keys() const {
 bool LayerAnimations::empty() const { return state_->running.empty(); }
 
 void LayerAnimations::apply(KeyPathValues& values, foundation::TimeStamp now) const {
+  const double localNow = timing_.localTime(now);
   for (const std::shared_ptr<Running>& running : state_->running) {
     const Animation& animation = *running->animation;
-    const std::optional<double> progress = animation.progressAt(now - running->addedAt);
+    const std::optional<double> progress = animation.progressAt(localNow - running->addedAt);
     if (!progress) {
       continue;
     }

@@ -11,6 +11,16 @@
 
 namespace platform::ui {
 
+// A layer's own clock: local time = (media time − beginTime) · speed + timeOffset, where media
+// time is the main queue's. Its animations run on it, so a speed of 0 freezes them.
+struct LayerTiming {
+  double speed = 1;
+  double timeOffset = 0;
+  double beginTime = 0;
+
+  double localTime(foundation::TimeStamp mediaTime) const { return (mediaTime - beginTime) * speed + timeOffset; }
+};
+
 // The animations running on one layer, in the order they were added, each with the time it
 // was added. It schedules each animation's end on the main queue, where the animation
 // reports that it finished (and leaves, when it is removed on completion); an animation
@@ -23,8 +33,13 @@ class LayerAnimations {
   LayerAnimations(const LayerAnimations&) = delete;
   LayerAnimations& operator=(const LayerAnimations&) = delete;
 
-  // An animation with a key replaces the one of the same key.
+  // An animation with a key replaces the one of the same key. Times given are media times.
   void add(std::shared_ptr<const Animation> animation, std::optional<std::string> key, foundation::TimeStamp now);
+
+  const LayerTiming& timing() const { return timing_; }
+  // Moves the ends of the running animations to where the new clock puts them (none while
+  // the clock stands still or runs backwards).
+  void setTiming(const LayerTiming& timing, foundation::TimeStamp now);
   void remove(const std::string& key);
   void removeAll();
 
@@ -45,9 +60,10 @@ class LayerAnimations {
   };
 
   static void reportStopped(Running& running, bool finished);
-  void scheduleEnd(const std::shared_ptr<Running>& running);
+  void scheduleEnd(const std::shared_ptr<Running>& running, foundation::TimeStamp now);
 
   std::shared_ptr<State> state_;
+  LayerTiming timing_;
 };
 
 }  // namespace platform::ui

@@ -121,9 +121,9 @@ cairo_line_cap_t cairoCap(LineCap cap) {
 }  // namespace
 
 void drawGradient(DrawingContext& context, const GradientLayer& layer, const Rect& bounds, double cornerRadius) {
-  const std::vector<GradientStop> stops = layer.resolvedStops();
+  const GradientProperties gradient = layer.presentationGradientProperties();
+  const std::vector<GradientStop> stops = GradientLayer::resolvedStops(gradient);
   if (stops.empty()) return;
-  const GradientProperties& gradient = layer.gradientProperties();
   cairo_t* cairo = context.cairo();
   CairoPatternHandle pattern(cairo_pattern_create_linear(
       bounds.x() + gradient.startPoint.x * bounds.width(), bounds.y() + gradient.startPoint.y * bounds.height(),
@@ -147,6 +147,7 @@ void drawShape(DrawingContext& context, const ShapeLayer& layer) {
   cairo_save(cairo);
   cairo_new_path(cairo);
   addPath(cairo, shape.path);
+  cairo_set_fill_rule(cairo, layer.fillRule() == FillRule::evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
   if (shape.fillColor) {
     context.setSourceColor(*shape.fillColor);
     cairo_fill_preserve(cairo);

@@ -6,6 +6,8 @@
 #include "platform/ui/BoxBlur.h"
 #include "platform/ui/CairoHandles.h"
 #include "platform/ui/DrawingContext.h"
+#include "platform/ui/LayerKindDrawing.h"
+#include "platform/ui/ShapeLayer.h"
 
 namespace platform::ui {
 
@@ -16,7 +18,9 @@ void drawLayerShadow(cairo_t* cairo, const Layer& layer, const LayerProperties& 
   const auto& color = properties.shadowColor;
   const double alpha = color ? color->alpha * properties.shadowOpacity * opacity : 0;
   const bool hasBackground = properties.backgroundColor || layer.backgroundPattern();
-  if (!(alpha > 0) || (!layer.contents() && !hasBackground)) return;
+  const auto* shapeLayer = dynamic_cast<const ShapeLayer*>(&layer);
+  const bool hasShape = shapeLayer != nullptr && !shapeLayer->path().isEmpty();
+  if (!(alpha > 0) || (!layer.contents() && !hasBackground && !hasShape)) return;
 
   const graphics::Size offset = properties.shadowOffset;
   const Rect bounds = properties.bounds;
@@ -39,6 +43,10 @@ void drawLayerShadow(cairo_t* cairo, const Layer& layer, const LayerProperties& 
     DrawingContext shape(shapeCairo.get(), 1);
     if (layer.contents()) {
       shape.drawImage(*layer.contents(), contentRect(layer.contentsGravity(), layer.contents()->size(), bounds));
+    } else if (hasShape) {
+      // A shape casts the shadow of what it paints: its background and its path.
+      if (hasBackground) shape.fillRoundedRect(bounds, properties.cornerRadius, {0, 0, 0, 1});
+      drawShape(shape, *shapeLayer);
     } else {
       shape.fillRoundedRect(bounds, properties.cornerRadius, {0, 0, 0, 1});
     }

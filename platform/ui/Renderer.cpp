@@ -11,6 +11,7 @@
 #include "platform/ui/GradientLayer.h"
 #include "platform/ui/LayerKindDrawing.h"
 #include "platform/ui/LayerShadow.h"
+#include "platform/ui/ReplicatorLayer.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/ShapeLayer.h"
 #include "platform/ui/View.h"
@@ -63,10 +64,10 @@ void Renderer::drawRootLayer(const Layer& layer) {
 }
 
 void Renderer::drawPlacedLayer(const Layer& layer, const LayerProperties& properties) {
-  drawLayerShadow(cairo_, layer, properties, properties.opacity);
-
   const std::shared_ptr<Layer>& mask = layer.mask();
   const bool masked = mask != nullptr;
+  // A mask cuts the layer's shadow too, so a masked layer's shadow goes into its group.
+  if (!masked) drawLayerShadow(cairo_, layer, properties, properties.opacity);
   // A leaf multiplies its opacity into what it paints; anything with parts that overlap is
   // drawn whole first, so the parts do not show through one another.
   const bool grouped = masked || (properties.opacity < 1 && !layer.sublayers().empty());
@@ -75,6 +76,7 @@ void Renderer::drawPlacedLayer(const Layer& layer, const LayerProperties& proper
     return;
   }
   cairo_push_group(cairo_);
+  if (masked) drawLayerShadow(cairo_, layer, properties, 1);
   drawBody(layer, properties, 1);
   CairoPatternHandle content(cairo_pop_group(cairo_));
   if (!masked) {
@@ -125,12 +127,28 @@ void Renderer::drawBody(const Layer& layer, const LayerProperties& properties, d
     delegate->drawLayer(layer, context);
     cairo_restore(cairo_);
   }
-  for (const std::shared_ptr<Layer>& sublayer : layer.sublayers()) {
-    drawLayer(*sublayer);
-  }
+  drawSublayers(layer);
   cairo_restore(cairo_);
 
   drawBorder(properties, alpha);
+}
+
+void Renderer::drawSublayers(const Layer& layer) {
+  const auto* replicator = dynamic_cast<const ReplicatorLayer*>(&layer);
+  const std::size_t instances = replicator ? replicator->instanceCount() : 1;
+  cairo_save(cairo_);
+  for (std::size_t instance = 0; instance < instances; ++instance) {
+    if (instance > 0) {
+      const AffineTransform& t = replicator->instanceTransform();
+      cairo_matrix_t step;
+      cairo_matrix_init(&step, t.a, t.b, t.c, t.d, t.tx, t.ty);
+      cairo_transform(cairo_, &step);
+    }
+    for (const std::shared_ptr<Layer>& sublayer : layer.sublayers()) {
+      drawLayer(*sublayer);
+    }
+  }
+  cairo_restore(cairo_);
 }
 
 void Renderer::drawBorder(const LayerProperties& properties, double alpha) {

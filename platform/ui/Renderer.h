@@ -15,8 +15,8 @@ class View;
 // Draws layer trees with Cairo, from each layer's presentation values: placement (position,
 // bounds, anchor point, transform), opacity (a layer with sublayers or a mask is composited
 // as a group), background colour and pattern, shadow, gradient or shape, contents with their
-// gravity, the delegate's content, sublayers (clipped to the rounded bounds with
-// masksToBounds), the border inside the bounds, then the mask over all of it.
+// gravity, the delegate's content, sublayers (each copy of a replicator's; clipped to the
+// rounded bounds with masksToBounds), the border inside the bounds, then the mask over all of it.
 class Renderer {
  public:
   // Draws into the context, whose user space is the superlayer's bounds space.
@@ -31,6 +31,8 @@ class Renderer {
  private:
   void drawPlacedLayer(const Layer& layer, const LayerProperties& properties);
   void drawBody(const Layer& layer, const LayerProperties& properties, double alpha);
+  // Every instance of the sublayers (a replicator draws several).
+  void drawSublayers(const Layer& layer);
   void drawBorder(const LayerProperties& properties, double alpha);
 
   cairo_t* cairo_;

@@ -12,6 +12,9 @@ namespace platform::ui {
 
 enum class LineCap { butt, round, square };
 
+// Which parts of a path that crosses itself count as inside.
+enum class FillRule { nonZero, evenOdd };
+
 // The animatable state of a shape, apart from the layer's own.
 struct ShapeProperties {
   // In the layer's bounds space; an empty path draws nothing.
@@ -46,6 +49,8 @@ class ShapeLayer : public Layer {
   void setLineWidth(double width);
   LineCap lineCap() const { return lineCap_; }
   void setLineCap(LineCap cap) { lineCap_ = cap; }
+  FillRule fillRule() const { return fillRule_; }
+  void setFillRule(FillRule rule) { fillRule_ = rule; }
   double strokeStart() const { return shape_.strokeStart; }
   // Clamped to 0...1.
   void setStrokeStart(double fraction);
@@ -65,6 +70,7 @@ class ShapeLayer : public Layer {
  private:
   ShapeProperties shape_;
   LineCap lineCap_ = LineCap::butt;
+  FillRule fillRule_ = FillRule::nonZero;
 };
 
 }  // namespace platform::ui

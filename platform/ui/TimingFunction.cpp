@@ -59,6 +59,16 @@ TimingFunction TimingFunction::spring(double dampingRatio, double initialVelocit
   return TimingFunction(Spring{ratio, velocity, stiffness});
 }
 
+std::optional<std::array<graphics::Point, 4>> TimingFunction::controlPoints() const {
+  const Bezier* curve = std::get_if<Bezier>(&curve_);
+  if (curve == nullptr) {
+    return std::nullopt;
+  }
+  return std::array<graphics::Point, 4>{
+      graphics::Point{0, 0}, graphics::Point{curve->x1, curve->y1}, graphics::Point{curve->x2, curve->y2},
+      graphics::Point{1, 1}};
+}
+
 double TimingFunction::evaluate(double fraction) const {
   if (!(fraction > 0)) {
     return 0;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <variant>
+
+#include "platform/graphics/Geometry.h"
 
 namespace platform::ui {
 
@@ -24,6 +28,10 @@ class TimingFunction {
   double evaluate(double fraction) const;
 
   bool isSpring() const { return std::holds_alternative<Spring>(curve_); }
+
+  // The four control points of a Bézier curve, (0, 0) first and (1, 1) last; nothing for a
+  // spring.
+  std::optional<std::array<graphics::Point, 4>> controlPoints() const;
 
  private:
   struct Bezier {

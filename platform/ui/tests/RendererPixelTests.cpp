@@ -4,13 +4,13 @@
 #include <numbers>
 #include <vector>
 
-#include "ReferenceImage.h"
 #include "platform/graphics/FontRegistry.h"
 #include "platform/ui/BlurView.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/ShapeLayer.h"
+#include "testing/ReferenceImage.h"
 
 namespace platform::ui {
 namespace {
@@ -18,9 +18,12 @@ namespace {
 using graphics::Color;
 using graphics::Image;
 using graphics::Rect;
-using testing::matchesReference;
 
 constexpr double kScale = 2;
+
+::testing::AssertionResult matchesReference(const std::optional<Image>& actual, const std::string& name) {
+  return vantile::testing::matchesReference(actual, "platform/ui/tests/reference", name);
+}
 constexpr Color white{1, 1, 1, 1};
 constexpr Color paleGrey{0.9, 0.9, 0.92, 1};
 
@@ -111,7 +114,10 @@ TEST(RendererPixels, BlurViewFrostsTheStripesBehindIt) {
   }));
   auto glass = BlurView::make(BlurStyle::light, {20, 20, 160, 80});
   glass->layer()->setCornerRadius(16);
-  glass->setIntensity(0.4);
+  EffectDescriptor descriptor = glass->currentEffectDescriptor();
+  descriptor.filterEntries.front().requestedValues["inputRadius"] = 8;
+  glass->setCurrentEffectDescriptor(descriptor);
+  glass->applyRequestedFilterEffects();
   auto dot = View::make({70, 30, 20, 20});
   dot->setBackgroundColor(white);
   glass->contentView()->addSubview(dot);

@@ -1,4 +1,4 @@
-#include "ReferenceImage.h"
+#include "testing/ReferenceImage.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -8,18 +8,17 @@
 
 #include "platform/graphics/ImageCodec.h"
 
-namespace platform::ui::testing {
+namespace vantile::testing {
 
 namespace fs = std::filesystem;
+namespace graphics = platform::graphics;
 using graphics::Image;
 
 namespace {
 
-fs::path referenceFolder() {
-  if (const char* source = std::getenv("VANTILE_SOURCE_DIR")) {
-    return fs::path(source) / "platform/ui/tests/reference";
-  }
-  return fs::path(__FILE__).parent_path() / "reference";
+fs::path sourceFolder() {
+  if (const char* source = std::getenv("VANTILE_SOURCE_DIR")) return source;
+  return fs::path(__FILE__).parent_path().parent_path();
 }
 
 // Beside the test executable, so failures land in the build tree wherever the tests run from.
@@ -59,10 +58,10 @@ Image differenceImage(const Image& actual, const Image& expected, int tolerance,
 
 }  // namespace
 
-::testing::AssertionResult matchesReference(const std::optional<Image>& actual, const std::string& name,
-                                            int tolerance) {
+::testing::AssertionResult matchesReference(const std::optional<Image>& actual, std::string_view referenceFolder,
+                                            const std::string& name, int tolerance) {
   if (!actual) return ::testing::AssertionFailure() << "nothing was rendered for " << name;
-  const fs::path reference = referenceFolder() / (name + ".png");
+  const fs::path reference = sourceFolder() / referenceFolder / (name + ".png");
   const char* update = std::getenv("VANTILE_UPDATE_REFERENCES");
   if (update != nullptr && std::string(update) == "1") {
     if (!writePNG(*actual, reference)) return ::testing::AssertionFailure() << "could not write " << reference;
@@ -88,4 +87,4 @@ Image differenceImage(const Image& actual, const Image& expected, int tolerance,
                                        << "; see " << failures;
 }
 
-}  // namespace platform::ui::testing
+}  // namespace vantile::testing

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Reading a web resource, always bounded: in time and in size.
+namespace platform::foundation {
+
+// The body of an "http://" or "https://" address (HTTPS certificates and host names verified,
+// up to five redirects, to http or https only), fetched on the calling thread. Nothing, and
+// one log line with the reason, for any other address, a failure to connect, a status other
+// than 2xx, no complete answer within `timeoutSeconds`, or a body larger than `maxBytes`.
+std::optional<std::string> fetchURL(std::string_view url, double timeoutSeconds, std::size_t maxBytes);
+
+}  // namespace platform::foundation

@@ -1,0 +1,284 @@
+#include "engine/ElementOrchestrator.h"
+
+#include "engine/ImagePipeline.h"
+#include "platform/foundation/Conversions.h"
+#include "platform/foundation/Strings.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/LongPressGestureRecognizer.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/TapGestureRecognizer.h"
+#include "platform/ui/View.h"
+
+#include <algorithm>
+
+namespace vantile {
+
+namespace {
+
+using platform::Value;
+using Operation = ElementOrchestratorDelegate::Operation;
+namespace foundation = platform::foundation;
+namespace ui = platform::ui;
+
+constexpr std::int32_t kWeekWidgetTag = 9966;
+constexpr double kChangeAppPressDuration = 0.3;
+
+bool inEditor(const ElementOrchestrator::Element& element) { return element.environment == "creator"; }
+bool inTweak(const ElementOrchestrator::Element& element) { return element.environment == "vantile"; }
+
+std::optional<std::string> stringForKey(const Value& options, const char* key) {
+  if (!options.is_object()) {
+    return std::nullopt;
+  }
+  const auto found = options.find(key);
+  if (found == options.end()) {
+    return std::nullopt;
+  }
+  return foundation::description(*found);
+}
+
+// Sends one optional operation of the host to the recogniser's action, through the host of
+// the moment the recogniser was made.
+void send(const std::weak_ptr<ElementOrchestratorDelegate>& target, Operation operation,
+          ui::GestureRecognizer& recognizer) {
+  const auto delegate = target.lock();
+  if (!delegate || !delegate->implements(operation)) {
+    return;
+  }
+  switch (operation) {
+    case Operation::handleTapped:
+      delegate->handleTapped(recognizer);
+      break;
+    case Operation::handleAnimation:
+      delegate->handleAnimation(recognizer);
+      break;
+    case Operation::launchApp:
+      delegate->launchApp(recognizer);
+      break;
+    case Operation::changeApp:
+      delegate->changeApp(recognizer);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> childOrder(const Value& options) {
+  if (const auto childorder = stringForKey(options, "childorder")) {
+    if (*childorder == "none") {
+      std::vector<std::string> names;
+      if (const auto children = options.find("children"); children != options.end() && children->is_object()) {
+        for (const auto& [name, description] : children->items()) {
+          names.push_back(name);
+        }
+      }
+      return names;
+    }
+    std::vector<std::string> names;
+    for (const auto part : foundation::components(*childorder, ",")) {
+      names.emplace_back(part);
+    }
+    std::reverse(names.begin(), names.end());
+    return names;
+  }
+  const auto order = options.is_object() ? options.find("order") : options.end();
+  if (order == options.end() || !order->is_array()) {
+    return std::nullopt;
+  }
+  // Entries that are not names can never match a child, so they are left out.
+  std::vector<std::string> names;
+  for (const auto& name : *order) {
+    if (name.is_string()) {
+      names.push_back(name.get<std::string>());
+    }
+  }
+  return names;
+}
+
+ElementOrchestrator& ElementOrchestrator::sharedInstance() {
+  static ElementOrchestrator orchestrator;
+  return orchestrator;
+}
+
+void ElementOrchestrator::orchestrateElement(const std::shared_ptr<ui::View>& view, std::string_view type,
+                                             const std::shared_ptr<ui::View>& parentView, const std::string& name,
+                                             const Value& options, std::int32_t count, const std::string& location,
+                                             const std::string& environment) {
+  if (!view || !parentView) {
+    return;
+  }
+  const Element element{view, parentView, name, options, count, location, environment};
+  using Step = void (ElementOrchestrator::*)(const Element&);
+  static const std::pair<std::string_view, Step> steps[] = {
+      {"UIView", &ElementOrchestrator::orchestrateUIViewElement},
+      {"ScrollView", &ElementOrchestrator::orchestrateScrollViewElement},
+      {"UILabel", &ElementOrchestrator::orchestrateGenericElement},
+      {"UIImageView", &ElementOrchestrator::orchestrateUIImageViewElement},
+      {"AppIcon", &ElementOrchestrator::orchestrateAppIconElement},
+      {"WeatherIcon", &ElementOrchestrator::orchestrateWeatherIconElement},
+      {"MarqueeLabel", &ElementOrchestrator::orchestrateMarqueeLabelElement},
+      {"CircleProgress", &ElementOrchestrator::orchestrateGenericElement},
+      {"BatteryIcon", &ElementOrchestrator::orchestrateGenericElement},
+      {"BatteryBar", &ElementOrchestrator::orchestrateGenericElement},
+      {"ProgressBar", &ElementOrchestrator::orchestrateGenericElement},
+      {"ElapsedBar", &ElementOrchestrator::orchestrateGenericElement},
+      {"WeekWidget", &ElementOrchestrator::orchestrateWeekWidgetElement},
+      {"AnalogClock", &ElementOrchestrator::orchestrateAnalogClockElement},
+      {"GlassView", &ElementOrchestrator::orchestrateUIViewElement},
+  };
+  for (const auto& [stepType, step] : steps) {
+    if (stepType == type) {
+      (this->*step)(element);
+      return;
+    }
+  }
+  orchestrateGenericElement(element);
+}
+
+void ElementOrchestrator::attach(const Element& element, bool honourLayerBack) const {
+  element.parent->addSubview(element.view);
+  if (honourLayerBack && stringForKey(element.options, "layer") == "back") {
+    element.parent->sendSubviewToBack(*element.view);
+  }
+}
+
+void ElementOrchestrator::identify(const Element& element) const {
+  element.view->setAccessibilityIdentifier(element.name);
+  if (const auto host = delegate(); host && host->implements(Operation::updateReferenceToView)) {
+    host->updateReferenceToView(element.name, element.count, element.location);
+  }
+}
+
+void ElementOrchestrator::createChildren(const Element& element) const {
+  if (!element.options.is_object()) {
+    return;
+  }
+  const auto children = element.options.find("children");
+  const auto host = delegate();
+  if (children == element.options.end() || !host || !host->implements(Operation::createChildren)) {
+    return;
+  }
+  host->createChildren(*children, element.view, element.location, childOrder(element.options));
+}
+
+void ElementOrchestrator::addTap(const Element& element, Operation operation) const {
+  auto recognizer = ui::TapGestureRecognizer::make(
+      [target = delegate_, operation](ui::GestureRecognizer& tap) { send(target, operation, tap); });
+  element.view->addGestureRecognizer(std::move(recognizer));
+}
+
+namespace {
+
+// Hands the "actions" outside the editor; in the editor, a tap plays the element's animation.
+void handleActions(const ElementOrchestrator& orchestrator, const ElementOrchestrator::Element& element,
+                   const std::function<void()>& addAnimationTap) {
+  const auto actions = stringForKey(element.options, "actions");
+  if (!actions) {
+    return;
+  }
+  if (!inEditor(element)) {
+    if (const auto host = orchestrator.delegate(); host && host->implements(Operation::enableActionsForView)) {
+      host->enableActionsForView(element.view, *actions);
+    }
+  } else if (foundation::contains(*actions, "animation")) {
+    addAnimationTap();
+  }
+}
+
+}  // namespace
+
+void ElementOrchestrator::orchestrateUIViewElement(const Element& element) {
+  attach(element, inEditor(element));
+  identify(element);
+  handleActions(*this, element, [&] { addTap(element, Operation::handleAnimation); });
+  createChildren(element);
+}
+
+void ElementOrchestrator::orchestrateGenericElement(const Element& element) {
+  attach(element, true);
+  identify(element);
+  if (inEditor(element)) {
+    element.view->setUserInteractionEnabled(true);
+  }
+  handleActions(*this, element, [&] { addTap(element, Operation::handleAnimation); });
+  createChildren(element);
+  if (auto* label = dynamic_cast<ui::Label*>(element.view.get())) {
+    label->setText("Loading");
+  }
+}
+
+void ElementOrchestrator::orchestrateScrollViewElement(const Element& element) {
+  orchestrateGenericElement(element);
+  if (dynamic_cast<ui::ScrollView*>(element.view.get()) != nullptr) {
+    element.view->setUserInteractionEnabled(true);
+  }
+}
+
+void ElementOrchestrator::orchestrateUIImageViewElement(const Element& element) {
+  attach(element, inEditor(element));
+  identify(element);
+  const auto actions = stringForKey(element.options, "actions");
+  const auto host = delegate();
+  if (actions && host && inEditor(element)) {
+    if (foundation::contains(*actions, "openDrawer") && host->implements(Operation::handleTapped)) {
+      addTap(element, Operation::handleTapped);
+    }
+    if (foundation::contains(*actions, "animation") && host->implements(Operation::handleAnimation)) {
+      addTap(element, Operation::handleAnimation);
+    }
+  } else if (actions && host && inTweak(element) && *actions != "0" && *actions != "none" &&
+             host->implements(Operation::enableActionsForView)) {
+    host->enableActionsForView(element.view, *actions);
+  }
+  if (const auto imageView = std::dynamic_pointer_cast<ui::ImageView>(element.view)) {
+    ImagePipeline::setupImageForImageView(*imageView, element.options);
+  }
+  createChildren(element);
+}
+
+void ElementOrchestrator::orchestrateAppIconElement(const Element& element) {
+  orchestrateGenericElement(element);
+  const auto host = delegate();
+  if (!inTweak(element) || !host) {
+    return;
+  }
+  if (host->implements(Operation::launchApp)) {
+    addTap(element, Operation::launchApp);
+  }
+  if (host->implements(Operation::changeApp)) {
+    auto press = ui::LongPressGestureRecognizer::make(
+        [target = delegate_](ui::GestureRecognizer& recognizer) { send(target, Operation::changeApp, recognizer); });
+    press->setMinimumPressDuration(kChangeAppPressDuration);
+    element.view->addGestureRecognizer(std::move(press));
+  }
+}
+
+void ElementOrchestrator::orchestrateWeatherIconElement(const Element& element) {
+  orchestrateGenericElement(element);
+  if (const auto imageView = std::dynamic_pointer_cast<ui::ImageView>(element.view)) {
+    ImagePipeline::setupWeatherImageForImageView(*imageView, element.options);
+  }
+}
+
+// The scrolling-label options are applied once the scrolling label view exists; until then
+// a "MarqueeLabel" element is orchestrated like any other.
+void ElementOrchestrator::orchestrateMarqueeLabelElement(const Element& element) {
+  orchestrateGenericElement(element);
+}
+
+void ElementOrchestrator::orchestrateWeekWidgetElement(const Element& element) {
+  element.view->setTag(kWeekWidgetTag);
+  orchestrateGenericElement(element);
+  if (const auto host = delegate(); host && host->implements(Operation::updateReferenceToView)) {
+    host->updateReferenceToView(element.name, kWeekWidgetTag, element.location);
+  }
+}
+
+// The clock options are applied once the clock view exists; until then an "AnalogClock"
+// element is orchestrated like any other.
+void ElementOrchestrator::orchestrateAnalogClockElement(const Element& element) { orchestrateGenericElement(element); }
+
+}  // namespace vantile
