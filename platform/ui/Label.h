@@ -43,8 +43,8 @@ class Label : public View {
   }
   // A pattern colour: the image repeated from the label's origin paints the text in place of
   // textColor.
-  const std::optional<graphics::Image>& textPattern() const { return textPattern_; }
-  void setTextPattern(std::optional<graphics::Image> pattern) { textPattern_ = std::move(pattern); }
+  virtual const std::optional<graphics::Image>& textPattern() const { return textPattern_; }
+  virtual void setTextPattern(std::optional<graphics::Image> pattern) { textPattern_ = std::move(pattern); }
   TextAlignment textAlignment() const { return textAlignment_; }
   void setTextAlignment(TextAlignment alignment) { textAlignment_ = alignment; }
   // 0 is unlimited; negative values read as 0.

@@ -1,7 +1,13 @@
 #include "engine/ElementOrchestrator.h"
 
+#include "engine/ClockView.h"
 #include "engine/ImagePipeline.h"
+#include "engine/MarqueeLabel.h"
+#include "engine/VantileHelpers.h"
 #include "platform/foundation/Conversions.h"
+#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/Files.h"
+#include "platform/graphics/ImageCodec.h"
 #include "platform/foundation/Strings.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -61,6 +67,84 @@ void send(const std::weak_ptr<ElementOrchestratorDelegate>& target, Operation op
       break;
     default:
       break;
+  }
+}
+
+// "marqueeType" takes a type number (0 to 5) or a builder name; anything else keeps the
+// type the builder chose.
+std::optional<unsigned> marqueeTypeFor(const std::string& value) {
+  if (value.size() == 1 && value[0] >= '0' && value[0] <= '5') {
+    return static_cast<unsigned>(value[0] - '0');
+  }
+  if (value == "LeftRight") return 0u;
+  if (value == "Continuous") return 2u;
+  if (value == "ContinuousRev" || value == "ContinuousReverse") return 3u;
+  return std::nullopt;
+}
+
+void applyMarqueeOptions(MarqueeLabel& marquee, const Value& options) {
+  if (const auto type = stringForKey(options, "marqueeType")) {
+    if (const auto number = marqueeTypeFor(*type)) {
+      marquee.setMarqueeType(*number);
+    }
+  }
+  if (const auto rate = stringForKey(options, "rate")) {
+    marquee.setRate(foundation::doubleValue(*rate));
+  }
+  if (const auto fadeLength = stringForKey(options, "fadeLength")) {
+    marquee.setFadeLength(foundation::doubleValue(*fadeLength));
+  }
+  if (const auto delay = stringForKey(options, "animationDelay")) {
+    marquee.setAnimationDelay(foundation::doubleValue(*delay));
+  }
+  const auto fontName = stringForKey(options, "fontName");
+  const auto fontSize = stringForKey(options, "fontSize");
+  if (fontName && fontSize) {
+    double size = foundation::doubleValue(*fontSize);
+    if (size == 0) {
+      size = 0.8 * marquee.frame().height();
+    }
+    // An asset font file first becomes a registered font; a name no font answers to draws
+    // in the system font at the same size.
+    std::optional<std::string> name = *fontName;
+    if (fontName->starts_with("CF")) {
+      name = VantileHelpers::loadFontAndReturnFontName(*fontName);
+    }
+    marquee.setFont(name ? platform::graphics::Font{*name, size} : platform::graphics::systemFont(size));
+  }
+  if (const auto gradient = stringForKey(options, "gradientImage")) {
+    const auto bytes = foundation::readFile(foundation::devicePath("/var/mobile/Library/VantileAssets/" + *gradient));
+    if (auto image = bytes ? platform::graphics::decodeImage(*bytes) : std::nullopt) {
+      marquee.setTextPattern(std::move(image));
+    }
+  }
+}
+
+// Clock pictures are named by paths used as written; one that cannot be read leaves the
+// clock's own picture.
+std::optional<platform::graphics::Image> clockPicture(const Value& options, const char* key) {
+  const auto path = stringForKey(options, key);
+  if (!path) {
+    return std::nullopt;
+  }
+  const auto bytes = foundation::readFile(foundation::devicePath(*path));
+  return bytes ? platform::graphics::decodeImage(*bytes) : std::nullopt;
+}
+
+void applyClockOptions(ClockView& clock, const Value& options) {
+  if (auto face = clockPicture(options, "backgroundImage")) clock.setClockBackgroundImage(std::move(face));
+  if (auto hour = clockPicture(options, "hourHandImage")) clock.setHourHandImage(std::move(hour));
+  if (auto minute = clockPicture(options, "minuteHandImage")) clock.setMinHandImage(std::move(minute));
+  if (auto second = clockPicture(options, "secondHandImage")) clock.setSecHandImage(std::move(second));
+  if (const auto continuous = stringForKey(options, "continuousSecondHand")) {
+    clock.setSecHandContinuos(foundation::boolValue(*continuous));
+  }
+  if (const auto scale = stringForKey(options, "scale")) {
+    const double factor = foundation::doubleValue(*scale);
+    clock.setTransform(platform::graphics::AffineTransform::scale(factor, factor));
+  }
+  if (const auto alpha = stringForKey(options, "alpha")) {
+    clock.setAlpha(foundation::doubleValue(*alpha));
   }
 }
 
@@ -263,9 +347,10 @@ void ElementOrchestrator::orchestrateWeatherIconElement(const Element& element) 
   }
 }
 
-// The scrolling-label options are applied once the scrolling label view exists; until then
-// a "MarqueeLabel" element is orchestrated like any other.
 void ElementOrchestrator::orchestrateMarqueeLabelElement(const Element& element) {
+  if (auto* marquee = dynamic_cast<MarqueeLabel*>(element.view.get())) {
+    applyMarqueeOptions(*marquee, element.options);
+  }
   orchestrateGenericElement(element);
 }
 
@@ -277,8 +362,11 @@ void ElementOrchestrator::orchestrateWeekWidgetElement(const Element& element) {
   }
 }
 
-// The clock options are applied once the clock view exists; until then an "AnalogClock"
-// element is orchestrated like any other.
-void ElementOrchestrator::orchestrateAnalogClockElement(const Element& element) { orchestrateGenericElement(element); }
+void ElementOrchestrator::orchestrateAnalogClockElement(const Element& element) {
+  if (auto* clock = dynamic_cast<ClockView*>(element.view.get())) {
+    applyClockOptions(*clock, element.options);
+  }
+  orchestrateGenericElement(element);
+}
 
 }  // namespace vantile

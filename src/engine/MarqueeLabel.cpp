@@ -170,6 +170,11 @@ void MarqueeLabel::setTextColor(Color color) {
   Label::setTextColor(color);
 }
 
+void MarqueeLabel::setTextPattern(std::optional<platform::graphics::Image> pattern) {
+  subLabel_->setTextPattern(pattern);
+  Label::setTextPattern(std::move(pattern));
+}
+
 void MarqueeLabel::setBackgroundColor(std::optional<Color> color) {
   subLabel_->setBackgroundColor(color);
   Label::setBackgroundColor(color);

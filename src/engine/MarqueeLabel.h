@@ -113,6 +113,8 @@ class MarqueeLabel : public platform::ui::Label {
   void setFont(platform::graphics::Font font) override;
   platform::graphics::Color textColor() const override { return subLabel_->textColor(); }
   void setTextColor(platform::graphics::Color color) override;
+  const std::optional<platform::graphics::Image>& textPattern() const override { return subLabel_->textPattern(); }
+  void setTextPattern(std::optional<platform::graphics::Image> pattern) override;
   std::optional<platform::graphics::Color> backgroundColor() const { return subLabel_->backgroundColor(); }
   void setBackgroundColor(std::optional<platform::graphics::Color> color);
   std::optional<platform::graphics::Color> shadowColor() const override { return subLabel_->shadowColor(); }

@@ -1,5 +1,10 @@
 #include "engine/ElementOrchestrator.h"
 
+#include "engine/ClockView.h"
+#include "engine/MarqueeLabel.h"
+#include "platform/graphics/ImageCodec.h"
+#include "testing/TemporaryDeviceRoot.h"
+
 #include "engine/testing/RecordingHost.h"
 #include "platform/ui/GestureRecognizer.h"
 #include "platform/ui/Label.h"
@@ -207,6 +212,52 @@ TEST(Orchestration, IgnoresAMissingView) {
                                                             Value::object(), 1, "lockscreen", "vantile");
   EXPECT_TRUE(host->calls.empty());
   EXPECT_EQ(orchestration.parent->subviews().size(), 1u);
+}
+
+TEST(Orchestration, AppliesScrollingLabelOptionsBeforeShowingLoading) {
+  Orchestration orchestration;
+  const auto marquee = MarqueeLabel::make({0, 0, 120, 30});
+  const Value options = {{"marqueeType", "ContinuousRev"}, {"rate", "30"},        {"fadeLength", "12"},
+                         {"animationDelay", "2"},           {"fontName", "Inter-Bold"}, {"fontSize", "0"}};
+  orchestration.run(RecordingHost::make(), "MarqueeLabel", options, "vantile", marquee);
+  EXPECT_EQ(marquee->marqueeType(), 3u);
+  EXPECT_DOUBLE_EQ(marquee->rate(), 30);
+  EXPECT_DOUBLE_EQ(marquee->fadeLength(), 12);
+  EXPECT_DOUBLE_EQ(marquee->animationDelay(), 2);
+  EXPECT_EQ(marquee->font().name, "Inter-Bold");
+  EXPECT_DOUBLE_EQ(marquee->font().pointSize, 24) << "a zero size is 0.8 of the height";
+  EXPECT_EQ(marquee->text(), "Loading");
+}
+
+TEST(Orchestration, KeepsTheBuildersScrollTypeForUnknownMarqueeTypes) {
+  Orchestration orchestration;
+  const auto marquee = MarqueeLabel::make({0, 0, 120, 30});
+  marquee->setMarqueeType(2);
+  orchestration.run(RecordingHost::make(), "MarqueeLabel", {{"marqueeType", "Sideways"}}, "vantile", marquee);
+  EXPECT_EQ(marquee->marqueeType(), 2u);
+}
+
+TEST(Orchestration, AppliesClockPicturesScaleAndAlphaAndIgnoresUnreadablePictures) {
+  vantile::testing::TemporaryDeviceRoot root;
+  const auto hand = platform::graphics::Image::blank(4, 40);
+  root.writeFile("/var/mobile/hands/hour.png", *platform::graphics::encodePNG(*hand));
+  root.writeFile("/var/mobile/hands/broken.png", "not a picture");
+
+  Orchestration orchestration;
+  const auto clock = ClockView::make({0, 0, 200, 200});
+  const Value options = {{"hourHandImage", "/var/mobile/hands/hour.png"},
+                         {"minuteHandImage", "/var/mobile/hands/broken.png"},
+                         {"secondHandImage", "/var/mobile/hands/missing.png"},
+                         {"continuousSecondHand", "YES"},
+                         {"scale", "0.5"},
+                         {"alpha", "0.7"}};
+  orchestration.run(RecordingHost::make(), "AnalogClock", options, "vantile", clock);
+  EXPECT_TRUE(clock->hourHand()->contents());
+  EXPECT_FALSE(clock->minHand()->contents());
+  EXPECT_TRUE(clock->secHandContinuos());
+  EXPECT_EQ(clock->transform(), platform::graphics::AffineTransform::scale(0.5, 0.5));
+  EXPECT_DOUBLE_EQ(clock->alpha(), 0.7);
+  clock->stop();
 }
 
 }  // namespace
