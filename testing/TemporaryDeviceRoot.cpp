@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/MainQueue.h"
 
 namespace vantile::testing {
 
@@ -28,6 +29,8 @@ TemporaryDeviceRoot::TemporaryDeviceRoot()
 }
 
 TemporaryDeviceRoot::~TemporaryDeviceRoot() {
+  // Work the test queued (log lines above all) must not land in the next test's folder.
+  platform::foundation::MainQueue::shared().clear();
   platform::foundation::setDeviceRoot(previousRoot_);
   std::error_code ignored;
   std::filesystem::remove_all(root_, ignored);

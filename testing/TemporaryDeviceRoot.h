@@ -5,8 +5,8 @@
 
 namespace vantile::testing {
 
-// A fresh, empty device folder for one test; the previous root comes back and the folder is
-// removed when it goes out of scope.
+// A fresh, empty device folder for one test; the previous root comes back, the main queue is
+// emptied and the folder is removed when it goes out of scope.
 class TemporaryDeviceRoot {
  public:
   TemporaryDeviceRoot();

@@ -61,6 +61,8 @@ class BlurView : public View {
 
   BlurView(ConstructionKey key, const graphics::Rect& frame, BlurStyle style);
 
+  std::string_view className() const override { return "BlurView"; }
+
   const BlurEffect& effect() const { return effect_; }
   // Makes and applies the new effect's descriptor.
   void setEffect(BlurEffect effect);

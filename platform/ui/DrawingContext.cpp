@@ -145,13 +145,18 @@ void DrawingContext::fillPathWithPattern(const Image& image, Point origin) {
 }
 
 void DrawingContext::blurBehind(const Rect& rect, double cornerRadius, double radius) {
+  cairo_surface_t* target = cairo_get_group_target(cairo_);
+  if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
+      cairo_image_surface_get_format(target) != CAIRO_FORMAT_ARGB32) {
+    fillRoundedRect(rect, cornerRadius, Color{0.5, 0.5, 0.5, 1});
+    return;
+  }
   const double sigma = radius * deviceScale();
   if (!(sigma > 0) || !std::isfinite(sigma)) return;
   // Pixels just outside the rectangle feed the blur at its edges.
   const std::optional<PixelBox> found = targetPixelBox(rect, std::ceil(2 * sigma));
   if (!found) return;
   const PixelBox box = *found;
-  cairo_surface_t* target = cairo_get_group_target(cairo_);
   cairo_surface_flush(target);
 
   const int stride = cairo_image_surface_get_stride(target);

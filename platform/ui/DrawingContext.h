@@ -37,7 +37,9 @@ class DrawingContext {
   void fillPathWithPattern(const graphics::Image& image, graphics::Point origin);
 
   // Blurs what is already drawn under the rounded rectangle, in place: a Gaussian of `radius`
-  // points. Drawing inside a group only sees the group's pixels.
+  // points. Drawing inside a group only sees the group's pixels. A target without colour pixels
+  // to read (a recording or alpha plane made for a shadow) gets the rectangle filled opaque, as
+  // the blurred backdrop would cover it.
   void blurBehind(const graphics::Rect& rect, double cornerRadius, double radius);
 
   // A box of pixels of the surface being drawn: the destination, or a group's own surface

@@ -25,6 +25,8 @@ class ImageView : public View {
 
   ImageView(ConstructionKey key, const graphics::Rect& frame);
 
+  std::string_view className() const override { return "ImageView"; }
+
   const std::optional<graphics::Image>& image() const { return image_; }
   void setImage(std::optional<graphics::Image> image) { image_ = std::move(image); }
   ImageRenderingMode renderingMode() const { return renderingMode_; }

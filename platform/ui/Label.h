@@ -25,6 +25,8 @@ class Label : public View {
   // Subclasses may back themselves with a layer kind of their own.
   Label(ConstructionKey key, const graphics::Rect& frame, std::shared_ptr<Layer> layer = Layer::make());
 
+  std::string_view className() const override { return "Label"; }
+
   // Setting the text drops the attributed text.
   virtual const std::string& text() const { return text_; }
   virtual void setText(std::string text);

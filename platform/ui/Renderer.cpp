@@ -48,52 +48,75 @@ void Renderer::drawLayer(const Layer& layer) {
   if (!isVisible(properties)) return;
   const std::optional<cairo_matrix_t> placement = placementOf(properties);
   if (!placement) return;
-  cairo_save(cairo_);
-  cairo_transform(cairo_, &*placement);
-  drawPlacedLayer(layer, properties);
-  cairo_restore(cairo_);
+  drawPlacedLayer(layer, properties, *placement);
 }
 
 void Renderer::drawRootLayer(const Layer& layer) {
   const LayerProperties properties = layer.presentationProperties();
   if (!isVisible(properties)) return;
+  cairo_matrix_t placement;
+  cairo_matrix_init_translate(&placement, -properties.bounds.x(), -properties.bounds.y());
+  drawPlacedLayer(layer, properties, placement);
+}
+
+void Renderer::drawPlacedLayer(const Layer& layer, const LayerProperties& properties, const cairo_matrix_t& placement) {
+  cairo_matrix_t superlayerSpace;
+  cairo_get_matrix(cairo_, &superlayerSpace);
+  // A mask cuts the layer's shadow too, so a masked layer's shadow goes into its group.
+  const bool masked = layer.mask() != nullptr;
+  const bool shadowed = castsShadow(properties);
+  if (shadowed && !masked) drawShadow(layer, properties, superlayerSpace, placement, properties.opacity);
   cairo_save(cairo_);
-  cairo_translate(cairo_, -properties.bounds.x(), -properties.bounds.y());
-  drawPlacedLayer(layer, properties);
+  cairo_transform(cairo_, &placement);
+  if (!masked) {
+    drawWithOpacity(layer, properties);
+  } else {
+    cairo_push_group(cairo_);
+    if (shadowed) drawShadow(layer, properties, superlayerSpace, placement, 1);
+    drawBody(layer, properties, 1);
+    CairoPatternHandle content(cairo_pop_group(cairo_));
+    drawThroughMask(*layer.mask(), content.get(), properties.opacity);
+  }
   cairo_restore(cairo_);
 }
 
-void Renderer::drawPlacedLayer(const Layer& layer, const LayerProperties& properties) {
-  const std::shared_ptr<Layer>& mask = layer.mask();
-  const bool masked = mask != nullptr;
-  // A mask cuts the layer's shadow too, so a masked layer's shadow goes into its group.
-  if (!masked) drawLayerShadow(cairo_, layer, properties, properties.opacity);
+void Renderer::drawWithOpacity(const Layer& layer, const LayerProperties& properties) {
   // A leaf multiplies its opacity into what it paints; anything with parts that overlap is
   // drawn whole first, so the parts do not show through one another.
-  const bool grouped = masked || (properties.opacity < 1 && !layer.sublayers().empty());
-  if (!grouped) {
+  if (properties.opacity >= 1 || layer.sublayers().empty()) {
     drawBody(layer, properties, properties.opacity);
     return;
   }
   cairo_push_group(cairo_);
-  if (masked) drawLayerShadow(cairo_, layer, properties, 1);
   drawBody(layer, properties, 1);
-  CairoPatternHandle content(cairo_pop_group(cairo_));
-  if (!masked) {
-    cairo_set_source(cairo_, content.get());
-    cairo_paint_with_alpha(cairo_, properties.opacity);
-    return;
-  }
+  cairo_pop_group_to_source(cairo_);
+  cairo_paint_with_alpha(cairo_, properties.opacity);
+}
+
+void Renderer::drawThroughMask(const Layer& mask, cairo_pattern_t* content, double opacity) {
   // The mask sits in this layer's bounds space, as a sublayer would; its opacity and the
   // layer's own both scale the mask's alpha.
   cairo_push_group(cairo_);
   cairo_push_group(cairo_);
-  drawLayer(*mask);
+  drawLayer(mask);
   cairo_pop_group_to_source(cairo_);
-  cairo_paint_with_alpha(cairo_, properties.opacity);
+  cairo_paint_with_alpha(cairo_, opacity);
   CairoPatternHandle maskPattern(cairo_pop_group(cairo_));
-  cairo_set_source(cairo_, content.get());
+  cairo_set_source(cairo_, content);
   cairo_mask(cairo_, maskPattern.get());
+}
+
+void Renderer::drawShadow(const Layer& layer, const LayerProperties& properties, const cairo_matrix_t& superlayerSpace,
+                          const cairo_matrix_t& placement, double opacity) {
+  cairo_save(cairo_);
+  cairo_set_matrix(cairo_, &superlayerSpace);
+  // The shadow is cast by what the layer paints whole, before its opacity; its own
+  // masksToBounds clips only what it holds, never the shadow.
+  drawLayerShadow(cairo_, properties, opacity, [&](cairo_t* recorder) {
+    cairo_transform(recorder, &placement);
+    Renderer(recorder).drawBody(layer, properties, 1);
+  });
+  cairo_restore(cairo_);
 }
 
 void Renderer::drawBody(const Layer& layer, const LayerProperties& properties, double alpha) {

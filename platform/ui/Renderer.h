@@ -14,9 +14,10 @@ class View;
 
 // Draws layer trees with Cairo, from each layer's presentation values: placement (position,
 // bounds, anchor point, transform), opacity (a layer with sublayers or a mask is composited
-// as a group), background colour and pattern, shadow, gradient or shape, contents with their
-// gravity, the delegate's content, sublayers (each copy of a replicator's; clipped to the
-// rounded bounds with masksToBounds), the border inside the bounds, then the mask over all of it.
+// as a group), the shadow of all it paints, background colour and pattern, gradient or shape,
+// contents with their gravity, the delegate's content, sublayers (each copy of a replicator's;
+// clipped to the rounded bounds with masksToBounds), the border inside the bounds, then the mask
+// over all of it.
 class Renderer {
  public:
   // Draws into the context, whose user space is the superlayer's bounds space.
@@ -29,7 +30,14 @@ class Renderer {
   void drawRootLayer(const Layer& layer);
 
  private:
-  void drawPlacedLayer(const Layer& layer, const LayerProperties& properties);
+  // From the superlayer's space, which `placement` takes to the layer's bounds space.
+  void drawPlacedLayer(const Layer& layer, const LayerProperties& properties, const cairo_matrix_t& placement);
+  void drawShadow(const Layer& layer, const LayerProperties& properties, const cairo_matrix_t& superlayerSpace,
+                  const cairo_matrix_t& placement, double opacity);
+  // Opacity multiplied in, or applied to the layer drawn whole.
+  void drawWithOpacity(const Layer& layer, const LayerProperties& properties);
+  // The content (in the layer's bounds space) where the mask layer paints.
+  void drawThroughMask(const Layer& mask, cairo_pattern_t* content, double opacity);
   void drawBody(const Layer& layer, const LayerProperties& properties, double alpha);
   // Every instance of the sublayers (a replicator draws several).
   void drawSublayers(const Layer& layer);

@@ -24,6 +24,8 @@ class ScrollView : public View {
 
   ScrollView(ConstructionKey key, const graphics::Rect& frame);
 
+  std::string_view className() const override { return "ScrollView"; }
+
   graphics::Size contentSize() const { return contentSize_; }
   // Negative or non-finite sizes are refused.
   void setContentSize(graphics::Size size);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/graphics/AffineTransform.h"
@@ -39,6 +40,9 @@ class View : public std::enable_shared_from_this<View> {
 
   View(ConstructionKey, const graphics::Rect& frame, std::shared_ptr<Layer> layer = Layer::make());
   virtual ~View();
+
+  // The platform class the view is an instance of ("View", "Label", ...), for dumps and logs.
+  virtual std::string_view className() const { return "View"; }
   View(const View&) = delete;
   View& operator=(const View&) = delete;
 

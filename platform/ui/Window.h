@@ -15,6 +15,8 @@ class Window : public View {
   static std::shared_ptr<Window> make(const graphics::Rect& frame);
 
   Window(ConstructionKey key, const graphics::Rect& frame);
+
+  std::string_view className() const override { return "Window"; }
 };
 
 }  // namespace platform::ui

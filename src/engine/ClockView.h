@@ -26,6 +26,8 @@ class ClockView : public platform::ui::View {
   ClockView(ConstructionKey key, const platform::graphics::Rect& frame);
   ~ClockView() override;
 
+  std::string_view className() const override { return "ClockView"; }
+
   // The face; holds the hands, added minute, hour, second (the second hand on top).
   const std::shared_ptr<platform::ui::Layer>& containerLayer() const { return containerLayer_; }
   const std::shared_ptr<platform::ui::Layer>& hourHand() const { return hourHand_; }

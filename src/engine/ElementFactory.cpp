@@ -16,6 +16,12 @@ std::optional<ElementFactory::Builder> ElementFactory::builderForType(std::strin
       {"BatteryBar", &createBatteryBarForView},
       {"ProgressBar", &createProgressBarForView},
       {"ElapsedBar", &createElapsedBarForView},
+      {"UIImageView", &createUIImageViewForView},
+      {"WeatherIcon", &createWeatherIconForView},
+      {"AppIcon", &createAppIconForView},
+      {"WeekWidget", &createWeekWidgetForView},
+      {"AnalogClock", &createAnalogClockForView},
+      {"MarqueeLabel", &createMarqueeLabelForView},
   };
   const auto found = builders.find(type);
   if (found == builders.end()) return std::nullopt;

@@ -44,6 +44,18 @@ class ElementFactory {
                                                                       const platform::graphics::Rect& referenceRect);
   static std::shared_ptr<platform::ui::View> createElapsedBarForView(const platform::Value& options, std::int32_t tag,
                                                                      const platform::graphics::Rect& referenceRect);
+  static std::shared_ptr<platform::ui::View> createUIImageViewForView(const platform::Value& options, std::int32_t tag,
+                                                                      const platform::graphics::Rect& referenceRect);
+  static std::shared_ptr<platform::ui::View> createWeatherIconForView(const platform::Value& options, std::int32_t tag,
+                                                                      const platform::graphics::Rect& referenceRect);
+  static std::shared_ptr<platform::ui::View> createAppIconForView(const platform::Value& options, std::int32_t tag,
+                                                                  const platform::graphics::Rect& referenceRect);
+  static std::shared_ptr<platform::ui::View> createWeekWidgetForView(const platform::Value& options, std::int32_t tag,
+                                                                     const platform::graphics::Rect& referenceRect);
+  static std::shared_ptr<platform::ui::View> createAnalogClockForView(const platform::Value& options, std::int32_t tag,
+                                                                      const platform::graphics::Rect& referenceRect);
+  static std::shared_ptr<platform::ui::View> createMarqueeLabelForView(const platform::Value& options, std::int32_t tag,
+                                                                       const platform::graphics::Rect& referenceRect);
 
   // Shades the inside edge of `view` when the description asks for a visible inner shadow.
   static void addInnerShadow(platform::ui::View& view, const platform::Value& options);

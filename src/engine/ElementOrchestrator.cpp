@@ -112,7 +112,7 @@ void applyMarqueeOptions(MarqueeLabel& marquee, const Value& options) {
     }
     marquee.setFont(name ? platform::graphics::Font{*name, size} : platform::graphics::systemFont(size));
   }
-  if (const auto gradient = stringForKey(options, "gradientImage")) {
+  if (const auto gradient = stringForKey(options, "gradientImage"); gradient && *gradient != "none") {
     const auto bytes = foundation::readFile(foundation::devicePath("/var/mobile/Library/VantileAssets/" + *gradient));
     if (auto image = bytes ? platform::graphics::decodeImage(*bytes) : std::nullopt) {
       marquee.setTextPattern(std::move(image));
@@ -139,7 +139,8 @@ void applyClockOptions(ClockView& clock, const Value& options) {
   if (const auto continuous = stringForKey(options, "continuousSecondHand")) {
     clock.setSecHandContinuos(foundation::boolValue(*continuous));
   }
-  if (const auto scale = stringForKey(options, "scale")) {
+  // A zero scale would hide the clock; themes write "0" for "no scale".
+  if (const auto scale = stringForKey(options, "scale"); scale && foundation::doubleValue(*scale) != 0) {
     const double factor = foundation::doubleValue(*scale);
     clock.setTransform(platform::graphics::AffineTransform::scale(factor, factor));
   }

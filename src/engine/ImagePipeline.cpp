@@ -86,21 +86,6 @@ void showSymbol(ui::ImageView& view, const std::string& name, const Value& optio
   view.setTintColor(conventions::colorFor(options, "SFColor"));
 }
 
-std::optional<graphics::Image> recoloured(std::optional<graphics::Image> image, const Value& options) {
-  const std::optional<std::string> colorText = stringFor(options, "imageColor");
-  if (isNoneValue(colorText)) {
-    return image;
-  }
-  const std::optional<graphics::Color> color = VantileHelpers::uiColorFromString(*colorText);
-  if (!color) {
-    return image;
-  }
-  // Light artwork is made dark first, so the mask keeps the artwork and drops the ground.
-  if (stringFor(options, "imageIsBlack") != "YES") {
-    image = inverseColor(image);
-  }
-  return changeImage(image, *color);
-}
 
 // The code the editor's sample data gives for the element's "forecast"; nothing outside the editor.
 std::optional<std::string> sampleConditionCode(const Value& options) {
@@ -134,7 +119,7 @@ void ImagePipeline::setupImageForImageView(ui::ImageView& view, const Value& opt
     return;
   }
   const std::optional<std::string> url = pictureURL(options);
-  view.setImage(recoloured(url ? imageAtURL(*url) : std::nullopt, options));
+  view.setImage(recolouredImage(url ? imageAtURL(*url) : std::nullopt, options));
   view.setRenderingMode(ui::ImageRenderingMode::original);
 }
 
@@ -168,6 +153,22 @@ std::optional<graphics::Image> ImagePipeline::imageAtURL(std::string_view url) {
     bytes = foundation::fetchURL(url, kWebImageTimeoutSeconds, kWebImageMaxBytes);
   }
   return bytes ? graphics::decodeImage(*bytes) : std::nullopt;
+}
+
+std::optional<graphics::Image> ImagePipeline::recolouredImage(std::optional<graphics::Image> image, const Value& options) {
+  const std::optional<std::string> colorText = stringFor(options, "imageColor");
+  if (isNoneValue(colorText)) {
+    return image;
+  }
+  const std::optional<graphics::Color> color = VantileHelpers::uiColorFromString(*colorText);
+  if (!color) {
+    return image;
+  }
+  // Light artwork is made dark first, so the mask keeps the artwork and drops the ground.
+  if (stringFor(options, "imageIsBlack") != "YES") {
+    image = inverseColor(image);
+  }
+  return changeImage(image, *color);
 }
 
 }  // namespace vantile

@@ -42,6 +42,11 @@ class ImagePipeline {
   // nothing for any other word.
   static std::optional<int> symbolWeightForWord(std::string_view word);
 
+  // The picture recoloured with "imageColor" (light artwork inverted first unless "imageIsBlack"
+  // is "YES"); unchanged without a readable colour.
+  static std::optional<platform::graphics::Image> recolouredImage(std::optional<platform::graphics::Image> image,
+                                                                  const platform::Value& options);
+
   // The decoded picture at a "file://" URL (a system path, mapped into the device folder) or
   // an "http://" / "https://" address (bounded as above); nothing for anything else.
   static std::optional<platform::graphics::Image> imageAtURL(std::string_view url);

@@ -52,6 +52,8 @@ class MarqueeLabel : public platform::ui::Label {
   MarqueeLabel(ConstructionKey key, const platform::graphics::Rect& frame);
   ~MarqueeLabel() override;
 
+  std::string_view className() const override { return "MarqueeLabel"; }
+
   // Scroll settings. Setters that change something return the text home and restart.
   unsigned marqueeType() const { return marqueeType_; }
   void setMarqueeType(unsigned type);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <optional>
 
 #include "platform/ui/GradientLayer.h"
 #include "platform/ui/ImageView.h"
@@ -132,6 +133,102 @@ TEST(Renderer, DrawsAShadowBelowTheLayer) {
   EXPECT_GT(pixelAt(*root, 25, 45).alpha, 200);
   EXPECT_EQ(pixelAt(*root, 25, 25), (PixelRGBA{255, 255, 255, 255}));
   EXPECT_TRUE(isTransparent(pixelAt(*root, 25, 5)));
+}
+
+void castShadow(View& view, graphics::Size offset, double radius) {
+  view.layer()->setShadowOpacity(1);
+  view.layer()->setShadowOffset(offset);
+  view.layer()->setShadowRadius(radius);
+}
+
+// The lowest row of column x that the picture paints, if any.
+std::optional<int> lowestInkedRow(const Image& image, int x) {
+  for (int y = image.height() - 1; y >= 0; --y) {
+    if (image.pixelAt(x, y).value_or(PixelRGBA{}).alpha > 0) return y;
+  }
+  return std::nullopt;
+}
+
+TEST(Renderer, ALabelWithAClearBackgroundCastsTheShadowOfItsGlyphsOnly) {
+  auto root = View::make({0, 0, 120, 50});
+  auto label = Label::make({10, 5, 100, 30});
+  label->setBackgroundColor(Color{0, 0, 0, 0});
+  label->setTextColor(Color{1, 1, 1, 1});
+  label->setText("III");
+  root->addSubview(label);
+  const std::optional<Image> plain = snapshot(*root, 1);
+  ASSERT_TRUE(plain);
+  int glyphColumn = -1;
+  for (int x = 10; x < 110 && glyphColumn < 0; ++x) {
+    if (lowestInkedRow(*plain, x)) glyphColumn = x;
+  }
+  ASSERT_GE(glyphColumn, 0);
+  // The middle of the glyph's stem, so the blur is not thinned by its side.
+  const int stem = glyphColumn + 1;
+  const int glyphBottom = *lowestInkedRow(*plain, stem);
+
+  castShadow(*label, {0, 4}, 2);
+  EXPECT_GT(pixelAt(*root, stem, glyphBottom + 3).alpha, 80);
+  EXPECT_TRUE(isTransparent(pixelAt(*root, stem, glyphBottom + 12)));
+  // Below the label's empty right part, where a shadow of its bounds would fall.
+  EXPECT_TRUE(isTransparent(pixelAt(*root, 100, 36)));
+}
+
+TEST(Renderer, AClearWrapperCastsTheRoundedShadowOfItsClippedSubview) {
+  auto root = View::make({0, 0, 120, 120});
+  auto wrapper = View::make({20, 20, 80, 80});
+  wrapper->setBackgroundColor(Color{0, 0, 0, 0});
+  castShadow(*wrapper, {0, 0}, 8);
+  auto card = coloured({0, 0, 80, 80}, Color{1, 1, 1, 1});
+  card->layer()->setCornerRadius(20);
+  card->setClipsToBounds(true);
+  card->addSubview(coloured({0, 0, 80, 80}, Color{1, 1, 1, 1}));
+  wrapper->addSubview(card);
+  root->addSubview(wrapper);
+
+  // Both probes lie four points outside the rounded outline: in the square corner, and above
+  // the middle of the top edge.
+  const PixelRGBA corner = pixelAt(*root, 23, 23);
+  const PixelRGBA edge = pixelAt(*root, 60, 16);
+  EXPECT_GT(edge.alpha, 20);
+  EXPECT_LT(corner.alpha, edge.alpha);
+}
+
+TEST(Renderer, ATurnedLayerCastsItsShadowAlongTheSuperlayersAxes) {
+  auto root = View::make({0, 0, 100, 110});
+  auto bar = coloured({20, 45, 60, 10}, Color{1, 1, 1, 1});
+  bar->setTransform(graphics::AffineTransform::rotation(std::numbers::pi / 2));
+  castShadow(*bar, {0, 20}, 0);
+  root->addSubview(bar);
+
+  // The bar now stands from y 20 to 80; its shadow reaches 20 points further down.
+  EXPECT_GT(pixelAt(*root, 50, 90).alpha, 200);
+  EXPECT_TRUE(isTransparent(pixelAt(*root, 30, 50)));
+  EXPECT_TRUE(isTransparent(pixelAt(*root, 70, 50)));
+}
+
+TEST(Renderer, ALayerThatClipsItsSublayersStillCastsItsShadowOutsideItsBounds) {
+  auto root = View::make({0, 0, 100, 80});
+  auto card = coloured({20, 20, 40, 40}, Color{1, 1, 1, 1});
+  card->setClipsToBounds(true);
+  card->addSubview(coloured({30, 0, 40, 10}, blue));
+  castShadow(*card, {0, 10}, 2);
+  root->addSubview(card);
+
+  EXPECT_GT(pixelAt(*root, 40, 65).alpha, 200);
+  // The clipped-away part of the sublayer casts nothing.
+  EXPECT_TRUE(isTransparent(pixelAt(*root, 80, 35)));
+}
+
+TEST(Renderer, ATranslucentLayerCastsItsShadowAtItsOpacity) {
+  auto root = View::make({0, 0, 60, 60});
+  auto card = coloured({10, 10, 30, 30}, Color{1, 1, 1, 1});
+  card->addSubview(coloured({0, 0, 10, 10}, blue));
+  card->setAlpha(0.5);
+  castShadow(*card, {0, 15}, 0);
+  root->addSubview(card);
+
+  EXPECT_NEAR(pixelAt(*root, 25, 50).alpha, 128, 2);
 }
 
 TEST(Renderer, PaintsTemplateImagesInTheTintColour) {

@@ -260,5 +260,13 @@ TEST(Orchestration, AppliesClockPicturesScaleAndAlphaAndIgnoresUnreadablePicture
   clock->stop();
 }
 
+TEST(Orchestration, LeavesAClockUnscaledForAZeroScale) {
+  Orchestration orchestration;
+  const auto clock = ClockView::make({0, 0, 200, 200});
+  orchestration.run(RecordingHost::make(), "AnalogClock", {{"scale", "0"}}, "vantile", clock);
+  EXPECT_TRUE(clock->transform().isIdentity());
+  clock->stop();
+}
+
 }  // namespace
 }  // namespace vantile

@@ -1,0 +1,61 @@
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "controller/VantileController.h"
+#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/Files.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/Value.h"
+
+namespace {
+
+using platform::Value;
+
+constexpr int kTextElements = 100;
+constexpr const char* kThemePath = "/var/mobile/Library/Vantile/themes/tick.json";
+
+// Every label shows the seconds, so every one of them is on the every-second list.
+Value tickingTheme() {
+  Value children = Value::object();
+  Value order = Value::array();
+  for (int index = 0; index < kTextElements; ++index) {
+    std::string name = "label";
+    name += std::to_string(index);
+    children[name] = {{"type", "UILabel"},
+                      {"data", "[time]:[seconds] [day], [month] [date]"},
+                      {"textStyle", index % 2 == 0 ? "uppercase" : "none"},
+                      {"frame", {{"x", "0"}, {"y", std::to_string(index * 8)}, {"width", "300"}, {"height", "20"}}}};
+    order.push_back(name);
+  }
+  return {{"PresetView",
+           {{"frame", {{"x", "0"}, {"y", "0"}, {"width", "375"}, {"height", "812"}}},
+            {"children", children},
+            {"order", order}}}};
+}
+
+void BM_TickOfHundredDateLabels(benchmark::State& state) {
+  const auto root = std::filesystem::temp_directory_path() / ("controller-tick-bench-" + std::to_string(getpid()));
+  platform::foundation::setDeviceRoot(root);
+  platform::foundation::writeFileAtomically(platform::foundation::devicePath(kThemePath), tickingTheme().dump());
+
+  auto controller = vantile::VantileController::make();
+  controller->createViewFromTheme(kThemePath, "lockscreen");
+  if (controller->updateEverySecondArray.size() != kTextElements) {
+    state.SkipWithError("the theme did not put every label on the every-second list");
+  }
+  for (auto _ : state) {
+    controller->updateEverySecond();
+  }
+  state.counters["entries"] = static_cast<double>(controller->updateEverySecondArray.size());
+
+  controller.reset();
+  platform::foundation::MainQueue::shared().clear();
+  platform::foundation::setDeviceRoot({});
+  std::filesystem::remove_all(root);
+}
+BENCHMARK(BM_TickOfHundredDateLabels)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

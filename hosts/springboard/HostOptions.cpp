@@ -1,0 +1,160 @@
+#include "HostOptions.h"
+
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <string_view>
+
+namespace vantile::springboard {
+
+namespace {
+
+// The longest run the host accepts: a day of clock time.
+constexpr double kMaximumSeconds = 86400;
+constexpr double kMaximumScreenPoints = 10000;
+constexpr double kMaximumScreenScale = 4;
+
+std::optional<double> parseNumber(std::string_view text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// "375x812@3"; the scale may be left out ("375x812").
+std::optional<ScreenSpec> parseScreen(std::string_view text) {
+  const std::size_t times = text.find('x');
+  if (times == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::size_t at = text.find('@', times);
+  const auto width = parseNumber(text.substr(0, times));
+  const auto height = parseNumber(text.substr(times + 1, at == std::string_view::npos ? text.npos : at - times - 1));
+  const auto scale =
+      at == std::string_view::npos ? std::optional<double>(ScreenSpec{}.scale) : parseNumber(text.substr(at + 1));
+  if (!width || !height || !scale || *width <= 0 || *height <= 0 || *width > kMaximumScreenPoints ||
+      *height > kMaximumScreenPoints || *scale <= 0 || *scale > kMaximumScreenScale) {
+    return std::nullopt;
+  }
+  return ScreenSpec{*width, *height, *scale};
+}
+
+// A theme file name: a plain name inside the themes folder.
+bool isThemeFileName(std::string_view name) {
+  return !name.empty() && name.find('/') == std::string_view::npos && name != "." && name != "..";
+}
+
+using FlagReader = std::function<std::string(HostOptions&, const std::string& value)>;
+
+// Each reader gives the reason it refuses the value, or the empty string.
+const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
+  static const std::map<std::string, FlagReader, std::less<>> readers{
+      {"--root",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         if (value.empty()) {
+           return "--root needs a folder";
+         }
+         options.root = value;
+         return {};
+       }},
+      {"--screen",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         const auto screen = parseScreen(value);
+         if (!screen) {
+           return "--screen takes WIDTHxHEIGHT@SCALE, such as 375x812@3, not \"" + value + "\"";
+         }
+         options.screen = *screen;
+         return {};
+       }},
+      {"--at",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.at = parseLocalDateTime(value);
+         return options.at ? "" : "--at takes a date and time such as 2026-12-09T08:30:00, not \"" + value + "\"";
+       }},
+      {"--seconds",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         const auto seconds = parseNumber(value);
+         if (!seconds || *seconds < 0 || *seconds > kMaximumSeconds) {
+           return "--seconds takes a number of seconds from 0 to 86400, not \"" + value + "\"";
+         }
+         options.seconds = *seconds;
+         return {};
+       }},
+      {"--lock-png",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.lockPng = value;
+         return value.empty() ? "--lock-png needs a file" : "";
+       }},
+      {"--home-png",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.homePng = value;
+         return value.empty() ? "--home-png needs a file" : "";
+       }},
+      {"--dump",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.dump = value;
+         return value.empty() ? "--dump needs a file" : "";
+       }},
+      {"--lock-theme",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.lockTheme = value;
+         return isThemeFileName(value) ? "" : "--lock-theme takes a theme file name, not \"" + value + "\"";
+       }},
+      {"--home-theme",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.homeTheme = value;
+         return isThemeFileName(value) ? "" : "--home-theme takes a theme file name, not \"" + value + "\"";
+       }},
+  };
+  return readers;
+}
+
+ParsedHostOptions refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }
+
+}  // namespace
+
+ParsedHostOptions parseHostOptions(const std::vector<std::string>& arguments) {
+  HostOptions options;
+  std::map<std::string, bool, std::less<>> seen;
+  for (std::size_t i = 0; i < arguments.size(); i += 2) {
+    const std::string& flag = arguments[i];
+    const auto reader = flagReaders().find(flag);
+    if (reader == flagReaders().end()) {
+      return refuse("unknown argument \"" + flag + "\"");
+    }
+    if (i + 1 == arguments.size()) {
+      return refuse(flag + " needs a value");
+    }
+    if (seen[flag]) {
+      return refuse(flag + " is given twice");
+    }
+    seen[flag] = true;
+    if (std::string reason = reader->second(options, arguments[i + 1]); !reason.empty()) {
+      return refuse(std::move(reason));
+    }
+  }
+  if (!seen["--root"]) {
+    return refuse("--root is required");
+  }
+  return {std::move(options), {}};
+}
+
+std::string hostUsage() {
+  return "usage: springboard --root DIR [--screen 375x812@3] [--at 2026-12-09T08:30:00] [--seconds N]\n"
+         "                   [--lock-png FILE] [--home-png FILE] [--dump FILE]\n"
+         "                   [--lock-theme NAME] [--home-theme NAME]\n"
+         "  --root DIR         the device folder (settings, themes, assets)\n"
+         "  --screen WxH@S     screen size in points and pixels per point\n"
+         "  --at TIME          start of the clock, in the time zone of TZ (default: now)\n"
+         "  --seconds N        seconds to run the clock before the pictures are taken\n"
+         "  --lock-png FILE    picture of the lock screen\n"
+         "  --home-png FILE    picture of the home screen\n"
+         "  --dump FILE        JSON dump of both view trees\n"
+         "  --lock-theme NAME  lock-screen theme file, over the setting \"VantileTheme\"\n"
+         "  --home-theme NAME  home-screen theme file, over the setting \"SB_VantileTheme\"\n";
+}
+
+}  // namespace vantile::springboard

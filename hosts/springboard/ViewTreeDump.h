@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/foundation/Value.h"
+#include "platform/ui/View.h"
+
+namespace vantile::springboard {
+
+// The view tree as JSON, a stable format that scenario tests compare: per view, depth first in
+// subview order, "class", "id" (when set), "tag", "frame" [x, y, w, h] in the superview's space,
+// "hidden", "alpha", "text" (labels), "layer" (the layer's name, when set), "subviews".
+platform::Value dumpViewTree(const platform::ui::View& view);
+
+// {"lockscreen": <tree>, "homescreen": <tree>}.
+platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen);
+
+}  // namespace vantile::springboard

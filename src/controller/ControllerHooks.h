@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/foundation/Value.h"
+#include "platform/graphics/Image.h"
+
+namespace platform::ui {
+class View;
+}
+
+namespace vantile {
+
+// Operations of the controller that other parts of the tweak provide: the full data pass,
+// element animations, the home-screen gestures and app images. An empty one is an operation the
+// controller does not answer, and the step that would call it does nothing.
+struct ControllerHooks {
+  std::function<void(const platform::Value& children, const std::string& location)> updateData;
+  std::function<void(const std::shared_ptr<platform::ui::View>& view)> handleAnimation;
+  std::function<void()> addGestures;
+  std::function<void()> swipeHappened;
+  std::function<std::optional<platform::graphics::Image>(const std::string& bundleID)> getAppImageFromBundle;
+};
+
+}  // namespace vantile

@@ -1,0 +1,106 @@
+// The styling pass's updates of battery fills, elapsed bars and week widgets.
+#include <cmath>
+
+#include "controller/VantileController.h"
+#include "engine/ElementFactoryConventions.h"
+#include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/View.h"
+
+namespace vantile {
+
+namespace {
+
+using platform::Value;
+using platform::graphics::Color;
+using namespace conventions;
+namespace foundation = platform::foundation;
+
+constexpr std::int64_t kBatteryIconFillTag = 9967;
+constexpr std::int64_t kBarFillTag = 9968;
+constexpr std::int64_t kWeekWidgetTag = 9966;
+constexpr Color kClear{0, 0, 0, 0};
+
+// 20 itself and 50 upwards take the normal colour.
+std::optional<Color> batteryBandColor(const Value& element, std::int32_t level) {
+  if (level >= 21 && level <= 49) return colorFor(element, "midColor");
+  if (level < 20) return colorFor(element, "lowColor");
+  return colorFor(element, "innerColor");
+}
+
+// A readable "gradientImage" replaces the fill's colour with its pattern.
+void applyGradientFill(platform::ui::View& fill, const Value& element) {
+  const std::optional<std::string> name = stringFor(element, "gradientImage");
+  if (!name || *name == "none") return;
+  if (auto image = assetImage(*name)) fill.setBackgroundPattern(std::move(image));
+}
+
+std::shared_ptr<platform::ui::View> descendantWithTag(platform::ui::View& view, std::int64_t tag) {
+  for (const auto& subview : view.subviews()) {
+    if (auto found = subview->viewWithTag(tag)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void VantileController::updateBatteryFill(const Value& element, platform::ui::View& view, bool withGradient) {
+  const auto fill = view.viewWithTag(withGradient ? kBarFillTag : kBatteryIconFillTag);
+  if (!fill || !batteryAsInt) return;
+  const std::int32_t level = batteryAsInt();
+  const auto superview = view.superview();
+  const platform::graphics::Rect reference = superview ? superview->bounds() : platform::graphics::Rect{};
+  const double width = std::trunc(frameFor(element, reference).width());
+  platform::graphics::Rect frame = fill->frame();
+  frame.size.width = level / 100.0 * width;
+  fill->setFrame(frame);
+  fill->setBackgroundColor(batteryBandColor(element, level));
+  if (withGradient) applyGradientFill(*fill, element);
+}
+
+void VantileController::updateBatteryIcon(const Value& children, const std::string& key, platform::ui::View& view) {
+  updateBatteryFill(children.at(key), view, false);
+}
+
+void VantileController::updateBatteryBar(const Value& children, const std::string& key, platform::ui::View& view) {
+  updateBatteryFill(children.at(key), view, true);
+}
+
+void VantileController::updateElapsedBar(const Value& children, const std::string& key, platform::ui::View& view) {
+  const auto fill = view.viewWithTag(kBarFillTag);
+  if (!fill) return;
+  const Value& element = children.at(key);
+  platform::graphics::Rect frame = fill->frame();
+  frame.size.width = 0;  // the tick grows it with the music
+  fill->setFrame(frame);
+  fill->setBackgroundColor(colorFor(element, "innerColor"));
+  applyGradientFill(*fill, element);
+}
+
+void VantileController::updateWeekWidget(const Value& children, const std::string& key, platform::ui::View& view) {
+  // The widget's own view carries the same tag as its row of days.
+  const auto days = descendantWithTag(view, kWeekWidgetTag);
+  if (!days) return;
+  const foundation::TimeStamp now = foundation::MainQueue::shared().now();
+  const std::optional<std::string> dayName = foundation::formatDate(now, "EEEE");
+  const std::optional<foundation::CalendarDate> date = foundation::calendarDate(now);
+  if (!dayName || dayName->empty() || !date) return;
+  const std::string dayLetter = setTextStyle("lowercase", dayName->substr(0, 1));
+  // Letters repeat (Tuesday, Thursday); the index tells them apart.
+  const std::string dayIndex = std::to_string(date->weekday - 1);
+  const std::optional<Color> selectColor = colorFor(children.at(key), "selectColor");
+
+  for (const auto& subview : days->subviews()) {
+    const auto label = std::dynamic_pointer_cast<platform::ui::Label>(subview);
+    if (!label) continue;
+    label->layer()->setBorderColor(kClear);
+    const auto& layerName = label->layer()->name();
+    if (!label->text().empty() && layerName && setTextStyle("lowercase", label->text()) == dayLetter &&
+        *layerName == dayIndex) {
+      label->layer()->setBorderColor(selectColor);
+    }
+  }
+}
+
+}  // namespace vantile

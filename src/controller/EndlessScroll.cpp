@@ -1,0 +1,36 @@
+// The controller as the delegate of endless scroll views.
+#include "controller/EndlessScrollMarkers.h"
+#include "controller/VantileController.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/ScrollViewDelegate.h"
+
+namespace vantile {
+
+namespace {
+
+// Scroll views hold their delegate weakly; the controller keeps this one alive.
+class EndlessScrollDelegate : public platform::ui::ScrollViewDelegate {
+ public:
+  bool implements(Operation operation) const override { return operation == Operation::scrollViewDidScroll; }
+  void scrollViewDidScroll(platform::ui::ScrollView& scrollView) override {
+    VantileController::scrollViewDidScroll(scrollView);
+  }
+};
+
+}  // namespace
+
+std::shared_ptr<platform::ui::ScrollViewDelegate> VantileController::endlessScrollDelegate() {
+  if (!endlessScrollDelegate_) endlessScrollDelegate_ = std::make_shared<EndlessScrollDelegate>();
+  return endlessScrollDelegate_;
+}
+
+void VantileController::scrollViewDidScroll(platform::ui::ScrollView& scrollView) {
+  const auto markers = endless::markersOf(*scrollView.layer());
+  if (!markers) return;
+  const platform::graphics::Point offset = scrollView.contentOffset();
+  // Both axes move in one step; the nested call this causes finds the offset in the middle copy.
+  const platform::graphics::Point wrapped = endless::wrappedOffset(*markers, offset);
+  if (wrapped != offset) scrollView.setContentOffset(wrapped, false);
+}
+
+}  // namespace vantile

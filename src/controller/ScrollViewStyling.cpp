@@ -1,0 +1,85 @@
+// The styling pass's steps for scroll views: paging, content size, endless content and the
+// starting offset, then scale, alpha and corner radius.
+#include "controller/EndlessScrollMarkers.h"
+#include "controller/VantileController.h"
+#include "engine/ElementFactoryConventions.h"
+#include "engine/VantileHelpers.h"
+#include "platform/foundation/Conversions.h"
+#include "platform/foundation/Strings.h"
+#include "platform/ui/ScrollView.h"
+
+namespace vantile {
+
+namespace {
+
+using platform::Value;
+using platform::graphics::AffineTransform;
+using platform::graphics::Size;
+using namespace conventions;
+namespace foundation = platform::foundation;
+
+std::string lowercased(std::string text) {
+  for (char& character : text) {
+    if (character >= 'A' && character <= 'Z') character = static_cast<char>(character - 'A' + 'a');
+  }
+  return text;
+}
+
+}  // namespace
+
+double VantileController::scrollMeasure(const Value& value) const {
+  if (!value.is_string()) return foundation::doubleValue(value);
+  std::string text = value.get<std::string>();
+  text = foundation::replacingOccurrences(text, "screen_width", foundation::formatFixed(screenRect.width()));
+  text = foundation::replacingOccurrences(text, "screen_height", foundation::formatFixed(screenRect.height()));
+  if (foundation::contains(text, "math(")) return VantileHelpers::doMathWithString(text);
+  return foundation::doubleValue(text);
+}
+
+void VantileController::styleScrollView(platform::ui::ScrollView& scrollView, const Value& element) {
+  scrollView.setPagingEnabled(false);
+  const bool declaresContentSize = hasKey(element, "contentSize");
+  if (declaresContentSize) {
+    const Value& size = valueFor(element, "contentSize");
+    scrollView.setContentSize({scrollMeasure(valueFor(size, "width")), scrollMeasure(valueFor(size, "height"))});
+  }
+  if (const auto pagination = stringFor(element, "pagination"); pagination && lowercased(*pagination) == "yes") {
+    scrollView.setPagingEnabled(true);
+  }
+
+  const std::optional<std::string> axes = stringFor(element, "infiniteScroll");
+  const bool endless = axes && *axes != "none";
+  if (endless) {
+    scrollView.setDelegate(endlessScrollDelegate());
+    // Content already tripled (by the builder or an earlier pass) is tripled again only from
+    // its recorded single copy.
+    Size original = scrollView.contentSize();
+    if (const auto markers = endless::markersOf(*scrollView.layer()); markers && !declaresContentSize) {
+      original = {markers->originalWidth, markers->originalHeight};
+    }
+    endless::tripleContent(scrollView, *axes, original);
+  }
+
+  if (hasKey(element, "initialOffset")) {
+    const Value& offset = valueFor(element, "initialOffset");
+    double x = scrollMeasure(valueFor(offset, "x"));
+    double y = scrollMeasure(valueFor(offset, "y"));
+    if (endless) {
+      const auto& layer = *scrollView.layer();
+      const double originalWidth = foundation::doubleValue(layer.value("originalWidth").value_or(Value()));
+      const double originalHeight = foundation::doubleValue(layer.value("originalHeight").value_or(Value()));
+      if (*axes == "horizontal" || *axes == "both") x += originalWidth;
+      if (*axes == "vertical" || *axes == "both") y += originalHeight;
+    }
+    scrollView.setContentOffset({x, y}, false);
+  }
+
+  if (const double scale = foundation::floatValue(valueFor(element, "scale")); scale != 0) {
+    const AffineTransform target = AffineTransform::identity().scaledBy(scale, scale);
+    if (scrollView.transform() != target) scrollView.setTransform(target);
+  }
+  if (hasKey(element, "alpha")) scrollView.setAlpha(numberFor(element, "alpha"));
+  if (hasKey(element, "cornerRadius")) scrollView.layer()->setCornerRadius(numberFor(element, "cornerRadius"));
+}
+
+}  // namespace vantile

@@ -1,0 +1,137 @@
+// The styling pass over one level of a theme tree: order, every-second entries, nested frames,
+// scroll views and the dispatch of each element type to its update.
+#include <algorithm>
+#include <numbers>
+
+#include "controller/VantileController.h"
+#include "engine/ElementFactoryConventions.h"
+#include "platform/foundation/Strings.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/View.h"
+
+namespace vantile {
+
+namespace {
+
+using platform::Value;
+using platform::graphics::AffineTransform;
+using namespace conventions;
+namespace foundation = platform::foundation;
+
+bool hasStyleOverride(const Value& element) {
+  const std::optional<std::string> target = stringFor(element, "styleOverride");
+  return target && *target != "none";
+}
+
+}  // namespace
+
+std::vector<std::string> VantileController::sortKeysByOverridePriority(const Value& children) {
+  std::vector<std::string> names;
+  if (!children.is_object()) return names;
+  for (const auto& [name, element] : children.items()) names.push_back(name);
+  // Stable, so each group keeps the dictionary's order.
+  std::stable_sort(names.begin(), names.end(), [&children](const std::string& first, const std::string& second) {
+    return !hasStyleOverride(children.at(first)) && hasStyleOverride(children.at(second));
+  });
+  return names;
+}
+
+void VantileController::updateChildren(const Value& children, const std::string& location) {
+  if (!children.is_object()) return;
+  const std::optional<ThemePreset>* preset = presetFor(location);
+  const std::shared_ptr<platform::ui::View>* rootSlot = rootViewFor(location);
+  const std::shared_ptr<platform::ui::View> root = rootSlot ? *rootSlot : nullptr;
+  // The editor's slot records no root, so its top-level views are reset too.
+  const std::shared_ptr<platform::ui::View> resetRoot = location == "creator" ? nullptr : root;
+
+  for (const std::string& name : sortKeysByOverridePriority(children)) {
+    const Value& element = children.at(name);
+    const std::string type = stringFor(element, "type").value_or("");
+    std::int32_t tag = 0;
+    if (preset && *preset) tag = (*preset)->nameIndex.tagForName(name).value_or(0);
+    // Tag 0 is the root's own: a name without a tag has no view.
+    const std::shared_ptr<platform::ui::View> view = root && tag > 0 ? root->viewWithTag(tag) : nullptr;
+
+    if (view) {
+      checkIfNeedsUpdatedOften(type, view, children, name);
+      if (const auto superview = view->superview(); superview && superview != resetRoot) {
+        resetViewFrameIfNeeded(*view, children, name);
+      }
+    }
+    if (type == "ScrollView") {
+      const auto scrollView = std::dynamic_pointer_cast<platform::ui::ScrollView>(view);
+      if (!scrollView) continue;
+      styleScrollView(*scrollView, element);
+    }
+
+    if (type == "BatteryIcon") {
+      if (view) updateBatteryIcon(children, name, *view);
+    } else if (type == "BatteryBar") {
+      if (view) updateBatteryBar(children, name, *view);
+    } else if (type == "ElapsedBar") {
+      if (view) updateElapsedBar(children, name, *view);
+    } else if (type == "WeekWidget") {
+      if (view) updateWeekWidget(children, name, *view);
+    } else if (type == "CircleProgress" || type == "AppIcon" || type == "WeatherIcon" || type == "WKWebView") {
+      // Rings, app icons and weather icons are filled by the data binders; web views need nothing.
+    } else {
+      updateUILabel(children, name, tag, location);
+    }
+  }
+  applyAutoLayoutToUIViews(children);
+}
+
+void VantileController::checkIfNeedsUpdatedOften(std::string_view type, const std::shared_ptr<platform::ui::View>& view,
+                                                 const Value& children, const std::string& key) {
+  const Value& element = children.at(key);
+  const std::string data = stringFor(element, "data").value_or("");
+  const std::string dataAttr = stringFor(element, "dataAttr").value_or("");
+
+  if (foundation::contains(data, "Elapsed") || foundation::contains(data, "musicDurationLeft")) {
+    addItemToUpdateEverySecondArray(createDictionaryForView(view, element));
+  }
+  if (type == "CircleProgress" && stringFor(element, "ringValue") == "musicElapsedValue") {
+    addItemToUpdateEverySecondArray(createDictionaryForView(view, element));
+  }
+  if (type == "ElapsedBar") addItemToUpdateEverySecondArray(createDictionaryForView(view, element));
+  if (foundation::contains(dataAttr, "seconds")) {
+    EverySecondEntry entry = createDictionaryForView(view, element);
+    entry.isDataAttr = true;
+    addItemToUpdateEverySecondArray(std::move(entry));
+  }
+  if (foundation::contains(data, "seconds")) addItemToUpdateEverySecondArray(createDictionaryForView(view, element));
+}
+
+EverySecondEntry VantileController::createDictionaryForView(const std::shared_ptr<platform::ui::View>& view,
+                                                            const Value& viewDict) {
+  return EverySecondEntry{view, viewDict};
+}
+
+void VantileController::addItemToUpdateEverySecondArray(EverySecondEntry entry) {
+  if (std::find(updateEverySecondArray.begin(), updateEverySecondArray.end(), entry) != updateEverySecondArray.end()) {
+    return;
+  }
+  updateEverySecondArray.push_back(std::move(entry));
+}
+
+void VantileController::resetViewFrameIfNeeded(platform::ui::View& view, const Value& children, const std::string& key) {
+  const auto superview = view.superview();
+  if (!superview) return;
+  const Value& element = children.at(key);
+  const platform::graphics::Rect frame = frameFor(element, superview->frame());
+  if (view.transform().isIdentity()) {
+    view.setFrame(frame);
+    return;
+  }
+  view.setTransform(AffineTransform::identity());
+  view.setFrame(frame);
+  // Scale before rotation (the builders rotate first; an animated view is rebuilt this way).
+  const double scale = numberFor(element, "scale");
+  const double rotate = numberFor(element, "rotate");
+  AffineTransform transform = AffineTransform::identity();
+  if (scale != 0) transform = transform.scaledBy(scale, scale);
+  if (rotate != 0) transform = transform.rotatedBy(rotate * std::numbers::pi / 180);
+  if ((scale != 0 || rotate != 0) && transform != view.transform()) view.setTransform(transform);
+}
+
+}  // namespace vantile

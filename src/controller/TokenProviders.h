@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/foundation/Value.h"
+
+namespace vantile {
+
+// The device and weather providers, as the controller reaches them. The tweak fills them in;
+// an empty function is a provider that is not there: it offers no tokens, no weather
+// information, no music and writes no snapshot.
+struct TokenProviders {
+  // VantileSystem: whether it has a token operation of the name, and that operation's result
+  // (nothing when it has no value).
+  std::function<bool(std::string_view name)> isSystemToken;
+  std::function<std::optional<std::string>(std::string_view name)> systemToken;
+  std::function<void()> saveSystemJSON;
+  // Now-playing progress in seconds; asked only while `isMusicPlaying` says so.
+  std::function<bool()> isMusicPlaying;
+  std::function<float()> internalElapsed;
+  std::function<float()> internalDuration;
+
+  // VantileWeather.
+  std::function<void()> checkIfWeatherNeedsUpdating;
+  std::function<platform::Value()> getWeatherInfo;
+};
+
+}  // namespace vantile

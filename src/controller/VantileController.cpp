@@ -1,0 +1,74 @@
+#include "controller/VantileController.h"
+
+#include "platform/ui/View.h"
+
+namespace vantile {
+
+namespace {
+constexpr std::string_view kLockScreen = "lockscreen";
+constexpr std::string_view kHomeScreen = "homescreen";
+constexpr std::string_view kCreator = "creator";
+}  // namespace
+
+const std::shared_ptr<VantileController>& VantileController::sharedInstance() {
+  static const std::shared_ptr<VantileController> instance = make();
+  return instance;
+}
+
+std::shared_ptr<VantileController> VantileController::make() {
+  return std::make_shared<VantileController>(ConstructionKey{});
+}
+
+VantileController::VantileController(ConstructionKey) {}
+
+VantileController::~VantileController() = default;
+
+namespace {
+
+// The preset slot of a location, for a const or a mutable controller.
+template <typename Controller>
+auto* presetSlot(Controller& controller, std::string_view location) {
+  using Slot = decltype(&controller.vantilePreset);
+  if (location == kLockScreen) return &controller.vantilePreset;
+  if (location == kHomeScreen) return &controller.vantilePresetSB;
+  if (location == kCreator) return &controller.vantilePresetCreator;
+  return Slot{nullptr};
+}
+
+}  // namespace
+
+std::optional<ThemePreset>* VantileController::presetFor(std::string_view location) {
+  return presetSlot(*this, location);
+}
+
+const std::optional<ThemePreset>* VantileController::presetFor(std::string_view location) const {
+  return presetSlot(*this, location);
+}
+
+std::shared_ptr<platform::ui::View>* VantileController::rootViewFor(std::string_view location) {
+  if (location == kLockScreen) return &vantileView;
+  if (location == kHomeScreen) return &vantileViewSB;
+  if (location == kCreator) return &vantileViewCreator;
+  return nullptr;
+}
+
+bool VantileController::anyPresetLoaded() const {
+  return vantilePreset.has_value() || vantilePresetSB.has_value() || vantilePresetCreator.has_value();
+}
+
+bool VantileController::implements(Operation operation) const {
+  switch (operation) {
+    case Operation::updateReferenceToView:
+    case Operation::createChildren:
+      return true;
+    case Operation::handleAnimation:
+    case Operation::handleTapped:
+    case Operation::launchApp:
+    case Operation::changeApp:
+    case Operation::enableActionsForView:
+      return false;
+  }
+  return false;
+}
+
+}  // namespace vantile

@@ -1,0 +1,279 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controller/ControllerHooks.h"
+#include "controller/EverySecondEntry.h"
+#include "controller/ThemePreset.h"
+#include "controller/TokenProviders.h"
+#include "engine/ElementOrchestratorDelegate.h"
+#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/Value.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Geometry.h"
+#include "platform/graphics/Image.h"
+#include "platform/graphics/TextMeasurement.h"
+#include "platform/ui/Device.h"
+
+namespace platform::ui {
+class ScrollView;
+class ScrollViewDelegate;
+class View;
+}  // namespace platform::ui
+
+namespace vantile {
+
+// Keys from a preset's top level down to an element: "PresetView", "children", name, ...
+using KeyPath = std::vector<std::string>;
+using KeyPaths = std::map<std::string, KeyPath, std::less<>>;
+
+// What the controller finds for an element name in a location.
+struct ElementRecord {
+  std::int32_t tag = 0;
+  std::shared_ptr<platform::ui::View> view;
+  // The location's root view.
+  std::shared_ptr<platform::ui::View> preset;
+};
+
+// The tweak's theme controller: loads a theme file for the lock screen or the home screen,
+// builds its view tree through the element engine (as the engine's host) and keeps its live
+// data current. Main thread only. Owned by a shared_ptr because the orchestrator holds its
+// delegate weakly.
+class VantileController : public ElementOrchestratorDelegate, public std::enable_shared_from_this<VantileController> {
+  struct ConstructionKey {
+    explicit ConstructionKey() = default;
+  };
+
+ public:
+  // The one controller of the process, made on first use.
+  static const std::shared_ptr<VantileController>& sharedInstance();
+  // A controller of its own (tests, tools); the process uses sharedInstance.
+  static std::shared_ptr<VantileController> make();
+
+  explicit VantileController(ConstructionKey);
+  ~VantileController() override;
+  VantileController(const VantileController&) = delete;
+  VantileController& operator=(const VantileController&) = delete;
+
+  // --- Loading and building ---
+
+  // The location's new root view; the "No Theme" placeholder when no file is at the path or
+  // the file holds no theme (the slot is then emptied); nothing for a location other than
+  // "lockscreen", "homescreen" and "creator".
+  std::shared_ptr<platform::ui::View> createViewFromTheme(std::string path, const std::string& type);
+  // A new root view with the root element's children built (nothing as root: no children).
+  std::shared_ptr<platform::ui::View> createViewFromDictionary(const platform::Value* root, const std::string& type);
+  void firstLoadForLocation(const std::string& location);
+  // Rebuilds the loaded trees inside their root views, from the presets in memory.
+  void reloadThemes();
+  void updateIcons();
+  void updateIconsForPreset(const ThemePreset& preset, const platform::Value& children,
+                            const std::shared_ptr<platform::ui::View>& presetView);
+  // The device's orientation changed (iPad only: resizes and rebuilds both trees).
+  void orientationChanged();
+  static platform::graphics::Rect boundsForOrientation(platform::ui::DeviceOrientation orientation);
+  // Darwin notification callbacks.
+  void snowboardUpdated();
+  void swipeHappened();
+
+  // ElementOrchestratorDelegate.
+  bool implements(Operation operation) const override;
+  void updateReferenceToView(const std::string& name, std::int32_t count, const std::string& location) override;
+  void createChildren(const platform::Value& children, const std::shared_ptr<platform::ui::View>& view,
+                      const std::string& location, const std::optional<std::vector<std::string>>& order) override;
+
+  // --- Preset index and element lookup ---
+
+  ElementRecord getElDict(std::string_view name, const std::string& location);
+  // The home-screen element with the tag (decimal text); "" when none.
+  std::string getElementNameFromTag(std::string_view tagText) const;
+  std::string getAnimatingElementNameFromTag(std::string_view tagText) const;
+  // Element name → key path, for every element of the preset's tree.
+  static KeyPaths elementObject(const platform::Value& preset);
+  static void loopChildren(const platform::Value& element, KeyPaths& paths, const std::string& parentName);
+  std::optional<KeyPath> getElementHierarchy(std::string_view name) const;
+  std::optional<KeyPath> getAnimatingElementHierarchy(std::string_view name) const;
+  // Stores the description found under "foundItem" of `result`; the last match in walk order wins.
+  static void recursivelyFindView(platform::Value& result, const platform::Value& children, std::string_view name);
+  static platform::Value getElementInPreset(std::string_view name, const platform::Value& children);
+  static std::optional<platform::Value> getElementDictionaryFromString(std::string_view name,
+                                                                       const platform::Value& children);
+  // The "children" of a preset's root element; nothing when not loaded.
+  const platform::Value* getPresetChildren() const;
+  const platform::Value* getSBPresetChildren() const;
+  const platform::Value* getLSPresetChildren() const;
+  const platform::Value* getAnimatingPresetChildren() const;
+  // A copy of `dictionary` with `value` set at `path`; only the dictionaries along the path are copied.
+  static platform::Value editNestedDict(const platform::Value& dictionary, const platform::Value& value,
+                                        std::span<const std::string> path);
+  // Stores the app chosen for a home-screen app-icon element, in memory and in the theme file.
+  void setBundleIDToTheme(std::string_view name, std::string_view bundleID);
+
+  // --- Data tokens, refresh scheduling and device events ---
+
+  // The text with its data tokens replaced; nothing for nothing.
+  std::optional<std::string> handleData(std::optional<std::string_view> text);
+  static std::string setTextStyle(std::string_view style, std::string_view text);
+  // One pass over the every-second list, then the next tick unless one is already due.
+  void updateEverySecond();
+  void updateUILabelEverySecond(const std::shared_ptr<platform::ui::View>& view, const platform::Value& elementDict);
+  void updateDataAttrEverySecond(const std::shared_ptr<platform::ui::View>& view, const platform::Value& elementDict);
+  void updateMediaProgressEverySecond(const std::shared_ptr<platform::ui::View>& view,
+                                      const platform::Value& elementDict);
+  void fastUpdate(const std::string& location);
+  // A full refresh 2 s later, skipped within 3 s of the last one.
+  void timeUpdated(const std::string& location);
+  void deviceWakening(bool waking);
+  void deviceUnlocked(bool unlocked);
+
+  // --- State ---
+
+  std::optional<ThemePreset> vantilePreset;
+  std::optional<ThemePreset> vantilePresetSB;
+  std::optional<ThemePreset> vantilePresetCreator;
+  std::shared_ptr<platform::ui::View> vantileView;
+  std::shared_ptr<platform::ui::View> vantileViewSB;
+  std::shared_ptr<platform::ui::View> vantileViewCreator;
+  std::optional<ThemePreset> vantileAnimatingPreset;
+  std::shared_ptr<platform::ui::View> vantileAnimatingView;
+  // Never lowered, so tags stay unique across locations and reloads.
+  std::int32_t globalCounter = 0;
+  platform::graphics::Rect screenRect;
+  std::optional<platform::foundation::TimeStamp> lastTimeUpdate;
+  bool setupNotifications = false;
+  platform::Value animationDict = platform::Value::object();
+  std::vector<EverySecondEntry> updateEverySecondArray;
+  std::string currentSBTheme;
+  bool isLSTap = false;
+  bool weatherAnimationsEnabledForLS = false;
+  bool weatherAnimationsEnabledForSB = false;
+  std::int32_t weatherConditionCode = 0;
+  bool hasWeatherConditionCode = false;
+  bool disableSwipeDown = false;
+  bool disableSwipeUp = false;
+  bool disableSwipeLeft = false;
+  bool disableSwipeRight = false;
+  std::shared_ptr<platform::ui::View> appDrawer;
+  std::string lastNowPlayingApp;
+  std::vector<std::string> appBundleNameArray;
+
+  TokenProviders providers;
+  ControllerHooks hooks;
+
+ private:
+  std::optional<ThemePreset>* presetFor(std::string_view location);
+  const std::optional<ThemePreset>* presetFor(std::string_view location) const;
+  std::shared_ptr<platform::ui::View>* rootViewFor(std::string_view location);
+  bool anyPresetLoaded() const;
+
+  std::shared_ptr<platform::ui::View> placeholderView(const std::string& path) const;
+  void registerDarwinObservers();
+  // Issues the next view tag, stepping over the tags that element views use inside themselves.
+  std::int32_t nextTag(std::string_view type);
+  // Drops every-second entries whose views left the loaded trees.
+  void pruneEverySecondArray();
+  std::optional<std::string> resolveToken(std::string_view name);
+  std::optional<std::string> cachedTokenValue(std::string_view name);
+  void refreshLocation(const std::string& location);
+  void runTriggers(const std::string& triggerKey, bool flag, bool lockScreen);
+
+  std::vector<std::shared_ptr<platform::foundation::DarwinNotificationCenter::Observation>> darwinObservations_;
+  // Token values of the running tick pass: one pass shows one moment, and the providers are
+  // asked once per name rather than once per label.
+  std::optional<std::map<std::string, std::optional<std::string>, std::less<>>> tickTokenValues_;
+  std::set<std::int32_t> glassViewTags_;
+  bool tickScheduled_ = false;
+
+ public:
+  // Styling, label styles, image colours and auto-layout.
+
+  // --- Styling pass ---
+
+  // Styles one level of a location's tree, each container's subtree before the next element,
+  // then lays the level out.
+  void updateChildren(const platform::Value& children, const std::string& location);
+  // The names, elements without a "styleOverride" first; each group keeps the dictionary's order.
+  static std::vector<std::string> sortKeysByOverridePriority(const platform::Value& children);
+  void checkIfNeedsUpdatedOften(std::string_view type, const std::shared_ptr<platform::ui::View>& view,
+                                const platform::Value& children, const std::string& key);
+  static EverySecondEntry createDictionaryForView(const std::shared_ptr<platform::ui::View>& view,
+                                                  const platform::Value& viewDict);
+  // Equal entries are kept once.
+  void addItemToUpdateEverySecondArray(EverySecondEntry entry);
+  // A nested view's frame against its superview, its transform rebuilt from the identity.
+  static void resetViewFrameIfNeeded(platform::ui::View& view, const platform::Value& children, const std::string& key);
+  void updateBatteryIcon(const platform::Value& children, const std::string& key, platform::ui::View& view);
+  void updateBatteryBar(const platform::Value& children, const std::string& key, platform::ui::View& view);
+  static void updateElapsedBar(const platform::Value& children, const std::string& key, platform::ui::View& view);
+  static void updateWeekWidget(const platform::Value& children, const std::string& key, platform::ui::View& view);
+
+  // Re-applies the containers' "follow" rules in both locations' trees.
+  void updateElapsedFollow();
+  // Depth first through the containers of one level, each after its own children.
+  void loopAllItems(const std::string& location, const platform::Value& children);
+
+  // VantileSystem's battery charge in whole percent; empty: battery fills stay as built.
+  std::function<std::int32_t()> batteryAsInt;
+  // The follow rules of a container and its view; empty: no container follows another.
+  std::function<void(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view)>
+      checkIfViewFollows;
+
+  // --- Label text style and fonts ---
+
+  // Text, text style, kerning, second-word colour, second text, gradient and music images of
+  // the element with the tag; containers go on into their children.
+  void updateUILabel(const platform::Value& children, const std::string& key, std::int32_t tag,
+                     const std::string& location);
+  // The named font (installed, an assets-folder file, or "CF": "customFontName") at the given
+  // size, or at the size that fits the label's height; the system font when no font has the name.
+  static platform::graphics::Font getFontFromStyles(const platform::Value& element, const platform::ui::View* label,
+                                                    const std::optional<std::string>& fontName,
+                                                    const std::optional<std::string>& fontSize);
+
+  // --- Image colour helpers (the engine's filters) ---
+
+  static std::optional<platform::graphics::Image> imageWithWhiteBackground(
+      const std::optional<platform::graphics::Image>& image);
+  static std::optional<platform::graphics::Image> inverseColor(const std::optional<platform::graphics::Image>& image);
+  static std::optional<platform::graphics::Image> changeImage(const std::optional<platform::graphics::Image>& image,
+                                                              platform::graphics::Color color);
+
+  // --- Auto-layout and endless scroll ---
+
+  // Lays out the level's "UIView" elements that ask for "evenSpacing" or "grid"; no descent.
+  void applyAutoLayoutToUIViews(const platform::Value& children);
+  static void applyAutoLayout(std::string_view layout, platform::ui::View& parentView,
+                              const std::vector<std::shared_ptr<platform::ui::View>>& members,
+                              const platform::graphics::Rect& frame);
+  static void applyEvenSpacingLayout(platform::ui::View& parentView,
+                                     const std::vector<std::shared_ptr<platform::ui::View>>& members,
+                                     const platform::graphics::Rect& frame);
+  static void applyGridLayout(platform::ui::View& parentView,
+                              const std::vector<std::shared_ptr<platform::ui::View>>& members,
+                              const platform::graphics::Rect& frame);
+  // As an endless scroll view's delegate: moves the content back by one copy near either end.
+  static void scrollViewDidScroll(platform::ui::ScrollView& scrollView);
+
+ private:
+  // Paging, content size, endless content, starting offset, scale, alpha and corner radius.
+  void styleScrollView(platform::ui::ScrollView& scrollView, const platform::Value& element);
+  // A content size or offset value: screen sizes substituted, "math(" evaluated.
+  double scrollMeasure(const platform::Value& value) const;
+  void updateBatteryFill(const platform::Value& element, platform::ui::View& view, bool withGradient);
+  // The scroll-view delegate that forwards to scrollViewDidScroll, made on first use.
+  std::shared_ptr<platform::ui::ScrollViewDelegate> endlessScrollDelegate();
+
+  std::shared_ptr<platform::ui::ScrollViewDelegate> endlessScrollDelegate_;
+};
+
+}  // namespace vantile
