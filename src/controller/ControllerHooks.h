@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/foundation/Value.h"
 #include "platform/graphics/Image.h"
@@ -23,6 +24,8 @@ struct ControllerHooks {
   std::function<void()> addGestures;
   std::function<void()> swipeHappened;
   std::function<std::optional<platform::graphics::Image>(const std::string& bundleID)> getAppImageFromBundle;
+  // The installed apps as app records ("bundle", "name", "badge"); empty: no app is known.
+  std::function<std::vector<platform::Value>()> appRecords;
 };
 
 }  // namespace vantile

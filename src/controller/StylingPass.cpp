@@ -72,8 +72,10 @@ void VantileController::updateChildren(const Value& children, const std::string&
       if (view) updateElapsedBar(children, name, *view);
     } else if (type == "WeekWidget") {
       if (view) updateWeekWidget(children, name, *view);
-    } else if (type == "CircleProgress" || type == "AppIcon" || type == "WeatherIcon" || type == "WKWebView") {
-      // Rings, app icons and weather icons are filled by the data binders; web views need nothing.
+    } else if (type == "AppIcon") {
+      if (root) updateAppIcon(children, name, tag, *root, location);
+    } else if (type == "CircleProgress" || type == "WeatherIcon" || type == "WKWebView") {
+      // Rings and weather icons are filled by the data binders; web views need nothing.
     } else {
       updateUILabel(children, name, tag, location);
     }

@@ -216,6 +216,13 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   void updateBatteryBar(const platform::Value& children, const std::string& key, platform::ui::View& view);
   static void updateElapsedBar(const platform::Value& children, const std::string& key, platform::ui::View& view);
   static void updateWeekWidget(const platform::Value& children, const std::string& key, platform::ui::View& view);
+  // The icon view with the tag under `view`: app picture, name label and badge of the element's
+  // app, styled by the element (or by its "styleOverride" element of the same location).
+  void updateAppIcon(const platform::Value& children, const std::string& key, std::int32_t tag,
+                     platform::ui::View& view, const std::string& location);
+  // Refreshes the app records from the app registry.
+  void updateAppBundleArray();
+  std::vector<platform::Value> appRecords;
 
   // Re-applies the containers' "follow" rules in both locations' trees.
   void updateElapsedFollow();

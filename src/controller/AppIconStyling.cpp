@@ -1,0 +1,169 @@
+// The styling of app-icon elements: picture, name label and badge of the element's app.
+#include "controller/VantileController.h"
+
+#include "engine/ElementFactoryConventions.h"
+#include "engine/VantileHelpers.h"
+#include "platform/foundation/Conversions.h"
+#include "platform/graphics/TextMeasurement.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/View.h"
+
+namespace vantile {
+
+namespace {
+
+using platform::Value;
+using platform::graphics::Color;
+using platform::graphics::Rect;
+namespace foundation = platform::foundation;
+namespace ui = platform::ui;
+using namespace conventions;
+
+constexpr std::int64_t kBadgeImageTag = 9991;
+constexpr Color kDefaultTextColor{0, 0, 0, 1};
+constexpr Color kClear{0, 0, 0, 0};
+
+// The keys a "styleOverride" element lends an icon; a key the other element lacks goes too.
+constexpr const char* kOverriddenKeys[] = {"labelColor", "badgeTextColor", "badgeBGColor", "badgeImage",
+                                           "badgeImageScale", "badgeImageX", "badgeImageY"};
+
+std::shared_ptr<ui::View> subviewNamed(const ui::View& icon, std::string_view layerName) {
+  for (const auto& subview : icon.subviews()) {
+    if (subview->layer()->name() == layerName) return subview;
+  }
+  return nullptr;
+}
+
+void placeIconParts(ui::View& icon) {
+  const double width = icon.bounds().width();
+  const double height = icon.bounds().height();
+  if (const auto image = subviewNamed(icon, "AppIconImageView")) image->setFrame({0, 0, width, width});
+  if (const auto label = subviewNamed(icon, "AppIconAppLabel")) label->setFrame({0, height, width, 20});
+  if (const auto badge = subviewNamed(icon, "AppIconAppBadge")) badge->setFrame({width - 10, -5, 20, 20});
+}
+
+// Takes the other element's look; one level only, so overrides never chain (or loop).
+Value withStyleOverride(Value element, const Value& other, ui::View& icon, const Rect& screenRect) {
+  for (const char* key : kOverriddenKeys) {
+    if (hasKey(other, key)) {
+      element[key] = valueFor(other, key);
+    } else {
+      element.erase(key);
+    }
+  }
+  if (const double scale = numberFor(other, "scale"); scale != 0) {
+    icon.setTransform(platform::graphics::AffineTransform::scale(scale, scale));
+  }
+  if (hasKey(other, "frame")) {
+    Value frame = valueFor(element, "frame").is_object() ? valueFor(element, "frame") : Value::object();
+    const Value& otherFrame = valueFor(other, "frame");
+    for (const char* key : {"width", "height"}) {
+      if (hasKey(otherFrame, key)) frame[key] = valueFor(otherFrame, key);
+    }
+    icon.setFrame(VantileHelpers::getRect(frame, screenRect));
+    placeIconParts(icon);
+  }
+  return element;
+}
+
+void styleNameLabel(ui::Label& label, const Value& element, const Value* app) {
+  label.setText(app ? foundation::description(valueFor(*app, "name")) : "App");
+  label.setTextColor(colorFor(element, "labelColor").value_or(kDefaultTextColor));
+  label.setTextAlignment(ui::TextAlignment::center);
+  label.setFont(platform::graphics::systemFont(10));
+}
+
+void addBadgeImage(ui::Label& badge, const Value& element, const std::string& imageName) {
+  auto image = ui::ImageView::make(badge.bounds());
+  image->setImage(assetImage(imageName));
+  image->setContentMode(ui::ContentMode::scaleAspectFit);
+  if (const double scale = numberFor(element, "badgeImageScale"); scale != 0) {
+    image->setTransform(image->transform().scaledBy(scale, scale));
+  }
+  image->setTag(kBadgeImageTag);
+  badge.addSubview(image);
+  badge.setBackgroundColor(kClear);
+  badge.setTextColor(kClear);
+  const auto shiftX = foundation::intValue(stringFor(element, "badgeImageX").value_or(""));
+  const auto shiftY = foundation::intValue(stringFor(element, "badgeImageY").value_or(""));
+  if (shiftX != 0 || shiftY != 0) {
+    auto center = image->center();
+    image->setCenter({center.x + shiftX, center.y + shiftY});
+  }
+}
+
+void styleBadge(ui::Label& badge, const Value& element, const Value* app) {
+  badge.setText("");
+  badge.setBackgroundColor(kClear);
+  if (const auto old = badge.viewWithTag(kBadgeImageTag); old && old.get() != &badge) old->removeFromSuperview();
+  if (!app) return;
+
+  badge.setText(foundation::description(valueFor(*app, "badge")));
+  badge.setTextAlignment(ui::TextAlignment::center);
+  badge.setNumberOfLines(1);
+  badge.setFont(platform::graphics::systemFont(12));
+  badge.setTextColor(colorFor(element, "badgeTextColor").value_or(kDefaultTextColor));
+  if (!badge.text().empty()) {
+    badge.setBackgroundColor(colorFor(element, "badgeBGColor"));
+    badge.layer()->setCornerRadius(10);
+    badge.setClipsToBounds(true);
+    if (const auto imageName = stringFor(element, "badgeImage"); imageName && *imageName != "none") {
+      badge.setClipsToBounds(false);
+      addBadgeImage(badge, element, *imageName);
+    }
+  }
+  const double textWidth = platform::graphics::measureText(badge.text(), badge.font()).width;
+  if (textWidth > badge.bounds().width()) {
+    const auto frame = badge.frame();
+    badge.setFrame({frame.x(), frame.y(), textWidth + 5, frame.height()});
+  }
+}
+
+}  // namespace
+
+void VantileController::updateAppBundleArray() { appRecords = hooks.appRecords ? hooks.appRecords() : std::vector<Value>{}; }
+
+void VantileController::updateAppIcon(const Value& children, const std::string& key, std::int32_t tag, ui::View& view,
+                                      const std::string& location) {
+  updateAppBundleArray();
+  const auto icon = view.viewWithTag(tag);
+  if (!icon || !children.is_object() || !children.contains(key)) return;
+  Value element = children.at(key);
+
+  // The other element is looked up in the icon's own theme, not always the home screen's.
+  if (const auto overrideName = stringFor(element, "styleOverride"); overrideName && *overrideName != "none") {
+    const std::optional<ThemePreset>* preset = presetFor(location);
+    const Value* presetChildren = preset && *preset ? (*preset)->children() : nullptr;
+    if (presetChildren) {
+      if (const auto other = getElementDictionaryFromString(*overrideName, *presetChildren)) {
+        element = withStyleOverride(std::move(element), *other, *icon, screenRect);
+      }
+    }
+  }
+
+  const std::string bundleID = stringFor(element, "bundleID").value_or("");
+  const Value* app = nullptr;
+  for (const auto& record : appRecords) {
+    if (record.is_object() && stringFor(record, "bundle") == bundleID) {
+      app = &record;
+      break;
+    }
+  }
+  icon->layer()->setName(bundleID);
+
+  for (const auto& part : icon->subviews()) {
+    const auto& name = part->layer()->name();
+    if (name == "AppIconImageView") {
+      if (const auto image = std::dynamic_pointer_cast<ui::ImageView>(part); image && hooks.getAppImageFromBundle) {
+        image->setImage(hooks.getAppImageFromBundle(bundleID));
+      }
+    } else if (name == "AppIconAppLabel") {
+      if (const auto label = std::dynamic_pointer_cast<ui::Label>(part)) styleNameLabel(*label, element, app);
+    } else if (name == "AppIconAppBadge") {
+      if (const auto badge = std::dynamic_pointer_cast<ui::Label>(part)) styleBadge(*badge, element, app);
+    }
+  }
+}
+
+}  // namespace vantile
