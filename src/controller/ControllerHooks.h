@@ -24,6 +24,8 @@ struct ControllerHooks {
   std::function<void()> addGestures;
   std::function<void()> swipeHappened;
   std::function<std::optional<platform::graphics::Image>(const std::string& bundleID)> getAppImageFromBundle;
+  // The weather icon picture of a weather-icon element, coloured as it asks.
+  std::function<std::optional<platform::graphics::Image>(const platform::Value& element)> getCorrectWeatherIconImage;
   // The installed apps as app records ("bundle", "name", "badge"); empty: no app is known.
   std::function<std::vector<platform::Value>()> appRecords;
 };

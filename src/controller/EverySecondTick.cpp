@@ -103,6 +103,7 @@ void VantileController::updateMediaProgressEverySecond(const std::shared_ptr<Vie
       auto frame = fill->frame();
       fill->setFrame({frame.x(), frame.y(), width, frame.height()});
     }
+    updateElapsedFollow();
   } else if (type == "CircleProgress" && hasDuration && percent > 0) {
     for (const auto& layer : view->layer()->sublayers()) {
       for (const auto& sublayer : layer->sublayers()) {

@@ -6,6 +6,7 @@
 #include "controller/VantileController.h"
 #include "engine/ElementFactoryConventions.h"
 #include "platform/foundation/Strings.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/View.h"
 
@@ -74,8 +75,10 @@ void VantileController::updateChildren(const Value& children, const std::string&
       if (view) updateWeekWidget(children, name, *view);
     } else if (type == "AppIcon") {
       if (root) updateAppIcon(children, name, tag, *root, location);
-    } else if (type == "CircleProgress" || type == "WeatherIcon" || type == "WKWebView") {
-      // Rings and weather icons are filled by the data binders; web views need nothing.
+    } else if (type == "WeatherIcon") {
+      updateWeatherIcon(children, name, tag, location);
+    } else if (type == "CircleProgress" || type == "WKWebView") {
+      // Rings are filled by the data binders; web views need nothing.
     } else {
       updateUILabel(children, name, tag, location);
     }
@@ -134,6 +137,15 @@ void VantileController::resetViewFrameIfNeeded(platform::ui::View& view, const V
   if (scale != 0) transform = transform.scaledBy(scale, scale);
   if (rotate != 0) transform = transform.rotatedBy(rotate * std::numbers::pi / 180);
   if ((scale != 0 || rotate != 0) && transform != view.transform()) view.setTransform(transform);
+}
+
+void VantileController::updateWeatherIcon(const Value& children, const std::string& key, std::int32_t tag,
+                                          const std::string& location) {
+  const std::shared_ptr<platform::ui::View>* root = rootViewFor(location);
+  if (!root || !*root || !hooks.getCorrectWeatherIconImage || tag <= 0) return;
+  if (const auto imageView = std::dynamic_pointer_cast<platform::ui::ImageView>((*root)->viewWithTag(tag))) {
+    imageView->setImage(hooks.getCorrectWeatherIconImage(children.at(key)));
+  }
 }
 
 }  // namespace vantile

@@ -220,6 +220,9 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   // app, styled by the element (or by its "styleOverride" element of the same location).
   void updateAppIcon(const platform::Value& children, const std::string& key, std::int32_t tag,
                      platform::ui::View& view, const std::string& location);
+  // The weather picture of the element, on the image view with the tag in the location's root view.
+  void updateWeatherIcon(const platform::Value& children, const std::string& key, std::int32_t tag,
+                         const std::string& location);
   // Refreshes the app records from the app registry.
   void updateAppBundleArray();
   std::vector<platform::Value> appRecords;

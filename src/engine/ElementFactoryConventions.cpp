@@ -8,7 +8,7 @@
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
-#include "platform/graphics/ImageCodec.h"
+#include "platform/graphics/ImageFileCache.h"
 #include "platform/graphics/PangoFonts.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/View.h"
@@ -76,8 +76,7 @@ graphics::Rect frameFor(const Value& options, const graphics::Rect& referenceRec
 }
 
 std::optional<graphics::Image> assetImage(std::string_view name) {
-  const auto bytes = foundation::readFile(foundation::devicePath(std::string(kAssetsFolder) + std::string(name)));
-  return bytes ? graphics::decodeImage(*bytes) : std::nullopt;
+  return graphics::imageFromFile(foundation::devicePath(std::string(kAssetsFolder) + std::string(name)));
 }
 
 Font resolveFont(const Value& options, double height) {

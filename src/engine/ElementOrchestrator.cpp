@@ -6,8 +6,7 @@
 #include "engine/VantileHelpers.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/graphics/ImageCodec.h"
+#include "platform/graphics/ImageFileCache.h"
 #include "platform/foundation/Strings.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -113,8 +112,8 @@ void applyMarqueeOptions(MarqueeLabel& marquee, const Value& options) {
     marquee.setFont(name ? platform::graphics::Font{*name, size} : platform::graphics::systemFont(size));
   }
   if (const auto gradient = stringForKey(options, "gradientImage"); gradient && *gradient != "none") {
-    const auto bytes = foundation::readFile(foundation::devicePath("/var/mobile/Library/VantileAssets/" + *gradient));
-    if (auto image = bytes ? platform::graphics::decodeImage(*bytes) : std::nullopt) {
+    if (auto image = platform::graphics::imageFromFile(
+            foundation::devicePath("/var/mobile/Library/VantileAssets/" + *gradient))) {
       marquee.setTextPattern(std::move(image));
     }
   }
@@ -127,8 +126,7 @@ std::optional<platform::graphics::Image> clockPicture(const Value& options, cons
   if (!path) {
     return std::nullopt;
   }
-  const auto bytes = foundation::readFile(foundation::devicePath(*path));
-  return bytes ? platform::graphics::decodeImage(*bytes) : std::nullopt;
+  return platform::graphics::imageFromFile(foundation::devicePath(*path));
 }
 
 void applyClockOptions(ClockView& clock, const Value& options) {

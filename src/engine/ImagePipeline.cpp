@@ -13,6 +13,7 @@
 #include "platform/foundation/Strings.h"
 #include "platform/foundation/URLLoading.h"
 #include "platform/graphics/ImageCodec.h"
+#include "platform/graphics/ImageFileCache.h"
 #include "platform/graphics/SymbolCatalogue.h"
 #include "platform/objc/ClassRegistry.h"
 #include "platform/ui/ImageView.h"
@@ -146,12 +147,10 @@ std::optional<int> ImagePipeline::symbolWeightForWord(std::string_view word) {
 }
 
 std::optional<graphics::Image> ImagePipeline::imageAtURL(std::string_view url) {
-  std::optional<std::string> bytes;
   if (url.starts_with(kFileScheme)) {
-    bytes = foundation::readFile(foundation::devicePath(url.substr(kFileScheme.size())));
-  } else {
-    bytes = foundation::fetchURL(url, kWebImageTimeoutSeconds, kWebImageMaxBytes);
+    return graphics::imageFromFile(foundation::devicePath(url.substr(kFileScheme.size())));
   }
+  const auto bytes = foundation::fetchURL(url, kWebImageTimeoutSeconds, kWebImageMaxBytes);
   return bytes ? graphics::decodeImage(*bytes) : std::nullopt;
 }
 

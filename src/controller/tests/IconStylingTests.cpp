@@ -98,3 +98,24 @@ TEST_F(AppIconStyling, PutsTheBadgeImageOverTheBadgeOnce) {
 
 }  // namespace
 }  // namespace vantile
+
+namespace vantile {
+namespace {
+
+class WeatherIconStyling : public StylingFixture {};
+
+TEST_F(WeatherIconStyling, ShowsThePictureTheWeatherBinderGives) {
+  std::vector<std::string> asked;
+  controller->hooks.getCorrectWeatherIconImage = [&asked](const platform::Value& element) {
+    asked.push_back(element.value("iconSet", ""));
+    return platform::graphics::Image::blank(4, 4);
+  };
+  load({{"sky", {{"type", "WeatherIcon"}, {"iconSet", "glyph"}}}});
+  const auto sky = viewAs<platform::ui::ImageView>("sky");
+  ASSERT_TRUE(sky);
+  EXPECT_TRUE(sky->image());
+  EXPECT_EQ(asked, std::vector<std::string>{"glyph"});
+}
+
+}  // namespace
+}  // namespace vantile
