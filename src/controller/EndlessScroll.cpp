@@ -1,5 +1,5 @@
 // The controller as the delegate of endless scroll views.
-#include "controller/EndlessScrollMarkers.h"
+#include "engine/EndlessScrollMarkers.h"
 #include "controller/VantileController.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/ScrollViewDelegate.h"

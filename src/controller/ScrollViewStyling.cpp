@@ -1,6 +1,6 @@
 // The styling pass's steps for scroll views: paging, content size, endless content and the
 // starting offset, then scale, alpha and corner radius.
-#include "controller/EndlessScrollMarkers.h"
+#include "engine/EndlessScrollMarkers.h"
 #include "controller/VantileController.h"
 #include "engine/ElementFactoryConventions.h"
 #include "engine/VantileHelpers.h"

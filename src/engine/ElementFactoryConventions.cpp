@@ -1,5 +1,7 @@
 #include "engine/ElementFactoryConventions.h"
 
+#include "engine/LabelPropertyPass.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -174,6 +176,19 @@ platform::ui::BlurStyle blurStyleFor(const Value& options) {
   if (color == "light2") return BlurStyle::ultraThinMaterialLight;
   if (color == "dark2") return BlurStyle::ultraThinMaterialDark;
   return BlurStyle::dark;
+}
+
+void applyLabelBuildSteps(platform::ui::Label& label, const Value& options, std::int32_t tag,
+                          std::string_view logPrefix) {
+  label.setFont(resolveFont(options, label.frame().height()));
+  applyTextAlignment(label, options);
+  label.setClipsToBounds(true);
+  applyTextShadow(label, options);
+  label.setTag(tag);
+  label.setUserInteractionEnabled(true);
+  applyLabelPropertyPass(label, options, logPrefix);
+  applyBorder(label, options);
+  applyGradientTextColor(label, options);
 }
 
 }  // namespace vantile::conventions

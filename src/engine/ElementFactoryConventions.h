@@ -56,6 +56,11 @@ void applyBoxShadow(platform::ui::View& view, const platform::Value& options);
 void applyBorder(platform::ui::View& view, const platform::Value& options);
 // "gradientImage" as the label's pattern text colour; an unreadable image clears the text colour.
 void applyGradientTextColor(platform::ui::Label& label, const platform::Value& options);
+// The steps labels and scrolling labels share, in order: font, alignment, clipping, text
+// shadow, tag, interaction, the property pass (logging refused keys with `logPrefix`),
+// border and gradient text colour.
+void applyLabelBuildSteps(platform::ui::Label& label, const platform::Value& options, std::int32_t tag,
+                          std::string_view logPrefix);
 // "maskURL" as the contents of a mask layer over the view's bounds, with clipping on.
 void applyMaskImage(platform::ui::View& view, const platform::Value& options);
 // From the identity: a rotation by `degrees` (when not 0), then a scaling by `scale` (when not 0).

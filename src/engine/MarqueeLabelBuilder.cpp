@@ -39,15 +39,7 @@ std::shared_ptr<platform::ui::View> ElementFactory::createMarqueeLabelForView(
   label->setBackgroundColor(platform::graphics::Color{0, 0, 0, 0});
   label->setTextAlignment(platform::ui::TextAlignment::center);
 
-  label->setFont(resolveFont(options, label->frame().height()));
-  applyTextAlignment(*label, options);
-  label->setClipsToBounds(true);
-  applyTextShadow(*label, options);
-  label->setTag(tag);
-  label->setUserInteractionEnabled(true);
-  applyLabelPropertyPass(*label, options, "Setting MarqueeLabel");
-  applyBorder(*label, options);
-  applyGradientTextColor(*label, options);
+  applyLabelBuildSteps(*label, options, tag, "Setting MarqueeLabel");
   label->setUserInteractionEnabled(false);
   return label;
 }

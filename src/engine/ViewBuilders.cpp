@@ -1,6 +1,7 @@
 // The builders of plain views, labels and scroll views.
 #include "engine/BlurIntensity.h"
 #include "engine/ElementFactory.h"
+#include "engine/EndlessScrollMarkers.h"
 #include "engine/ElementFactoryConventions.h"
 #include "engine/LabelPropertyPass.h"
 #include "engine/VantileHelpers.h"
@@ -43,26 +44,6 @@ platform::graphics::Size contentSizeFor(const Value& options, const platform::ui
   return scrollView.frame().size;
 }
 
-// Marks the view for the controller's endless scrolling with its original content size, then
-// triples the content along the scrolling axes and starts in the middle copy.
-void setUpEndlessScrolling(platform::ui::ScrollView& scrollView, const std::string& axes) {
-  const platform::graphics::Size size = scrollView.contentSize();
-  const double w = size.width;
-  const double h = size.height;
-  scrollView.layer()->setName(axes);
-  scrollView.layer()->setValue("originalWidth", static_cast<float>(w));
-  scrollView.layer()->setValue("originalHeight", static_cast<float>(h));
-  if (axes == "horizontal") {
-    scrollView.setContentSize({3 * w, h});
-    scrollView.setContentOffset({w, 0}, false);
-  } else if (axes == "vertical") {
-    scrollView.setContentSize({w, 3 * h});
-    scrollView.setContentOffset({0, h}, false);
-  } else if (axes == "both") {
-    scrollView.setContentSize({3 * w, 3 * h});
-    scrollView.setContentOffset({w, h}, false);
-  }
-}
 
 }  // namespace
 
@@ -98,15 +79,7 @@ std::shared_ptr<platform::ui::View> ElementFactory::createUILabelForView(const V
                                                                          const Rect& referenceRect) {
   auto label = platform::ui::Label::make();
   label->setFrame(frameFor(options, referenceRect));
-  label->setFont(resolveFont(options, label->frame().height()));
-  applyTextAlignment(*label, options);
-  label->setClipsToBounds(true);
-  applyTextShadow(*label, options);
-  label->setTag(tag);
-  label->setUserInteractionEnabled(true);
-  applyLabelPropertyPass(*label, options, "Setting Label");
-  applyBorder(*label, options);
-  applyGradientTextColor(*label, options);
+  applyLabelBuildSteps(*label, options, tag, "Setting Label");
   if (hasKey(options, "alpha")) label->setAlpha(numberFor(options, "alpha"));
   return label;
 }
@@ -128,7 +101,7 @@ std::shared_ptr<platform::ui::View> ElementFactory::createScrollViewForView(cons
         false);
   }
   if (const auto axes = stringFor(options, "infiniteScroll"); axes && *axes != "none") {
-    setUpEndlessScrolling(*scrollView, *axes);
+    endless::tripleContent(*scrollView, *axes, scrollView->contentSize());
   }
   return scrollView;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controller/EndlessScrollMarkers.h"
+#include "engine/EndlessScrollMarkers.h"
 #include "platform/ui/Layer.h"
 #include "platform/ui/ScrollView.h"
 

@@ -1,4 +1,4 @@
-#include "controller/EndlessScrollMarkers.h"
+#include "engine/EndlessScrollMarkers.h"
 
 #include "platform/foundation/Conversions.h"
 #include "platform/ui/Layer.h"
@@ -39,8 +39,9 @@ void tripleContent(platform::ui::ScrollView& scrollView, const std::string& axes
   const double w = original.width;
   const double h = original.height;
   scrollView.layer()->setName(axes);
-  scrollView.layer()->setValue(kOriginalWidth, w);
-  scrollView.layer()->setValue(kOriginalHeight, h);
+  // Single precision, as the markers have always been stored.
+  scrollView.layer()->setValue(kOriginalWidth, static_cast<float>(w));
+  scrollView.layer()->setValue(kOriginalHeight, static_cast<float>(h));
   if (axes == "horizontal") {
     scrollView.setContentSize({3 * w, h});
     scrollView.setContentOffset({w, 0}, false);
