@@ -78,6 +78,16 @@ void MarqueeLabel::setupLabel() {
   subLabel_->setFrame(bounds());
   addSubview(subLabel_);
   marquee::registerLabel(std::static_pointer_cast<MarqueeLabel>(shared_from_this()));
+  applicationObservation_ =
+      platform::ui::Application::shared().observe([label = weakSelf()](platform::ui::Application::Event event) {
+        const auto self = label.lock();
+        if (!self) return;
+        if (event == platform::ui::Application::Event::didBecomeActive) {
+          self->restartLabel();
+        } else {
+          self->shutdownLabel();
+        }
+      });
 }
 
 std::weak_ptr<MarqueeLabel> MarqueeLabel::weakSelf() {

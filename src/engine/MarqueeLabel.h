@@ -11,6 +11,7 @@
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/GradientLayer.h"
 #include "platform/ui/KeyframeAnimation.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ReplicatorLayer.h"
 #include "platform/ui/TapGestureRecognizer.h"
@@ -237,6 +238,8 @@ class MarqueeLabel : public platform::ui::Label {
   // Whether text was ever given (the platform's string has no "none").
   bool hasText_ = false;
 
+  // Restarts when the application becomes active, shuts down when it goes to the background.
+  std::shared_ptr<platform::ui::Application::Observation> applicationObservation_;
   unsigned marqueeType_ = 2;
   double scrollDuration_ = 0;
   double rate_ = 0;

@@ -192,6 +192,22 @@ TEST_F(MarqueeLabelTest, LabelizeStopsTheTextAndLettingGoScrollsAgain) {
   EXPECT_NEAR(shownX(*label), label->homeLabelFrame().x() + 0.5 * label->awayOffset(), 1e-6);
 }
 
+TEST_F(MarqueeLabelTest, RestsInTheBackgroundAndStartsOverWhenTheApplicationIsActiveAgain) {
+  auto label = shownLabel(4);
+  moveInFiveSeconds(*label);
+  advanceTo(8);
+  ASSERT_NE(shownX(*label), label->homeLabelFrame().x());
+
+  platform::ui::Application::shared().enterBackground();
+  EXPECT_EQ(shownX(*label), label->homeLabelFrame().x());
+  advanceTo(20);
+  EXPECT_EQ(shownX(*label), label->homeLabelFrame().x()) << "nothing scrolls in the background";
+
+  platform::ui::Application::shared().becomeActive();
+  advanceTo(23.5);
+  EXPECT_NEAR(shownX(*label), label->homeLabelFrame().x() + 0.5 * label->awayOffset(), 1e-6);
+}
+
 TEST_F(MarqueeLabelTest, RestartReturnsHomeAndRestsBeforeMovingAgain) {
   auto label = shownLabel(4);
   moveInFiveSeconds(*label);

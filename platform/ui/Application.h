@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace platform::ui {
+
+// The process's application object: it tells whoever listens when the application becomes
+// active and when it goes to the background. Hosts drive it (unlock, screen off); delivery is
+// immediate, on the calling (main) thread, as the platform's notification centre delivers.
+class Application {
+ public:
+  enum class Event { didBecomeActive, didEnterBackground };
+  using Observer = std::function<void(Event)>;
+
+  // Keeps an observer listening; destroying it stops delivery.
+  class Observation {
+   public:
+    virtual ~Observation() = default;
+  };
+
+  static Application& shared();
+
+  [[nodiscard]] std::shared_ptr<Observation> observe(Observer observer);
+
+  void becomeActive();
+  void enterBackground();
+  bool isActive() const { return active_; }
+
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+ private:
+  Application() = default;
+  void post(Event event);
+
+  struct Listener;
+  std::vector<std::weak_ptr<Listener>> listeners_;
+  bool active_ = true;
+};
+
+}  // namespace platform::ui
