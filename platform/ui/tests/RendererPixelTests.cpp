@@ -89,7 +89,7 @@ TEST(RendererPixels, AspectFitCentresTheImageInAWideView) {
   view->setImage(quadrants);
   view->setContentMode(ContentMode::scaleAspectFit);
 
-  EXPECT_TRUE(matchesReference(snapshot(*view, kScale), "aspect-fit-wide"));
+  EXPECT_TRUE(matchesReference(snapshot(*view, kScale), "fit-inside-wide-view"));
 }
 
 TEST(RendererPixels, LabelDrawsInARegisteredFont) {
