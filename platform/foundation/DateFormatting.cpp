@@ -1,7 +1,5 @@
 #include "platform/foundation/DateFormatting.h"
 
-#include "platform/foundation/SystemLog.h"
-
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/smpdtfmt.h>
@@ -11,7 +9,12 @@
 #include <unicode/unistr.h>
 
 #include <cmath>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <utility>
+
+#include "platform/foundation/SystemLog.h"
 
 namespace platform::foundation {
 
@@ -51,6 +54,53 @@ std::unique_ptr<icu::GregorianCalendar> calendarAt(TimeStamp instant) {
   return calendar;
 }
 
+// Building an ICU formatter costs far more than formatting with it, and the one-second tick
+// formats the same few patterns again and again. Formatters bake in the zone and locale, so
+// every change of either empties the cache.
+class FormatterCache {
+ public:
+  static FormatterCache& shared() {
+    static FormatterCache cache;
+    return cache;
+  }
+
+  std::optional<std::string> format(UDate date, std::string_view pattern, DateLocale locale) {
+    const std::lock_guard lock(mutex_);
+    auto key = std::make_pair(std::string(pattern), locale);
+    auto found = formatters_.find(key);
+    if (found == formatters_.end()) {
+      UErrorCode status = U_ZERO_ERROR;
+      const icu::Locale& formatLocale = locale == DateLocale::posix ? posixLocale() : icu::Locale::getDefault();
+      auto formatter = std::make_unique<icu::SimpleDateFormat>(unicode(pattern), formatLocale, status);
+      if (U_FAILURE(status)) {
+        systemLog("Cannot format a date with \"" + std::string(pattern) + "\": " + u_errorName(status));
+        return std::nullopt;
+      }
+      if (formatters_.size() >= kCapacity) formatters_.clear();
+      found = formatters_.emplace(std::move(key), std::move(formatter)).first;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString formatted;
+    found->second->format(date, formatted, nullptr, status);
+    if (U_FAILURE(status)) {
+      systemLog("Cannot format a date with \"" + std::string(pattern) + "\": " + u_errorName(status));
+      return std::nullopt;
+    }
+    std::string text;
+    return formatted.toUTF8String(text);
+  }
+
+  void clear() {
+    const std::lock_guard lock(mutex_);
+    formatters_.clear();
+  }
+
+ private:
+  static constexpr std::size_t kCapacity = 64;
+  std::mutex mutex_;
+  std::map<std::pair<std::string, DateLocale>, std::unique_ptr<icu::SimpleDateFormat>> formatters_;
+};
+
 }  // namespace
 
 bool setTimeZone(std::string_view identifier) {
@@ -62,10 +112,14 @@ bool setTimeZone(std::string_view identifier) {
     return false;
   }
   icu::TimeZone::adoptDefault(zone.release());
+  FormatterCache::shared().clear();
   return true;
 }
 
-void useHostTimeZone() { icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone()); }
+void useHostTimeZone() {
+  icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone());
+  FormatterCache::shared().clear();
+}
 
 bool setDeviceLocale(std::string_view identifier) {
   // ICU would read an empty name as the host's locale.
@@ -74,6 +128,7 @@ bool setDeviceLocale(std::string_view identifier) {
   if (!identifier.empty() && !locale.isBogus()) {
     icu::Locale::setDefault(locale, status);
     if (U_SUCCESS(status)) {
+      FormatterCache::shared().clear();
       return true;
     }
   }
@@ -84,6 +139,7 @@ bool setDeviceLocale(std::string_view identifier) {
 void useHostLocale() {
   UErrorCode status = U_ZERO_ERROR;
   uloc_setDefault(nullptr, &status);
+  FormatterCache::shared().clear();
 }
 
 std::optional<std::string> formatDate(TimeStamp instant, std::string_view pattern, DateLocale locale) {
@@ -91,17 +147,7 @@ std::optional<std::string> formatDate(TimeStamp instant, std::string_view patter
   if (!date) {
     return std::nullopt;
   }
-  UErrorCode status = U_ZERO_ERROR;
-  const icu::Locale& formatLocale = locale == DateLocale::posix ? posixLocale() : icu::Locale::getDefault();
-  const icu::SimpleDateFormat formatter(unicode(pattern), formatLocale, status);
-  icu::UnicodeString formatted;
-  formatter.format(*date, formatted, nullptr, status);
-  if (U_FAILURE(status)) {
-    systemLog("Cannot format a date with \"" + std::string(pattern) + "\": " + u_errorName(status));
-    return std::nullopt;
-  }
-  std::string text;
-  return formatted.toUTF8String(text);
+  return FormatterCache::shared().format(*date, pattern, locale);
 }
 
 std::optional<CalendarDate> calendarDate(TimeStamp instant) {
