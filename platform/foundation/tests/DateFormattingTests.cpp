@@ -50,6 +50,13 @@ TEST_F(DateFormatting, FormatsPatternsInEnglishInTheChosenZone) {
   }
 }
 
+TEST_F(DateFormatting, FollowsAZoneChangeWithTheSamePattern) {
+  ASSERT_TRUE(setTimeZone("America/New_York"));
+  EXPECT_EQ(formatDate(kLeapDayAfternoon, "HH:mm"), "10:05");
+  ASSERT_TRUE(setTimeZone("Asia/Tokyo"));
+  EXPECT_EQ(formatDate(kLeapDayAfternoon, "HH:mm"), "00:05");
+}
+
 TEST_F(DateFormatting, RefusesAnUnknownZoneAndKeepsTheCurrentOne) {
   ASSERT_TRUE(setTimeZone("Asia/Tokyo"));
   testing::internal::CaptureStderr();
