@@ -56,7 +56,8 @@ void BlurView::setEffect(BlurEffect effect) {
 EffectDescriptor BlurView::effectDescriptorForEffects(const std::vector<BlurEffect>& effects) {
   // Every style blurs alike; the styles differ in their tint.
   EffectDescriptor descriptor;
-  descriptor.filterEntries.assign(effects.size(), FilterEntry{kGaussianBlur, Value{{kInputRadius, kDefaultBlurRadius}}});
+  descriptor.filterEntries.assign(effects.size(),
+                                  FilterEntry{kGaussianBlur, Value{{kInputRadius, kDefaultBlurRadius}}});
   return descriptor;
 }
 
@@ -87,5 +88,7 @@ void BlurView::drawContent(DrawingContext& context) const {
   context.blurBehind(bounds, cornerRadius, blurRadius());
   context.fillRoundedRect(bounds, cornerRadius, tint());
 }
+
+void BlurView::layoutSubviews() { contentView_->setFrame(bounds()); }
 
 }  // namespace platform::ui

@@ -84,6 +84,8 @@ class BlurView : public View {
 
  protected:
   void drawContent(DrawingContext& context) const override;
+  // The content view always covers the blur view.
+  void layoutSubviews() override;
 
  private:
   std::shared_ptr<View> contentView_;

@@ -1,5 +1,10 @@
 #include "platform/ui/View.h"
 
+#include "platform/foundation/MainQueue.h"
+
+#include <utility>
+#include <vector>
+
 #include <algorithm>
 
 #include "platform/foundation/SystemLog.h"
@@ -9,6 +14,71 @@
 #include "platform/ui/Window.h"
 
 namespace platform::ui {
+
+namespace {
+
+// Views marked for layout wait here for the one pass the main queue runs for them.
+struct PendingLayout {
+  std::vector<std::weak_ptr<View>> views;
+  // Alive while a posted pass waits: a queue that drops the pass (clear) drops this with it.
+  std::weak_ptr<void> scheduledPass;
+};
+
+PendingLayout& pendingLayout() {
+  static PendingLayout pending;
+  return pending;
+}
+
+void runLayoutPass() {
+  auto& pending = pendingLayout();
+  pending.scheduledPass.reset();
+  const auto views = std::exchange(pending.views, {});
+  for (const auto& entry : views) {
+    if (const auto view = entry.lock()) view->layoutIfNeeded();
+  }
+}
+
+}  // namespace
+
+void View::setFrame(const graphics::Rect& frame) {
+  willChangeAnimatableProperty();
+  const auto oldSize = layer_->bounds().size;
+  layer_->setFrame(frame);
+  if (layer_->bounds().size != oldSize) setNeedsLayout();
+}
+
+void View::setBounds(const graphics::Rect& bounds) {
+  willChangeAnimatableProperty();
+  const auto oldSize = layer_->bounds().size;
+  layer_->setBounds(bounds);
+  if (layer_->bounds().size != oldSize) setNeedsLayout();
+}
+
+void View::setNeedsLayout() {
+  if (needsLayout_) return;
+  needsLayout_ = true;
+  // A view still being made has no owner yet; it is laid out when first asked.
+  auto self = weak_from_this();
+  if (self.expired()) return;
+  auto& pending = pendingLayout();
+  pending.views.push_back(std::move(self));
+  if (pending.scheduledPass.expired()) {
+    auto pass = std::make_shared<char>();
+    pending.scheduledPass = pass;
+    foundation::MainQueue::shared().post([pass] { runLayoutPass(); });
+  }
+}
+
+void View::layoutIfNeeded() {
+  if (needsLayout_) {
+    needsLayout_ = false;
+    layoutSubviews();
+  }
+  // A copy: layout may add or remove subviews.
+  const auto subviews = subviews_;
+  for (const auto& subview : subviews) subview->layoutIfNeeded();
+}
+
 
 using graphics::AffineTransform;
 using graphics::Point;

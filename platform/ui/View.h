@@ -79,20 +79,19 @@ class View : public std::enable_shared_from_this<View> {
   // bounds, and setFrame() sets the center and bounds size that frame would give with the
   // identity transform, keeping the transform.
   graphics::Rect frame() const { return layer_->frame(); }
-  void setFrame(const graphics::Rect& frame) {
-    willChangeAnimatableProperty();
-    layer_->setFrame(frame);
-  }
+  void setFrame(const graphics::Rect& frame);
   graphics::Rect bounds() const { return layer_->bounds(); }
-  void setBounds(const graphics::Rect& bounds) {
-    willChangeAnimatableProperty();
-    layer_->setBounds(bounds);
-  }
+  void setBounds(const graphics::Rect& bounds);
   graphics::Point center() const { return layer_->position(); }
   void setCenter(graphics::Point center) {
     willChangeAnimatableProperty();
     layer_->setPosition(center);
   }
+  // Layout. A change of size marks the view; one pass on the main queue then runs
+  // layoutSubviews of every marked view, as the platform lays out once per turn of its loop.
+  void setNeedsLayout();
+  void layoutIfNeeded();
+
   const graphics::AffineTransform& transform() const { return layer_->transform(); }
   void setTransform(const graphics::AffineTransform& transform) {
     willChangeAnimatableProperty();
@@ -190,6 +189,8 @@ class View : public std::enable_shared_from_this<View> {
   // didMoveToWindow (to the view and all its descendants, when the window changes),
   // didMoveToSuperview, then the new superview's didAddSubview. The old superview hears
   // willRemoveSubview before the view leaves it.
+  // Places the subviews for the current bounds; nothing by default.
+  virtual void layoutSubviews() {}
   virtual void willMoveToSuperview(View* newSuperview);
   virtual void didMoveToSuperview();
   virtual void didMoveToWindow();
@@ -219,6 +220,7 @@ class View : public std::enable_shared_from_this<View> {
   class ContentDrawer;
 
   std::shared_ptr<Layer> layer_;
+  bool needsLayout_ = false;
   std::shared_ptr<const ContentDrawer> contentDrawer_;
   std::shared_ptr<View> maskView_;
   std::vector<std::shared_ptr<View>> subviews_;

@@ -145,11 +145,11 @@ class MarqueeLabel : public platform::ui::Label {
   bool awayFromHome() const;
 
   // The update pass: measures, lays the sublabel out at home and, unless told not to (or
-  // held, or tap-to-scroll), starts a run after the rest delay. The platform has no layout
-  // pass of its own: call layoutSubviews after changing the frame.
+  // held, or tap-to-scroll), starts a run after the rest delay; the layout pass after a change
+  // of size runs it again.
   void updateSublabel() { updateSublabelAndBeginScroll(true); }
   void updateSublabelAndBeginScroll(bool begin);
-  void layoutSubviews() { updateSublabel(); }
+  void layoutSubviews() override { updateSublabel(); }
   // Shrinks or grows the frame to the text; a zero maximum means no limit.
   void minimizeLabelFrameWithMaximumSize(platform::graphics::Size maximum, bool adjustHeight);
 

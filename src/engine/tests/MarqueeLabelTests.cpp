@@ -208,6 +208,14 @@ TEST_F(MarqueeLabelTest, RestsInTheBackgroundAndStartsOverWhenTheApplicationIsAc
   EXPECT_NEAR(shownX(*label), label->homeLabelFrame().x() + 0.5 * label->awayOffset(), 1e-6);
 }
 
+TEST_F(MarqueeLabelTest, LaysItselfOutAgainWhenItsSizeChanges) {
+  auto label = shownLabel(0);
+  const double narrowOffset = label->awayOffset();
+  label->setFrame({10, 10, 100, 30});
+  queue().runPending();
+  EXPECT_NE(label->awayOffset(), narrowOffset) << "the run's distance follows the new width";
+}
+
 TEST_F(MarqueeLabelTest, RestartReturnsHomeAndRestsBeforeMovingAgain) {
   auto label = shownLabel(4);
   moveInFiveSeconds(*label);
