@@ -44,9 +44,6 @@ class Implementation {
     return &static_cast<const Typed<Sig>&>(*holder_).function;
   }
 
-  bool hasSignature(const std::type_info& signature) const {
-    return holder_ && *holder_->signature == signature;
-  }
   bool sameSignature(const Implementation& other) const {
     return holder_ && other.holder_ && *holder_->signature == *other.holder_->signature;
   }
@@ -54,9 +51,6 @@ class Implementation {
 
   // "void (double)", or "none" when empty; for log lines.
   std::string signatureName() const;
-
-  // Both empty, or copies of the same body.
-  bool operator==(const Implementation& other) const { return holder_ == other.holder_; }
 
  private:
   struct Holder {

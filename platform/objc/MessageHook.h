@@ -30,7 +30,9 @@ class Slot<R(Args...)> {
   explicit operator bool() const { return static_cast<bool>(implementation_); }
 
   R operator()(Object& self, Args... args) const {
-    const auto* function = implementation_.function<R(Args...)>();
+    // A copy, so the slot may be filled again while the kept implementation runs.
+    const Implementation kept = implementation_;
+    const auto* function = kept.function<R(Args...)>();
     if (function != nullptr) return (*function)(self, std::forward<Args>(args)...);
     detail::logEmptySlot(self, selector_);
     if constexpr (!std::is_void_v<R>) return R{};

@@ -21,11 +21,6 @@ class NamedTable {
     return found == entries_.end() ? std::nullopt : std::optional<Entry>(found->second);
   }
 
-  bool contains(std::string_view name) const {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    return entries_.find(name) != entries_.end();
-  }
-
   // False, leaving the table as it was, when the name is taken.
   bool add(std::string_view name, Entry entry) {
     const std::lock_guard<std::mutex> lock(mutex_);

@@ -85,11 +85,14 @@ TEST_F(MessageHookTest, ReplacementWhoseArgumentCountIsNotTheSelectorsIsRefused)
 TEST_F(MessageHookTest, ReplacingAnOperationTheChainLacksAddsItWithAnEmptySlot) {
   Slot<int()> slot;
   int calls = 0;
-  EXPECT_TRUE(MSHookMessageEx(view, "badgeCount", [&](Object& self) { return ++calls + slot(self); }, &slot));
+  std::string log = systemLogOf([&] {
+    EXPECT_TRUE(MSHookMessageEx(view, "badgeCount", [&](Object& self) { return ++calls + slot(self); }, &slot));
+  });
+  EXPECT_THAT(log, HasSubstr("-[TestView badgeCount] was not implemented; the replacement adds it"));
   EXPECT_FALSE(slot);
   Object object(&listView);
   // The empty slot answers a default (logged), it does not fail.
-  std::string log = systemLogOf([&] { EXPECT_EQ(send<int()>(object, "badgeCount"), 1); });
+  log = systemLogOf([&] { EXPECT_EQ(send<int()>(object, "badgeCount"), 1); });
   EXPECT_THAT(log, HasSubstr("no kept implementation of -[TestListView badgeCount]"));
 }
 

@@ -78,6 +78,8 @@ TEST_F(MessagingTest, NilReceiverAnswersNothingSilently) {
   const std::string log = systemLogOf([&] {
     EXPECT_EQ(send<int(int, int)>(nobody, "add:to:", 1, 2), 0);
     EXPECT_EQ(trySend<int(int, int)>(nobody, "add:to:", 1, 2), std::nullopt);
+    send<void()>(nobody, "layoutSubviews");
+    EXPECT_FALSE(trySend<void()>(nobody, "layoutSubviews"));
     EXPECT_FALSE(respondsToSelector(nobody, "name"));
     EXPECT_FALSE(isKindOfClass(nobody, "TestBase"));
   });
