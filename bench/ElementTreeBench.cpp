@@ -1,6 +1,6 @@
 #include "engine/testing/RecordingHost.h"
 #include "platform/foundation/Value.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/VantileHelpers.h"
+#include "engine/helpers/VantileHelpers.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/BlurView.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/Renderer.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/BlurView.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/render/Renderer.h"
+#include "platform/ui/views/View.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "controller/VantileController.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 #include <benchmark/benchmark.h>
 

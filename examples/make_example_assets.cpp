@@ -18,7 +18,7 @@
 #include "platform/foundation/Files.h"
 #include "platform/graphics/Image.h"
 #include "platform/graphics/PNGCodec.h"
-#include "platform/ui/CairoHandles.h"
+#include "platform/ui/render/CairoHandles.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/Value.h"
-#include "platform/ui/Renderer.h"
-#include "platform/ui/View.h"
+#include "platform/ui/render/Renderer.h"
+#include "platform/ui/views/View.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/ui/Renderer.h"
-#include "platform/ui/View.h"
+#include "platform/ui/render/Renderer.h"
+#include "platform/ui/views/View.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/graphics/ImageCodec.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Screen.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/views/Screen.h"
 
 namespace vantile::springboard {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "platform/graphics/Color.h"
-#include "platform/ui/View.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/views/View.h"
+#include "platform/ui/views/Window.h"
 
 namespace vantile::springboard {
 

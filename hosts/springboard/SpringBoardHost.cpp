@@ -11,8 +11,8 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/graphics/ImageCodec.h"
-#include "platform/ui/Renderer.h"
-#include "platform/ui/Screen.h"
+#include "platform/ui/render/Renderer.h"
+#include "platform/ui/views/Screen.h"
 
 namespace vantile::springboard {
 

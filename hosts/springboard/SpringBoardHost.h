@@ -6,7 +6,7 @@
 #include "HostSettings.h"
 #include "ScreenComposition.h"
 #include "platform/foundation/Value.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/views/Window.h"
 
 namespace vantile::springboard {
 

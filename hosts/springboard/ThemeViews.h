@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile::springboard {
 

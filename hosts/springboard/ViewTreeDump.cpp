@@ -1,6 +1,6 @@
 #include "ViewTreeDump.h"
 
-#include "platform/ui/Label.h"
+#include "platform/ui/text/Label.h"
 
 namespace vantile::springboard {
 

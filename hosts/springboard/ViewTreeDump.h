@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/foundation/Value.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile::springboard {
 

@@ -1,13 +1,13 @@
 // The styling of app-icon elements: picture, name label and badge of the element's app.
 #include "controller/VantileController.h"
 
-#include "engine/ElementFactoryConventions.h"
-#include "engine/VantileHelpers.h"
+#include "engine/builders/ElementFactoryConventions.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/graphics/TextMeasurement.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -3,8 +3,8 @@
 
 #include "controller/LayoutGeometry.h"
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
-#include "platform/ui/View.h"
+#include "engine/builders/ElementFactoryConventions.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -2,10 +2,10 @@
 #include <array>
 
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
+#include "engine/builders/ElementFactoryConventions.h"
 #include "engine/ElementOrchestrator.h"
 #include "engine/ElementRegistry.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -2,11 +2,11 @@
 #include <cmath>
 
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
+#include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/DateFormatting.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/View.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -1,8 +1,8 @@
 // The controller as the delegate of endless scroll views.
-#include "engine/EndlessScrollMarkers.h"
+#include "engine/builders/EndlessScrollMarkers.h"
 #include "controller/VantileController.h"
-#include "platform/ui/ScrollView.h"
-#include "platform/ui/ScrollViewDelegate.h"
+#include "platform/ui/views/ScrollView.h"
+#include "platform/ui/views/ScrollViewDelegate.h"
 
 namespace vantile {
 

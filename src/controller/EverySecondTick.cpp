@@ -3,11 +3,11 @@
 
 #include "controller/LabelAttributedText.h"
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
+#include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Strings.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/ShapeLayer.h"
-#include "platform/ui/View.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/layers/ShapeLayer.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

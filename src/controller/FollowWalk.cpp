@@ -1,6 +1,6 @@
 // The walk that re-applies the containers' follow rules, run by the one-second tick.
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
+#include "engine/builders/ElementFactoryConventions.h"
 
 namespace vantile {
 

@@ -1,6 +1,6 @@
 // The controller's image colour operations are the engine's filters.
 #include "controller/VantileController.h"
-#include "engine/ImageColouring.h"
+#include "engine/images/ImageColouring.h"
 
 namespace vantile {
 

@@ -6,7 +6,7 @@
 
 #include "platform/graphics/Color.h"
 #include "platform/graphics/TextMeasurement.h"
-#include "platform/ui/AttributedString.h"
+#include "platform/ui/text/AttributedString.h"
 
 // The attributed forms of a label's text that the styling pass shows. Ranges are counted in
 // UTF-16 units, as the platform counts characters.

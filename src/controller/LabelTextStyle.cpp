@@ -2,10 +2,10 @@
 // second-word colour and second text; gradient; music images; the descent into containers.
 #include "controller/LabelAttributedText.h"
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
+#include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Conversions.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Label.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/text/Label.h"
 
 namespace vantile {
 

@@ -1,10 +1,10 @@
 #include <algorithm>
 
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Screen.h"
-#include "platform/ui/View.h"
+#include "engine/builders/ElementFactoryConventions.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/views/Screen.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -1,8 +1,8 @@
 #include <string>
 
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
-#include "platform/ui/View.h"
+#include "engine/builders/ElementFactoryConventions.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

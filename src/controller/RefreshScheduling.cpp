@@ -1,9 +1,9 @@
 #include <cmath>
 
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
+#include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Strings.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -1,12 +1,12 @@
 // The styling pass's steps for scroll views: paging, content size, endless content and the
 // starting offset, then scale, alpha and corner radius.
-#include "engine/EndlessScrollMarkers.h"
+#include "engine/builders/EndlessScrollMarkers.h"
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
-#include "engine/VantileHelpers.h"
+#include "engine/builders/ElementFactoryConventions.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/Strings.h"
-#include "platform/ui/ScrollView.h"
+#include "platform/ui/views/ScrollView.h"
 
 namespace vantile {
 

@@ -4,11 +4,11 @@
 #include <numbers>
 
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
+#include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Strings.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/ScrollView.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/views/ScrollView.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -1,5 +1,5 @@
 #include "controller/VantileController.h"
-#include "engine/VantileHelpers.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 

@@ -1,6 +1,6 @@
 #include "controller/VantileController.h"
 
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

@@ -23,7 +23,7 @@
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/Image.h"
 #include "platform/graphics/TextMeasurement.h"
-#include "platform/ui/Device.h"
+#include "platform/ui/views/Device.h"
 
 namespace platform::ui {
 class ScrollView;

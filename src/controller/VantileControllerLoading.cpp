@@ -1,13 +1,13 @@
 #include "controller/VantileController.h"
-#include "engine/ElementFactoryConventions.h"
-#include "engine/VantileHelpers.h"
+#include "engine/builders/ElementFactoryConventions.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/foundation/Strings.h"
 #include "platform/graphics/TextMeasurement.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/Screen.h"
-#include "platform/ui/View.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/Screen.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 

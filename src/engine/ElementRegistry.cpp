@@ -1,8 +1,8 @@
 #include "engine/ElementRegistry.h"
 
-#include "engine/ElementFactory.h"
+#include "engine/builders/ElementFactory.h"
 #include "engine/ElementTemplateFactory.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 #include <exception>
 

@@ -1,6 +1,6 @@
 #include "providers/VantileDates.h"
 
-#include "engine/VantileHelpers.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "platform/foundation/DateFormatting.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/SystemLog.h"

@@ -3,7 +3,7 @@
 #include "ScenarioDevice.h"
 #include "SpringBoardHost.h"
 #include "platform/foundation/DateFormatting.h"
-#include "platform/ui/Renderer.h"
+#include "platform/ui/render/Renderer.h"
 #include "testing/ReferenceImage.h"
 
 namespace vantile::springboard {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ViewTreeDump.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Label.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/text/Label.h"
 
 namespace vantile::springboard {
 namespace {

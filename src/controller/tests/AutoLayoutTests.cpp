@@ -2,7 +2,7 @@
 
 #include "controller/LayoutGeometry.h"
 #include "controller/tests/StylingFixture.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile::layout {
 namespace {

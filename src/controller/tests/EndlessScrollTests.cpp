@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/EndlessScrollMarkers.h"
-#include "platform/ui/Layer.h"
-#include "platform/ui/ScrollView.h"
+#include "engine/builders/EndlessScrollMarkers.h"
+#include "platform/ui/layers/Layer.h"
+#include "platform/ui/views/ScrollView.h"
 
 namespace vantile::endless {
 namespace {

@@ -1,8 +1,8 @@
 #include "StylingFixture.h"
 
 #include "platform/graphics/ImageCodec.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Label.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/text/Label.h"
 
 namespace vantile {
 namespace {

@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "controller/tests/StylingFixture.h"
-#include "engine/VantileHelpers.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "platform/graphics/PNGCodec.h"
-#include "platform/ui/ImageView.h"
-#include "platform/ui/Label.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/text/Label.h"
 
 namespace vantile {
 namespace {

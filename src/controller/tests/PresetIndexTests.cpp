@@ -3,7 +3,7 @@
 #include "controller/tests/ControllerTestSupport.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include "controller/tests/ControllerTestSupport.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/View.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile::testing {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "controller/tests/StylingFixture.h"
 #include "platform/foundation/DateFormatting.h"
-#include "platform/ui/ScrollView.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/ScrollView.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile {
 namespace {

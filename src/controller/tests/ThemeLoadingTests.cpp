@@ -1,10 +1,10 @@
 #include "controller/tests/ControllerTestSupport.h"
 #include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/ui/Device.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/Screen.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/Device.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/Screen.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include "engine/ElementOrchestrator.h"
 #include "engine/ElementRegistry.h"
 #include "platform/foundation/Conversions.h"
-#include "platform/ui/View.h"
+#include "platform/ui/views/View.h"
 
 namespace vantile::testing {
 

@@ -1,16 +1,16 @@
 #include "engine/ElementOrchestrator.h"
 
-#include "engine/ClockView.h"
-#include "engine/MarqueeLabel.h"
+#include "engine/views/ClockView.h"
+#include "engine/marquee/MarqueeLabel.h"
 #include "platform/graphics/ImageCodec.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 #include "engine/testing/RecordingHost.h"
-#include "platform/ui/GestureRecognizer.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/LongPressGestureRecognizer.h"
-#include "platform/ui/TapGestureRecognizer.h"
-#include "platform/ui/View.h"
+#include "platform/ui/gestures/GestureRecognizer.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/gestures/LongPressGestureRecognizer.h"
+#include "platform/ui/gestures/TapGestureRecognizer.h"
+#include "platform/ui/views/View.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "engine/testing/RecordingHost.h"
 #include "platform/foundation/MainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
-#include "platform/ui/TouchInjector.h"
-#include "platform/ui/View.h"
+#include "platform/ui/gestures/TouchInjector.h"
+#include "platform/ui/views/View.h"
 
 #include <gtest/gtest.h>
 

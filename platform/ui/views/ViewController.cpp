@@ -1,0 +1,50 @@
+#include "platform/ui/views/ViewController.h"
+
+#include <map>
+
+#include "platform/ui/views/Screen.h"
+
+namespace platform::ui {
+
+namespace {
+
+// Root views to their controllers; a controller owns its root view, so an entry lives
+// exactly as long as its controller.
+std::map<const View*, std::weak_ptr<ViewController>>& controllersByRootView() {
+  static std::map<const View*, std::weak_ptr<ViewController>> controllers;
+  return controllers;
+}
+
+}  // namespace
+
+std::shared_ptr<ViewController> ViewController::make() {
+  return std::make_shared<ViewController>(ConstructionKey{});
+}
+
+ViewController::ViewController(ConstructionKey) {}
+
+ViewController::~ViewController() {
+  if (view_) {
+    controllersByRootView().erase(view_.get());
+  }
+}
+
+std::shared_ptr<View> ViewController::view() {
+  if (!view_) {
+    view_ = loadView();
+    if (!view_) {
+      view_ = View::make(Screen::mainScreen().bounds());
+    }
+    controllersByRootView()[view_.get()] = weak_from_this();
+  }
+  return view_;
+}
+
+std::shared_ptr<ViewController> ViewController::forRootView(const View& view) {
+  const auto found = controllersByRootView().find(&view);
+  return found == controllersByRootView().end() ? nullptr : found->second.lock();
+}
+
+std::shared_ptr<View> ViewController::loadView() { return View::make(Screen::mainScreen().bounds()); }
+
+}  // namespace platform::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/views/View.h"
+
+namespace platform::ui {
+
+// Manages one root view, made the first time it is asked for. In the responder chain a
+// controller's root view answers the controller as its next responder (see forRootView).
+class ViewController : public std::enable_shared_from_this<ViewController> {
+ protected:
+  // Only factories make controllers, so a root view can find its controller weakly.
+  struct ConstructionKey {
+    explicit ConstructionKey() = default;
+  };
+
+ public:
+  static std::shared_ptr<ViewController> make();
+
+  explicit ViewController(ConstructionKey);
+  virtual ~ViewController();
+  ViewController(const ViewController&) = delete;
+  ViewController& operator=(const ViewController&) = delete;
+
+  // Loads the view first when it is not loaded yet.
+  std::shared_ptr<View> view();
+  bool isViewLoaded() const { return view_ != nullptr; }
+
+  // The controller whose root view `view` is; nothing for any other view.
+  static std::shared_ptr<ViewController> forRootView(const View& view);
+
+ protected:
+  // Makes the root view; by default a plain view covering the main screen.
+  virtual std::shared_ptr<View> loadView();
+
+ private:
+  std::shared_ptr<View> view_;
+};
+
+}  // namespace platform::ui
