@@ -25,8 +25,16 @@ bool bindTo(const FileDescriptor& socket, const SocketAddress& address) {
   return ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address.address), address.length) == 0;
 }
 
-// Binds a datagram socket under `name` in the folder. A file of that name can only be left over
-// by an earlier process that had this process's id and is gone: it is replaced.
+// Whether a process is bound at the address (a left-over socket file refuses connections).
+bool isAnswered(const SocketAddress& address) {
+  const FileDescriptor probe(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+  return probe.isOpen() &&
+         ::connect(probe.get(), reinterpret_cast<const sockaddr*>(&address.address), address.length) == 0;
+}
+
+// Binds a datagram socket under `name` in the folder. A file of that name left over by an
+// earlier process that had this process's id is replaced; one still bound (a process of another
+// pid namespace sharing the folder) is left alone.
 FileDescriptor bindSocket(const NotificationFolder& folder, const std::string& name) {
   const auto address = folder.address(name);
   if (!address) {
@@ -41,7 +49,8 @@ FileDescriptor bindSocket(const NotificationFolder& folder, const std::string& n
   if (bindTo(socket, *address)) {
     return socket;
   }
-  if (errno == EADDRINUSE && ::unlinkat(folder.descriptor(), name.c_str(), 0) == 0 && bindTo(socket, *address)) {
+  if (errno == EADDRINUSE && !isAnswered(*address) && ::unlinkat(folder.descriptor(), name.c_str(), 0) == 0 &&
+      bindTo(socket, *address)) {
     return socket;
   }
   logFailure("cannot bind a socket in " + folder.path().string(), errno);

@@ -188,6 +188,15 @@ TEST_F(DarwinNotifications, RefuseEmptyAndOverLongNames) {
   EXPECT_EQ(peer.receive(), longest);
 }
 
+TEST_F(DarwinNotifications, ReplaceASocketLeftByAnEarlierProcessOfTheSameId) {
+  PeerSocket(std::to_string(::getpid())).close();
+  ASSERT_TRUE(std::filesystem::is_socket(ownSocket()));
+  int count = 0;
+  const auto observation = center.addObserver(std::string(kName), [&](const std::string&) { ++count; });
+  sendFromOtherProcess(kName);
+  EXPECT_TRUE(runUntil([&] { return count == 1; }));
+}
+
 TEST_F(DarwinNotifications, MoveTheSocketWithTheDeviceRoot) {
   int count = 0;
   const auto observation = center.addObserver(std::string(kName), [&](const std::string&) { ++count; });
