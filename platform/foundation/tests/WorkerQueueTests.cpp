@@ -1,5 +1,3 @@
-#include "platform/foundation/WorkerQueue.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +5,8 @@
 #include <chrono>
 #include <thread>
 #include <vector>
+
+#include "platform/foundation/WorkerQueue.h"
 
 namespace platform::foundation {
 namespace {

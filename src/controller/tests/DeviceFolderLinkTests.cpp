@@ -1,11 +1,10 @@
-#include "controller/tests/ControllerTestSupport.h"
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "controller/tests/ControllerTestSupport.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "engine/helpers/VantileHelpers.h"
 #include "platform/foundation/DeviceRoot.h"

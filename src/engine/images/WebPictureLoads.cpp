@@ -18,7 +18,7 @@ namespace ui = platform::ui;
 // cleared main queue is made again by the next view asking for the same address.
 struct WebPictureLoads::Outcome {
   std::mutex mutex;
-  bool done = false;                      // guarded by mutex
+  bool done = false;                       // guarded by mutex
   std::optional<graphics::Image> picture;  // guarded by mutex
 };
 
@@ -47,15 +47,16 @@ void WebPictureLoads::showPicture(ui::ImageView& view, const std::string& url, F
 void WebPictureLoads::forget(const ui::ImageView& view) { latestTickets_.erase(&view); }
 
 void WebPictureLoads::start(const std::string& url, const std::shared_ptr<Outcome>& outcome) {
-  foundation::fetchURLInBackground(url, kTimeoutSeconds, kMaxBytes, [this, url, outcome](std::optional<std::string> bytes) {
-    auto picture = bytes ? graphics::decodeImage(*bytes) : std::nullopt;
-    {
-      const std::lock_guard lock(outcome->mutex);
-      outcome->picture = std::move(picture);
-      outcome->done = true;
-    }
-    return foundation::Task([this, url, outcome] { deliver(url, outcome); });
-  });
+  foundation::fetchURLInBackground(url, kTimeoutSeconds, kMaxBytes,
+                                   [this, url, outcome](std::optional<std::string> bytes) {
+                                     auto picture = bytes ? graphics::decodeImage(*bytes) : std::nullopt;
+                                     {
+                                       const std::lock_guard lock(outcome->mutex);
+                                       outcome->picture = std::move(picture);
+                                       outcome->done = true;
+                                     }
+                                     return foundation::Task([this, url, outcome] { deliver(url, outcome); });
+                                   });
 }
 
 void WebPictureLoads::deliver(const std::string& url, const std::shared_ptr<Outcome>& outcome) {

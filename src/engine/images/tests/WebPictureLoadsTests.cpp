@@ -65,17 +65,19 @@ TEST(WebPictures, ASlowHostDoesNotHoldTheBuildAndEachAddressIsFetchedOnce) {
   const auto host = testing::RecordingHost::make();
   const auto screen = ui::View::make({0, 0, 375, 812});
   // Two elements share the slow address; the red one is recoloured once its picture comes.
-  host->build({{"first", imageElement(slow.url("/a.png"))},
-               {"second", imageElement(slow.url("/a.png"), {{"imageColor", "rgba(255,0,0,1)"}, {"imageIsBlack", "YES"}})},
-               {"third", imageElement(quick.url("/b.png"))}},
-              screen, std::vector<std::string>{"first", "second", "third"});
+  host->build(
+      {{"first", imageElement(slow.url("/a.png"))},
+       {"second", imageElement(slow.url("/a.png"), {{"imageColor", "rgba(255,0,0,1)"}, {"imageIsBlack", "YES"}})},
+       {"third", imageElement(quick.url("/b.png"))}},
+      screen, std::vector<std::string>{"first", "second", "third"});
   ASSERT_EQ(screen->subviews().size(), 3u);
   for (const auto& view : screen->subviews()) {
     EXPECT_EQ(widthOf(view), std::nullopt) << "pictures come on the main queue, after the build";
   }
 
   slow.releaseAnswers();
-  ASSERT_TRUE(testing::runMainQueueUntil([&] { return delivered(slow.url("/a.png"))() && delivered(quick.url("/b.png"))(); }));
+  ASSERT_TRUE(
+      testing::runMainQueueUntil([&] { return delivered(slow.url("/a.png"))() && delivered(quick.url("/b.png"))(); }));
   EXPECT_EQ(widthOf(screen->subviews()[0]), 3);
   EXPECT_EQ(widthOf(screen->subviews()[1]), 3);
   EXPECT_EQ(widthOf(screen->subviews()[2]), 5);
