@@ -84,6 +84,10 @@ void LoopbackHTTPServer::serve() {
     const int connection = accept(listening_.socket(), nullptr, nullptr);
     if (connection < 0) continue;
     readRequestHead(connection, stopping_);
+    ++requests_;
+    while (holding_ && !stopping_) {
+      poll(nullptr, 0, kPollMilliseconds);
+    }
     sendAll(connection, response_, stopping_);
     close(connection);
   }

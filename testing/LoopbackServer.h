@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,11 +42,20 @@ class LoopbackHTTPServer {
   std::uint16_t port() const { return listening_.port(); }
   std::string url(std::string_view path = "/") const { return listening_.url(path); }
 
+  // Requests received so far (answered or waiting).
+  std::size_t requestCount() const { return requests_; }
+
+  // A slow host: while held, requests are received and counted but their answers wait.
+  void holdAnswers() { holding_ = true; }
+  void releaseAnswers() { holding_ = false; }
+
  private:
   void serve();
 
   SilentLoopbackPort listening_;
   std::string response_;
+  std::atomic<std::size_t> requests_{0};
+  std::atomic<bool> holding_{false};
   std::atomic<bool> stopping_{false};
   std::thread thread_;
 };

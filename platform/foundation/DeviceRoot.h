@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 // Every path the system names ("/var/mobile/...", or "var/mobile/..." resolved against "/")
@@ -14,5 +15,11 @@ void setDeviceRoot(const std::filesystem::path& root);
 
 // Maps a system path into the device folder. ".." never climbs above the device root.
 std::filesystem::path devicePath(std::string_view systemPath);
+
+// The real path to open, with every symbolic link along it followed (folders too). Inside the
+// device folder a link may only lead to a place inside it: one whose target lies outside, even
+// when a further link would lead back in, makes the path count as missing (nothing, and one log
+// line). Files.h does every read and write through it.
+std::optional<std::filesystem::path> pathInsideDeviceRoot(const std::filesystem::path& path);
 
 }  // namespace platform::foundation

@@ -9,6 +9,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "platform/foundation/DeviceRoot.h"
+
 namespace platform::foundation {
 
 namespace {
@@ -67,17 +69,24 @@ mode_t creationMask() {
 }  // namespace
 
 bool fileExists(const fs::path& path) {
+  const auto real = pathInsideDeviceRoot(path);
   std::error_code error;
-  return fs::is_regular_file(path, error);
+  return real && fs::is_regular_file(*real, error);
 }
 
 bool directoryExists(const fs::path& path) {
+  const auto real = pathInsideDeviceRoot(path);
   std::error_code error;
-  return fs::is_directory(path, error);
+  return real && fs::is_directory(*real, error);
 }
 
 std::optional<std::string> readFile(const fs::path& path) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const auto real = pathInsideDeviceRoot(path);
+  if (!real) {
+    return std::nullopt;
+  }
+  // The links are resolved: one swapped in at the end since then is not followed.
+  const int descriptor = ::open(real->c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   if (descriptor < 0) {
     return std::nullopt;
   }
@@ -109,10 +118,16 @@ std::optional<std::string> readFile(const fs::path& path) {
   return contents;
 }
 
-bool writeFileAtomically(const fs::path& path, std::string_view contents) {
-  if (path.empty() || path.filename().empty() || !createParentFolders(path)) {
+bool writeFileAtomically(const fs::path& requested, std::string_view contents) {
+  if (requested.empty() || requested.filename().empty()) {
     return false;
   }
+  // A link inside the device folder stays and its target gets the new contents.
+  const auto real = pathInsideDeviceRoot(requested);
+  if (!real || !createParentFolders(*real)) {
+    return false;
+  }
+  const fs::path& path = *real;
   // A hidden name beside the target; a long target name is cut so the name stays within NAME_MAX.
   const std::string name = path.filename().string().substr(0, 200);
   std::string temporary = (path.parent_path() / ("." + name + ".tmp-XXXXXX")).string();
@@ -140,10 +155,14 @@ bool writeFileAtomically(const fs::path& path, std::string_view contents) {
 }
 
 bool appendToFile(const fs::path& path, std::string_view contents) {
-  if (path.empty() || !createParentFolders(path)) {
+  if (path.empty()) {
     return false;
   }
-  const int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  const auto real = pathInsideDeviceRoot(path);
+  if (!real || !createParentFolders(*real)) {
+    return false;
+  }
+  const int descriptor = ::open(real->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (descriptor < 0) {
     return false;
   }
@@ -153,8 +172,12 @@ bool appendToFile(const fs::path& path, std::string_view contents) {
 
 std::vector<std::string> listFolder(const fs::path& path) {
   std::vector<std::string> names;
+  const auto real = pathInsideDeviceRoot(path);
+  if (!real) {
+    return names;
+  }
   std::error_code error;
-  fs::directory_iterator entries(path, error);
+  fs::directory_iterator entries(*real, error);
   if (error) {
     return names;
   }

@@ -7,6 +7,8 @@
 #include <vector>
 
 // File helpers on real paths (map system paths with devicePath first). None of them throws.
+// Inside the device folder a symbolic link leading out of it counts as a missing file, for
+// reading and writing alike (see pathInsideDeviceRoot).
 namespace platform::foundation {
 
 // fileExists: a regular file is there (symbolic links followed); a folder does not count.

@@ -1,18 +1,23 @@
 #include "platform/foundation/LogFile.h"
 
+#include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 
 namespace platform::foundation {
 
 bool appendLogEntry(const std::filesystem::path& logFile, std::string_view entry, std::uintmax_t sizeCap) {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(logFile, error);
-  if (!error && size + entry.size() > sizeCap) {
-    auto rotated = logFile;
-    rotated += ".1";
-    std::filesystem::rename(logFile, rotated, error);
+  const auto real = pathInsideDeviceRoot(logFile);
+  if (!real) {
+    return false;
   }
-  return appendToFile(logFile, entry);
+  std::error_code error;
+  const auto size = std::filesystem::file_size(*real, error);
+  if (!error && size + entry.size() > sizeCap) {
+    auto rotated = *real;
+    rotated += ".1";
+    std::filesystem::rename(*real, rotated, error);
+  }
+  return appendToFile(*real, entry);
 }
 
 }  // namespace platform::foundation

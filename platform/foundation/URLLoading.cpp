@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "platform/foundation/SystemLog.h"
+#include "platform/foundation/WorkerQueue.h"
 
 namespace platform::foundation {
 
@@ -115,6 +116,17 @@ std::optional<std::string> fetchURL(std::string_view url, double timeoutSeconds,
     return failure(url, "status " + std::to_string(status));
   }
   return std::move(body.bytes);
+}
+
+void fetchURLInBackground(std::string url, double timeoutSeconds, std::size_t maxBytes,
+                          std::function<Task(std::optional<std::string>)> then) {
+  // Started here, before the first worker exists: the transfer library's clean-up at exit then
+  // comes after the workers have stopped and let go of their per-thread state.
+  initializeCurl();
+  WorkerQueue::shared().perform(
+      [url = std::move(url), timeoutSeconds, maxBytes, then = std::move(then)]() -> Task {
+        return then(fetchURL(url, timeoutSeconds, maxBytes));
+      });
 }
 
 }  // namespace platform::foundation

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/foundation/MainQueue.h"
 
 // Reading a web resource, always bounded: in time and in size.
 namespace platform::foundation {
@@ -13,5 +16,10 @@ namespace platform::foundation {
 // one log line with the reason, for any other address, a failure to connect, a status other
 // than 2xx, no complete answer within `timeoutSeconds`, or a body larger than `maxBytes`.
 std::optional<std::string> fetchURL(std::string_view url, double timeoutSeconds, std::size_t maxBytes);
+
+// The same transfer on a worker thread (WorkerQueue). `then` runs on the worker too, with what
+// came back, so the body can be decoded there; the task it returns runs on the main queue.
+void fetchURLInBackground(std::string url, double timeoutSeconds, std::size_t maxBytes,
+                          std::function<Task(std::optional<std::string>)> then);
 
 }  // namespace platform::foundation

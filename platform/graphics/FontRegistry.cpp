@@ -1,5 +1,6 @@
 #include "platform/graphics/FontRegistry.h"
 
+#include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/graphics/FontHandles.h"
 #include "platform/graphics/FontRegistryTesting.h"
@@ -88,13 +89,14 @@ struct Registration {
 
 // With the lock held. Adds the file to the fontconfig configuration (not yet to Pango).
 Registration addFontFile(State& s, const fs::path& file) {
+  // A font file of the device folder that links out of it is not registered.
+  const std::optional<fs::path> real = foundation::pathInsideDeviceRoot(file);
   std::error_code error;
-  fs::path path = fs::canonical(file, error);
-  if (error) return {};
+  if (!real || !fs::is_regular_file(*real, error)) return {};
+  const fs::path& path = *real;
   if (auto found = s.namesByPath.find(path.string()); found != s.namesByPath.end()) {
     return {found->second, false};
   }
-  if (!fs::is_regular_file(path, error)) return {};
   std::optional<std::string> name = postScriptNameOfFile(s, path);
   if (!name) return {};
   if (!FcConfigAppFontAddFile(s.config.get(), reinterpret_cast<const FcChar8*>(path.c_str()))) {

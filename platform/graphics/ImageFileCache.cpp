@@ -1,5 +1,6 @@
 #include "platform/graphics/ImageFileCache.h"
 
+#include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/graphics/ImageCodec.h"
 
@@ -72,13 +73,15 @@ Cache& cache() {
 
 }  // namespace
 
-std::optional<Image> imageFromFile(const std::filesystem::path& file) {
-  const auto stamp = stampOf(file);
+std::optional<Image> imageFromFile(const std::filesystem::path& requested) {
+  const auto file = foundation::pathInsideDeviceRoot(requested);
+  if (!file) return std::nullopt;
+  const auto stamp = stampOf(*file);
   if (!stamp) return std::nullopt;
-  const std::string key = file.lexically_normal().string();
+  const std::string key = file->string();
   if (auto image = cache().lookUp(key, *stamp)) return image;
 
-  const auto bytes = foundation::readFile(file);
+  const auto bytes = foundation::readFile(*file);
   auto image = bytes ? decodeImage(*bytes) : std::nullopt;
   // Stamped before reading, so a write racing the read is seen as a change next time.
   if (image) cache().store(key, *stamp, *image);

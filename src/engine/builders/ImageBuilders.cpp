@@ -94,7 +94,7 @@ std::shared_ptr<platform::ui::View> ElementFactory::createUIImageViewForView(con
   if (ImagePipeline::checkIfSFSymbol(symbolName)) {
     showSymbol(*imageView, *symbolName, options);
   } else if (const auto imageURL = stringFor(options, "imageURL"); imageURL && !imageURL->empty()) {
-    imageView->setImage(ImagePipeline::recolouredImage(ImagePipeline::imageAtURL(pictureURL(*imageURL, options)), options));
+    ImagePipeline::showPictureAtURL(*imageView, pictureURL(*imageURL, options), options);
   }
   return imageView;
 }

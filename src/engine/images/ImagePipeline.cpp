@@ -6,13 +6,12 @@
 #include "engine/images/DeviceReadings.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "engine/images/ImageColouring.h"
+#include "engine/images/WebPictureLoads.h"
 #include "engine/helpers/VantileHelpers.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/foundation/Strings.h"
-#include "platform/foundation/URLLoading.h"
-#include "platform/graphics/ImageCodec.h"
 #include "platform/graphics/ImageFileCache.h"
 #include "platform/graphics/SymbolCatalogue.h"
 #include "platform/objc/Messaging.h"
@@ -89,6 +88,15 @@ void showSymbol(ui::ImageView& view, const std::string& name, const Value& optio
 }
 
 
+// The keys recolouring reads, kept for a picture that arrives later.
+Value colouringOptions(const Value& options) {
+  Value kept = Value::object();
+  for (const char* key : {"imageColor", "imageIsBlack"}) {
+    if (options.is_object() && options.contains(key)) kept[key] = options[key];
+  }
+  return kept;
+}
+
 // The code the editor's sample data gives for the element's "forecast"; nothing outside the editor.
 // Its class operations answer std::optional<std::string>(), nothing standing for nil.
 std::optional<std::string> sampleConditionCode(const Value& options) {
@@ -117,13 +125,18 @@ bool isConditionCode(const std::string& code) {
 }  // namespace
 
 void ImagePipeline::setupImageForImageView(ui::ImageView& view, const Value& options) {
+  WebPictureLoads::shared().forget(view);
   const std::optional<std::string> symbolName = stringFor(options, "SFSymbolName");
   if (checkIfSFSymbol(symbolName)) {
     showSymbol(view, *symbolName, options);
     return;
   }
   const std::optional<std::string> url = pictureURL(options);
-  view.setImage(recolouredImage(url ? imageAtURL(*url) : std::nullopt, options));
+  if (url) {
+    showPictureAtURL(view, *url, options);
+  } else {
+    view.setImage(recolouredImage(std::nullopt, options));
+  }
   view.setRenderingMode(ui::ImageRenderingMode::original);
 }
 
@@ -132,8 +145,9 @@ void ImagePipeline::setupWeatherImageForImageView(ui::ImageView& view, const Val
   const std::optional<std::string> code = sampleConditionCode(options);
   std::optional<graphics::Image> icon;
   if (iconSet && code && isConditionCode(*code)) {
-    icon = imageAtURL(std::string(kWeatherIconsURL) + *iconSet + "/" + *code + ".png");
+    icon = imageAtFileURL(std::string(kWeatherIconsURL) + *iconSet + "/" + *code + ".png");
   }
+  WebPictureLoads::shared().forget(view);
   view.setImage(std::move(icon));
   view.setRenderingMode(ui::ImageRenderingMode::original);
 }
@@ -149,12 +163,24 @@ std::optional<int> ImagePipeline::symbolWeightForWord(std::string_view word) {
   return std::nullopt;
 }
 
-std::optional<graphics::Image> ImagePipeline::imageAtURL(std::string_view url) {
+void ImagePipeline::showPictureAtURL(ui::ImageView& view, const std::string& url, const Value& options) {
   if (url.starts_with(kFileScheme)) {
-    return graphics::imageFromFile(foundation::devicePath(url.substr(kFileScheme.size())));
+    WebPictureLoads::shared().forget(view);
+    view.setImage(recolouredImage(imageAtFileURL(url), options));
+    return;
   }
-  const auto bytes = foundation::fetchURL(url, kWebImageTimeoutSeconds, kWebImageMaxBytes);
-  return bytes ? graphics::decodeImage(*bytes) : std::nullopt;
+  view.setImage(std::nullopt);
+  WebPictureLoads::shared().showPicture(
+      view, url, [colouring = colouringOptions(options)](std::optional<graphics::Image> picture) {
+        return recolouredImage(std::move(picture), colouring);
+      });
+}
+
+std::optional<graphics::Image> ImagePipeline::imageAtFileURL(std::string_view url) {
+  if (!url.starts_with(kFileScheme)) {
+    return std::nullopt;
+  }
+  return graphics::imageFromFile(foundation::devicePath(url.substr(kFileScheme.size())));
 }
 
 std::optional<graphics::Image> ImagePipeline::recolouredImage(std::optional<graphics::Image> image, const Value& options) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,14 +16,11 @@ namespace vantile {
 // Fills the image views of "UIImageView" and "WeatherIcon" elements once they are attached:
 // an asset file or a web address, a live signal or Wi-Fi picture, a system symbol, or a
 // weather icon, recoloured on request. Every preparation sets the view's image anew (none
-// when nothing could be read); nothing is cached. Main thread only.
+// when nothing could be read); nothing is cached. A web picture comes later, on the main
+// queue (WebPictureLoads), and a preparation made meanwhile wins over it. Main thread only.
 class ImagePipeline {
  public:
   ImagePipeline() = delete;
-
-  // Web pictures block the main thread for at most this long and never grow past this size.
-  static constexpr double kWebImageTimeoutSeconds = 4;
-  static constexpr std::size_t kWebImageMaxBytes = 10 * 1024 * 1024;
 
   // "SFSymbolName" (symbol mode, tinted with "SFColor"), else "imageURL" (an assets-folder
   // name or a web address), overridden by a "signalImages" / "wifiImages" "imageFolder" picture
@@ -47,9 +43,13 @@ class ImagePipeline {
   static std::optional<platform::graphics::Image> recolouredImage(std::optional<platform::graphics::Image> image,
                                                                   const platform::Value& options);
 
-  // The decoded picture at a "file://" URL (a system path, mapped into the device folder) or
-  // an "http://" / "https://" address (bounded as above); nothing for anything else.
-  static std::optional<platform::graphics::Image> imageAtURL(std::string_view url);
+  // Shows the picture at the URL recoloured with the options' "imageColor" and "imageIsBlack":
+  // a "file://" URL (a system path, mapped into the device folder) at once, anything else as a
+  // web address once it has arrived, no picture until then.
+  static void showPictureAtURL(platform::ui::ImageView& view, const std::string& url, const platform::Value& options);
+
+  // The decoded picture at a "file://" URL; nothing for anything else.
+  static std::optional<platform::graphics::Image> imageAtFileURL(std::string_view url);
 };
 
 }  // namespace vantile

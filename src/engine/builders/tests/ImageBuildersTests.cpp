@@ -8,6 +8,7 @@
 #include "engine/builders/ElementFactory.h"
 #include "engine/ElementTemplateFactory.h"
 #include "engine/images/ImagePipeline.h"
+#include "engine/images/WebPictureLoads.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/SymbolCatalogue.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/Screen.h"
 #include "testing/LoopbackServer.h"
+#include "testing/MainQueueWaiting.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile {
@@ -196,14 +198,20 @@ TEST_F(ImageViewBuilderTest, ImageColourInvertsLightArtworkUnlessItIsDeclaredBla
 }
 
 TEST_F(ImageViewBuilderTest, ReadsAWebPictureWithinTheSizeBound) {
+  const auto delivered = [](std::string url) {
+    return [url = std::move(url)] { return !WebPictureLoads::shared().isLoading(url); };
+  };
   testing::LoopbackHTTPServer server(testing::LoopbackHTTPServer::response(200, png(solid(3, kRed))));
   const auto view = build({{"imageURL", server.url("/picture.png")}});
+  ASSERT_TRUE(testing::runMainQueueUntil(delivered(server.url("/picture.png"))));
   ASSERT_TRUE(view->image());
   EXPECT_EQ(view->image()->width(), 3);
 
   testing::LoopbackHTTPServer oversized(
-      testing::LoopbackHTTPServer::response(200, std::string(ImagePipeline::kWebImageMaxBytes + 1, 'x'), false));
-  EXPECT_FALSE(build({{"imageURL", oversized.url("/huge.png")}})->image());
+      testing::LoopbackHTTPServer::response(200, std::string(WebPictureLoads::kMaxBytes + 1, 'x'), false));
+  const auto refused = build({{"imageURL", oversized.url("/huge.png")}});
+  ASSERT_TRUE(testing::runMainQueueUntil(delivered(oversized.url("/huge.png"))));
+  EXPECT_FALSE(refused->image());
 }
 
 TEST_F(ImageViewBuilderTest, MasksWithAReadableAssetImageOverItsBounds) {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/images/DeviceReadings.h"
 #include "engine/images/ImageColouring.h"
 #include "engine/images/ImagePipeline.h"
+#include "engine/images/WebPictureLoads.h"
 #include "platform/graphics/ImageFilters.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/SymbolCatalogue.h"
@@ -14,6 +16,7 @@
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/render/Renderer.h"
 #include "testing/LoopbackServer.h"
+#include "testing/MainQueueWaiting.h"
 #include "testing/ReferenceImage.h"
 #include "testing/TemporaryDeviceRoot.h"
 
@@ -88,6 +91,10 @@ void registerEditorSampleData() {
                                    {"day3icon", "24"},
                                    {"day4icon", "36"},
                                    {"day5icon", "34"}}));
+}
+
+std::function<bool()> delivered(std::string url) {
+  return [url = std::move(url)] { return !WebPictureLoads::shared().isLoading(url); };
 }
 
 std::optional<int> widthOf(const ui::ImageView& view) {
@@ -308,18 +315,24 @@ TEST_F(ImagePipelineTest, WeatherIconIsEmptyWithoutAKnownCodeOrSet) {
 
 TEST_F(ImagePipelineTest, WebPictureIsFetchedFromItsAddress) {
   testing::LoopbackHTTPServer server(testing::LoopbackHTTPServer::response(200, png(solid(3, 2, kRed))));
-  EXPECT_EQ(widthOf(*prepared({{"imageURL", server.url("/picture.png")}})), 3);
+  const auto view = prepared({{"imageURL", server.url("/picture.png")}});
+  ASSERT_TRUE(testing::runMainQueueUntil(delivered(server.url("/picture.png"))));
+  EXPECT_EQ(widthOf(*view), 3);
 }
 
 TEST_F(ImagePipelineTest, OversizedWebPictureGivesNoImage) {
-  const std::string huge(ImagePipeline::kWebImageMaxBytes + 1, 'x');
+  const std::string huge(WebPictureLoads::kMaxBytes + 1, 'x');
   testing::LoopbackHTTPServer server(testing::LoopbackHTTPServer::response(200, huge, false));
-  EXPECT_EQ(widthOf(*prepared({{"imageURL", server.url("/huge.png")}})), std::nullopt);
+  const auto view = prepared({{"imageURL", server.url("/huge.png")}});
+  ASSERT_TRUE(testing::runMainQueueUntil(delivered(server.url("/huge.png"))));
+  EXPECT_EQ(widthOf(*view), std::nullopt);
 }
 
 TEST_F(ImagePipelineTest, WebAddressThatNeverAnswersGivesNoImage) {
   testing::SilentLoopbackPort silent;
-  EXPECT_EQ(widthOf(*prepared({{"imageURL", silent.url("/picture.png")}})), std::nullopt);
+  const auto view = prepared({{"imageURL", silent.url("/picture.png")}});
+  ASSERT_TRUE(testing::runMainQueueUntil(delivered(silent.url("/picture.png"))));
+  EXPECT_EQ(widthOf(*view), std::nullopt);
 }
 
 TEST_F(ImagePipelineTest, InvertedAndTintedIconPixels) {
