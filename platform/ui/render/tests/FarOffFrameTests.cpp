@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/graphics/Path.h"
+#include "platform/ui/layers/GradientLayer.h"
 #include "platform/ui/layers/ShapeLayer.h"
 #include "platform/ui/render/Renderer.h"
 #include "platform/ui/text/Label.h"
@@ -105,6 +106,15 @@ std::vector<Decoration> decorations() {
            pixels[i + 3] = 255;
          }
          view->setImage(Image::fromRGBA(4, 4, pixels));
+         return view;
+       }},
+      {"gradient",
+       [](const Rect& frame) {
+         auto view = View::make(frame);
+         auto gradient = GradientLayer::make();
+         gradient->setFrame(view->bounds());
+         gradient->setColors({red, red});
+         view->layer()->addSublayer(gradient);
          return view;
        }},
       {"filled and stroked shape",
