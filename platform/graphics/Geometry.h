@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 namespace platform::graphics {
 
 struct Point {
@@ -20,6 +22,16 @@ struct Rect {
 
   constexpr Rect() = default;
   constexpr Rect(double x, double y, double width, double height) : origin{x, y}, size{width, height} {}
+
+  // The platform's null rectangle: no rectangle at all, not even an empty one at the origin.
+  static constexpr Rect null() {
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    return {infinity, infinity, 0, 0};
+  }
+  bool isNull() const {
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    return origin.x == infinity || origin.y == infinity;
+  }
 
   double x() const { return origin.x; }
   double y() const { return origin.y; }

@@ -137,8 +137,8 @@ void applyClockOptions(ClockView& clock, const Value& options) {
   if (const auto continuous = stringForKey(options, "continuousSecondHand")) {
     clock.setSecHandContinuos(foundation::boolValue(*continuous));
   }
-  // A zero scale would hide the clock; themes write "0" for "no scale".
-  if (const auto scale = stringForKey(options, "scale"); scale && foundation::doubleValue(*scale) != 0) {
+  // Zero is a scale like any other: the clock collapses to its centre, as other elements do.
+  if (const auto scale = stringForKey(options, "scale")) {
     const double factor = foundation::doubleValue(*scale);
     clock.setTransform(platform::graphics::AffineTransform::scale(factor, factor));
   }

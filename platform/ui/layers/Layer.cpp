@@ -45,20 +45,24 @@ Layer::Layer(ConstructionKey) {}
 Layer::~Layer() = default;
 
 void Layer::setPosition(Point position) {
-  if (acceptFinite(position, "position")) {
+  if (acceptFinite(position, "position") && position != properties_.position) {
     properties_.position = position;
+    frameAsSet_.reset();
   }
 }
 
 void Layer::setBounds(const Rect& bounds) {
   if (acceptFinite(bounds, "bounds")) {
-    properties_.bounds = bounds.standardized();
+    const Rect standardized = bounds.standardized();
+    if (standardized.size != properties_.bounds.size) frameAsSet_.reset();
+    properties_.bounds = standardized;
   }
 }
 
 void Layer::setAnchorPoint(Point anchorPoint) {
-  if (acceptFinite(anchorPoint, "anchor point")) {
+  if (acceptFinite(anchorPoint, "anchor point") && anchorPoint != properties_.anchorPoint) {
     properties_.anchorPoint = anchorPoint;
+    frameAsSet_.reset();
   }
 }
 
@@ -79,7 +83,10 @@ AffineTransform Layer::transformToSuperlayer() const {
       .concat(AffineTransform::translation(p.position.x, p.position.y));
 }
 
-Rect Layer::frame() const { return transformToSuperlayer().apply(properties_.bounds); }
+Rect Layer::frame() const {
+  if (frameAsSet_ && properties_.transform.isIdentity()) return *frameAsSet_;
+  return transformToSuperlayer().apply(properties_.bounds);
+}
 
 void Layer::setFrame(const Rect& frame) {
   if (!acceptFinite(frame, "frame")) {
@@ -89,6 +96,7 @@ void Layer::setFrame(const Rect& frame) {
   properties_.bounds.size = rect.size;
   properties_.position = {rect.x() + properties_.anchorPoint.x * rect.width(),
                           rect.y() + properties_.anchorPoint.y * rect.height()};
+  frameAsSet_ = rect;
 }
 
 void Layer::setOpacity(double opacity) {

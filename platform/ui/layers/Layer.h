@@ -54,7 +54,9 @@ class Layer : public std::enable_shared_from_this<Layer> {
   const graphics::AffineTransform& transform() const { return properties_.transform; }
   void setTransform(const graphics::AffineTransform& transform);
 
-  // The bounding box, in the superlayer, of the transformed bounds.
+  // The bounding box, in the superlayer, of the transformed bounds. With the identity
+  // transform, exactly the rectangle last set while position, size and anchor point have
+  // not moved since: going through the anchor point would round it.
   graphics::Rect frame() const;
   // Sets position and bounds size as the frame implies for the identity transform, keeping
   // the transform, anchor point and bounds origin; with a transform, frame() then reports
@@ -167,6 +169,7 @@ class Layer : public std::enable_shared_from_this<Layer> {
   void insertAdopted(std::shared_ptr<Layer> layer, std::size_t index);
 
   LayerProperties properties_;
+  std::optional<graphics::Rect> frameAsSet_;
   std::optional<graphics::Image> backgroundPattern_;
   std::optional<std::string> name_;
   std::optional<graphics::Image> contents_;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ui/render/BoxBlur.h"
+#include "platform/ui/render/FarGeometry.h"
 
 namespace platform::ui {
 
@@ -13,6 +14,107 @@ using graphics::Image;
 using graphics::Point;
 using graphics::Rect;
 
+namespace {
+
+// Cairo's 24.8 fixed point device coordinates hold about ±8.4 million pixels; geometry kept
+// within this many stays clear of that even after cutting, growing and turning.
+constexpr double kFarInPixels = 1 << 21;
+// Cut edges stay this far outside what can show, so nothing along them is seen.
+constexpr double kCutMarginInPixels = 8;
+
+}  // namespace
+
+bool DrawingContext::reachesFar(const Rect& rect) const {
+  for (Point corner : {rect.origin, Point{rect.maxX(), rect.y()}, Point{rect.x(), rect.maxY()},
+                       Point{rect.maxX(), rect.maxY()}}) {
+    cairo_user_to_device(cairo_, &corner.x, &corner.y);
+    if (!(std::abs(corner.x) <= kFarInPixels && std::abs(corner.y) <= kFarInPixels)) return true;
+  }
+  return false;
+}
+
+Rect DrawingContext::deviceArea(double overhangInPixels) const {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  cairo_save(cairo_);
+  cairo_identity_matrix(cairo_);
+  cairo_clip_extents(cairo_, &x1, &y1, &x2, &y2);
+  cairo_restore(cairo_);
+  // An unbounded target (a recording) is taken as large as geometry may safely be.
+  const double limit = kFarInPixels / 2;
+  const double grow = kCutMarginInPixels + std::clamp(overhangInPixels, 0.0, kFarInPixels / 4);
+  x1 = std::clamp(x1, -limit, limit) - grow;
+  y1 = std::clamp(y1, -limit, limit) - grow;
+  x2 = std::clamp(x2, -limit, limit) + grow;
+  y2 = std::clamp(y2, -limit, limit) + grow;
+  return {x1, y1, x2 - x1, y2 - y1};
+}
+
+void DrawingContext::addInDeviceSpace(const std::vector<Polyline>& lines) {
+  // Cairo keeps paths in device space, so they stay where they are when the matrix returns.
+  cairo_save(cairo_);
+  cairo_identity_matrix(cairo_);
+  for (const Polyline& line : lines) {
+    if (line.points.empty()) continue;
+    cairo_move_to(cairo_, line.points.front().x, line.points.front().y);
+    for (std::size_t i = 1; i < line.points.size(); ++i) cairo_line_to(cairo_, line.points[i].x, line.points[i].y);
+    if (line.closed) cairo_close_path(cairo_);
+  }
+  cairo_restore(cairo_);
+}
+
+graphics::Path DrawingContext::pathInDeviceSpace(const graphics::Path& path) const {
+  // An affine map takes a curve's control points to those of the mapped curve.
+  graphics::Path mapped;
+  const auto toDevice = [this](Point point) {
+    cairo_user_to_device(cairo_, &point.x, &point.y);
+    return point;
+  };
+  for (const graphics::PathElement& element : path.elements()) {
+    const auto& p = element.points;
+    switch (element.kind) {
+      case graphics::PathElement::Kind::moveTo:
+        mapped.moveTo(toDevice(p[0]));
+        break;
+      case graphics::PathElement::Kind::lineTo:
+        mapped.lineTo(toDevice(p[0]));
+        break;
+      case graphics::PathElement::Kind::curveTo:
+        mapped.curveTo(toDevice(p[0]), toDevice(p[1]), toDevice(p[2]));
+        break;
+      case graphics::PathElement::Kind::close:
+        mapped.close();
+        break;
+    }
+  }
+  return mapped;
+}
+
+void DrawingContext::addFarRoundedRect(const Rect& box, double radius, double strokeWidth) {
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cairo_, &matrix);
+  const double scale = deviceScale();
+  // Corners at the cut edges stay out of sight; a corner too large for that is drawn square.
+  const double r = radius * scale > kFarInPixels / 4 ? 0 : radius * scale;
+  const Rect area = deviceArea(r + std::max(0.0, strokeWidth) * scale);
+  std::vector<Point> corners;
+  for (Point corner : {box.origin, Point{box.maxX(), box.y()}, Point{box.maxX(), box.maxY()},
+                       Point{box.x(), box.maxY()}}) {
+    cairo_user_to_device(cairo_, &corner.x, &corner.y);
+    corners.push_back(corner);
+  }
+  if (matrix.xy != 0 || matrix.yx != 0) {
+    addInDeviceSpace({clipPolygon({corners, true}, area)});
+    return;
+  }
+  const double minX = std::min(corners[0].x, corners[2].x), maxX = std::max(corners[0].x, corners[2].x);
+  const double minY = std::min(corners[0].y, corners[2].y), maxY = std::max(corners[0].y, corners[2].y);
+  const Rect cut = intersection({minX, minY, maxX - minX, maxY - minY}, area);
+  if (cut.width() <= 0 || cut.height() <= 0) return;
+  cairo_save(cairo_);
+  cairo_identity_matrix(cairo_);
+  addRoundedRectPath(cut, std::min(r, std::min(cut.width(), cut.height()) / 2));
+  cairo_restore(cairo_);
+}
 
 graphics::Point DrawingContext::targetDeviceOffset() const {
   Point offset;
@@ -54,9 +156,17 @@ void DrawingContext::setSourceColor(Color color) {
   cairo_set_source_rgba(cairo_, color.red, color.green, color.blue, color.alpha * alpha_);
 }
 
-void DrawingContext::addRoundedRect(const Rect& rect, double radius) {
+void DrawingContext::addRoundedRect(const Rect& rect, double radius, double strokeWidth) {
   const Rect box = rect.standardized();
   const double r = std::clamp(radius, 0.0, std::min(box.width(), box.height()) / 2);
+  if (reachesFar(box)) {
+    addFarRoundedRect(box, r, strokeWidth);
+  } else {
+    addRoundedRectPath(box, r);
+  }
+}
+
+void DrawingContext::addRoundedRectPath(const Rect& box, double r) {
   if (r <= 0) {
     cairo_rectangle(cairo_, box.x(), box.y(), box.width(), box.height());
     return;
@@ -100,7 +210,7 @@ bool setImageSource(cairo_t* cairo, cairo_surface_t* surface, const Image& image
   cairo_set_source(cairo, pattern);
   cairo_pattern_destroy(pattern);
   cairo_new_path(cairo);
-  cairo_rectangle(cairo, rect.x(), rect.y(), rect.width(), rect.height());
+  DrawingContext(cairo, 1).addRoundedRect(rect, 0);
   return true;
 }
 

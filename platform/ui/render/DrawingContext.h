@@ -3,11 +3,14 @@
 #include <cairo.h>
 
 #include <optional>
+#include <vector>
 
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/Image.h"
+#include "platform/graphics/Path.h"
 #include "platform/ui/render/CairoHandles.h"
+#include "platform/ui/render/FarGeometry.h"
 
 namespace platform::ui {
 
@@ -26,7 +29,9 @@ class DrawingContext {
   // The colour, with alpha() multiplied in, as the source.
   void setSourceColor(graphics::Color color);
   // Adds a rectangle with corners rounded by `radius` (clamped to half the shorter side).
-  void addRoundedRect(const graphics::Rect& rect, double radius);
+  // Geometry that reaches far beyond the target is first cut to what can show (see
+  // reachesFar); `strokeWidth` is the line that will be drawn along it, if any.
+  void addRoundedRect(const graphics::Rect& rect, double radius, double strokeWidth = 0);
   void fillRoundedRect(const graphics::Rect& rect, double radius, graphics::Color color);
 
   // The image stretched over the rectangle.
@@ -50,6 +55,16 @@ class DrawingContext {
     int width = 0;
     int height = 0;
   };
+  // Whether the rectangle (user space) reaches so far from the target's pixels that Cairo's
+  // fixed point device coordinates would wrap around: it must be cut in floating point first.
+  bool reachesFar(const graphics::Rect& rect) const;
+  // What can still show of the target, in device space, grown so that the cut edges of
+  // geometry, and `overhangInPixels` drawn beyond them, stay out of sight.
+  graphics::Rect deviceArea(double overhangInPixels) const;
+  graphics::Path pathInDeviceSpace(const graphics::Path& path) const;
+  // Adds lines given in device space to the current path.
+  void addInDeviceSpace(const std::vector<Polyline>& lines);
+
   // The box around the rectangle, grown by `margin` pixels and kept on the surface; nothing
   // when that leaves nothing or the surface holds no pixels.
   std::optional<PixelBox> targetPixelBox(const graphics::Rect& rect, double margin) const;
@@ -59,6 +74,11 @@ class DrawingContext {
   static CairoSurfaceHandle surfaceFor(const graphics::Image& image);
 
  private:
+  // Cut to what can show in device space, where the numbers still resolve the pixels.
+  void addFarRoundedRect(const graphics::Rect& box, double radius, double strokeWidth);
+  // A standardized box and a radius that fits it.
+  void addRoundedRectPath(const graphics::Rect& box, double radius);
+
   cairo_t* cairo_;
   double alpha_;
 };

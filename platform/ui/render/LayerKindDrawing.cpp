@@ -1,5 +1,6 @@
 #include "platform/ui/render/LayerKindDrawing.h"
 
+
 #include <algorithm>
 #include <cmath>
 
@@ -140,10 +141,51 @@ void drawGradient(DrawingContext& context, const GradientLayer& layer, const Rec
   cairo_restore(cairo);
 }
 
+namespace {
+
+// A path reaching far beyond the target, cut in device space to what can show before Cairo
+// meets it. Cut edges lie beyond the visible area by more than the line reaches (miters
+// included).
+void drawFarShape(DrawingContext& context, const ShapeLayer& layer, const ShapeProperties& shape, double start,
+                  double end) {
+  cairo_t* cairo = context.cairo();
+  const double scale = context.deviceScale();
+  const Rect area = context.deviceArea(std::max(0.0, shape.lineWidth) * scale * 10);
+  const std::vector<Polyline> lines = flattenPath(context.pathInDeviceSpace(shape.path), area, 0.1);
+  cairo_set_fill_rule(cairo, layer.fillRule() == FillRule::evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+  if (shape.fillColor) {
+    const Rect fillArea = context.deviceArea(0);
+    std::vector<Polyline> polygons;
+    for (const Polyline& line : lines) polygons.push_back(clipPolygon(line, fillArea));
+    cairo_new_path(cairo);
+    context.addInDeviceSpace(polygons);
+    context.setSourceColor(*shape.fillColor);
+    cairo_fill(cairo);
+  }
+  if (shape.strokeColor && shape.lineWidth > 0 && end > start) {
+    const std::vector<Polyline> stroked = start > 0 || end < 1 ? trimPolylines(lines, start, end) : lines;
+    cairo_new_path(cairo);
+    for (const Polyline& line : stroked) context.addInDeviceSpace(clipPolyline(line, area));
+    cairo_set_line_width(cairo, shape.lineWidth);
+    cairo_set_line_cap(cairo, cairoCap(layer.lineCap()));
+    context.setSourceColor(*shape.strokeColor);
+    cairo_stroke(cairo);
+  }
+  cairo_new_path(cairo);
+}
+
+}  // namespace
+
 void drawShape(DrawingContext& context, const ShapeLayer& layer) {
   const ShapeProperties shape = layer.presentationShapeProperties();
   if (shape.path.isEmpty()) return;
   cairo_t* cairo = context.cairo();
+  if (context.reachesFar(shape.path.boundingBox())) {
+    cairo_save(cairo);
+    drawFarShape(context, layer, shape, std::clamp(shape.strokeStart, 0.0, 1.0), std::clamp(shape.strokeEnd, 0.0, 1.0));
+    cairo_restore(cairo);
+    return;
+  }
   cairo_save(cairo);
   cairo_new_path(cairo);
   addPath(cairo, shape.path);

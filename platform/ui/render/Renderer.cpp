@@ -184,7 +184,7 @@ void Renderer::drawBorder(const LayerProperties& properties, double alpha) {
                    bounds.height() - width};
   DrawingContext context(cairo_, alpha);
   cairo_new_path(cairo_);
-  context.addRoundedRect(inset, std::max(0.0, properties.cornerRadius - width / 2));
+  context.addRoundedRect(inset, std::max(0.0, properties.cornerRadius - width / 2), width);
   cairo_set_line_width(cairo_, width);
   context.setSourceColor(*properties.borderColor);
   cairo_stroke(cairo_);

@@ -1,6 +1,7 @@
 #include "platform/ui/text/Label.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "platform/graphics/PangoFonts.h"
@@ -61,13 +62,18 @@ void Label::drawContent(DrawingContext& context) const {
   // As many lines as the height holds (at least one), and no more than asked for.
   const graphics::PangoFontDescriptionHandle description = graphics::fontDescriptionFor(font_);
   const double lineHeight = graphics::lineMetrics(pango.get(), description.get()).height();
-  const int fitting = lineHeight > 0 ? std::max(1, static_cast<int>(std::floor(bounds.height() / lineHeight + 1e-3))) : 1;
+  const int fitting =
+      lineHeight > 0
+          ? static_cast<int>(std::clamp(std::floor(bounds.height() / lineHeight + 1e-3), 1.0, double(INT_MAX)))
+          : 1;
   const int maxLines = numberOfLines_ == 0 ? fitting : std::min(numberOfLines_, fitting);
   const AttributedString text = content();
   const TextLayout::Limits limits{bounds.width(), maxLines};
 
   auto show = [&](const TextLayout& layout, graphics::Color color, graphics::Size offset) {
     const double top = bounds.y() + (bounds.height() - layout.size().height) / 2;
+    // Text starting far off the target would wrap around onto it.
+    if (context.reachesFar({bounds.x() + offset.width, top + offset.height, 0, 0})) return;
     cairo_move_to(cairo, bounds.x() + offset.width, top + offset.height);
     context.setSourceColor(color);
     pango_cairo_show_layout(cairo, layout.get());
@@ -81,6 +87,7 @@ void Label::drawContent(DrawingContext& context) const {
   }
   // The glyph outlines filled with the pattern, which repeats from the label's origin.
   const TextLayout layout(pango.get(), text, {font_, textAlignment_, std::nullopt}, limits);
+  if (context.reachesFar({bounds.x(), bounds.y() + (bounds.height() - layout.size().height) / 2, 0, 0})) return;
   cairo_new_path(cairo);
   cairo_move_to(cairo, bounds.x(), bounds.y() + (bounds.height() - layout.size().height) / 2);
   pango_cairo_layout_path(cairo, layout.get());

@@ -44,14 +44,42 @@ void View::setFrame(const graphics::Rect& frame) {
   willChangeAnimatableProperty();
   const auto oldSize = layer_->bounds().size;
   layer_->setFrame(frame);
-  if (layer_->bounds().size != oldSize) setNeedsLayout();
+  boundsSizeChanged(oldSize);
 }
 
 void View::setBounds(const graphics::Rect& bounds) {
   willChangeAnimatableProperty();
   const auto oldSize = layer_->bounds().size;
   layer_->setBounds(bounds);
-  if (layer_->bounds().size != oldSize) setNeedsLayout();
+  boundsSizeChanged(oldSize);
+}
+
+void View::boundsSizeChanged(graphics::Size oldSize) {
+  const graphics::Size newSize = layer_->bounds().size;
+  if (newSize == oldSize) return;
+  setNeedsLayout();
+  // A copy: a subview's own resizing may not reorder this list, but keeps it safe if it does.
+  const auto subviews = subviews_;
+  for (const auto& subview : subviews) subview->resizeWithOldSuperviewSize(oldSize, newSize);
+}
+
+void View::resizeWithOldSuperviewSize(graphics::Size oldSize, graphics::Size newSize) {
+  const bool flexibleWidth = (autoresizingMask_ & Autoresizing::flexibleWidth) != 0;
+  const bool flexibleHeight = (autoresizingMask_ & Autoresizing::flexibleHeight) != 0;
+  if (!flexibleWidth && !flexibleHeight) return;
+  const graphics::Size size = bounds().size;
+  const graphics::Size resized{
+      flexibleWidth ? std::max(0.0, size.width + newSize.width - oldSize.width) : size.width,
+      flexibleHeight ? std::max(0.0, size.height + newSize.height - oldSize.height) : size.height};
+  if (transform().isIdentity()) {
+    const graphics::Rect old = frame();
+    setFrame({old.x(), old.y(), resized.width, resized.height});
+    return;
+  }
+  // Both margins are kept in the superview, so the centre moves by half the growth.
+  const graphics::Point oldCenter = center();
+  setBounds({bounds().x(), bounds().y(), resized.width, resized.height});
+  setCenter({oldCenter.x + (resized.width - size.width) / 2, oldCenter.y + (resized.height - size.height) / 2});
 }
 
 void View::setNeedsLayout() {

@@ -12,6 +12,7 @@
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/Image.h"
+#include "platform/ui/views/Autoresizing.h"
 #include "platform/ui/views/ContentMode.h"
 #include "platform/ui/layers/Layer.h"
 #include "platform/ui/gestures/Touch.h"
@@ -87,6 +88,9 @@ class View : public std::enable_shared_from_this<View> {
     willChangeAnimatableProperty();
     layer_->setPosition(center);
   }
+  // A change of this view's size resizes the subviews whose masks ask for it (Autoresizing).
+  std::uint32_t autoresizingMask() const { return autoresizingMask_; }
+  void setAutoresizingMask(std::uint32_t mask) { autoresizingMask_ = mask; }
   // Layout. A change of size marks the view; one pass on the main queue then runs
   // layoutSubviews of every marked view, as the platform lays out once per turn of its loop.
   void setNeedsLayout();
@@ -207,6 +211,9 @@ class View : public std::enable_shared_from_this<View> {
   // superview changes.
   void placeSubview(std::shared_ptr<View> view, std::size_t index);
   void detachFromSuperview();
+  // After a change of this view's size from `oldSize`.
+  void boundsSizeChanged(graphics::Size oldSize);
+  void resizeWithOldSuperviewSize(graphics::Size oldSize, graphics::Size newSize);
   void reorderSubview(std::size_t from, std::size_t to);
   // Keeps the subview's layer in step with its place among the subviews.
   void placeSubviewLayer(std::size_t index);
@@ -231,6 +238,7 @@ class View : public std::enable_shared_from_this<View> {
   // Running block animations of this view that hold its touches back while they run.
   std::size_t touchBlockingAnimations_ = 0;
   std::int64_t tag_ = 0;
+  std::uint32_t autoresizingMask_ = Autoresizing::none;
   std::optional<std::string> accessibilityIdentifier_;
 };
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "controller/tests/StylingFixture.h"
 #include "engine/helpers/VantileHelpers.h"
@@ -139,27 +141,50 @@ TEST_F(LabelTextStyle, ColoursTheSecondTextWhiteUnlessFontColorAttrNamesOne) {
 }
 
 TEST_F(LabelTextStyle, ShowsThePauseImageOnlyWhileMusicPlays) {
-  const std::vector<std::uint8_t> black{0, 0, 0, 255};
-  const auto pixel = platform::graphics::Image::fromRGBA(1, 1, black);
-  root().writeFile("/var/mobile/Library/VantileAssets/pause.png", *platform::graphics::encodePNG(*pixel));
+  const auto writePicture = [this](const char* name, std::vector<std::uint8_t> rgba) {
+    const auto picture = platform::graphics::Image::fromRGBA(1, 1, rgba);
+    root().writeFile(std::string("/var/mobile/Library/VantileAssets/") + name, *platform::graphics::encodePNG(*picture));
+  };
+  writePicture("pause.png", {255, 0, 0, 255});
+  writePicture("play.png", {0, 0, 255, 255});
+  const auto shownColour = [](const platform::ui::ImageView& view) {
+    return view.image() ? view.image()->pixelAt(0, 0) : std::nullopt;
+  };
   bool playing = true;
   controller->providers.isMusicPlaying = [&playing] { return playing; };
   load({{"button", {{"type", "UIImageView"}, {"frame", kFrame}, {"pauseImage", "pause.png"}, {"imageURL", "play.png"}}}});
   const auto button = viewAs<platform::ui::ImageView>("button");
   ASSERT_TRUE(button);
-  EXPECT_TRUE(button->image());
+  EXPECT_EQ(shownColour(*button), (platform::graphics::PixelRGBA{255, 0, 0, 255})) << "the pause picture";
 
   playing = false;
   styleAgain();
-  EXPECT_FALSE(button->image()) << "the element's own image, which does not exist here";
+  EXPECT_EQ(shownColour(*button), (platform::graphics::PixelRGBA{0, 0, 255, 255})) << "the element's own picture";
+  playing = true;
+  styleAgain();
+  EXPECT_EQ(shownColour(*button), (platform::graphics::PixelRGBA{255, 0, 0, 255}));
 }
 
 TEST_F(LabelTextStyle, StylesAContainersChildrenBeforeTheNextElementOfItsLevel) {
-  load({{"box",
+  // Each label's text asks for a token of its own name, so the provider hears the styling order.
+  std::vector<std::string> styled;
+  controller->providers.isSystemToken = [](std::string_view) { return true; };
+  controller->providers.systemToken = [&styled](std::string_view name) -> std::optional<std::string> {
+    if (std::find(styled.begin(), styled.end(), name) == styled.end()) styled.emplace_back(name);
+    return std::string(name);
+  };
+  const auto labelAsking = [](const char* name) { return labelElement({{"data", std::string("[") + name + "]"}}); };
+  load({{"before", labelAsking("before")},
+        {"box",
          {{"type", "UIView"},
           {"frame", kFrame},
-          {"children", {{"inner", labelElement({{"data", "abc"}, {"textStyle", "uppercase"}})}}}}}});
-  EXPECT_EQ(viewAs<Label>("inner")->text(), "ABC");
+          {"children",
+           {{"inner", labelAsking("inner")},
+            {"nested", {{"type", "UIView"}, {"frame", kFrame}, {"children", {{"deepest", labelAsking("deepest")}}}}},
+            {"innerLast", labelAsking("innerLast")}}}}},
+        {"after", labelAsking("after")}});
+  EXPECT_EQ(styled, (std::vector<std::string>{"before", "inner", "deepest", "innerLast", "after"}));
+  EXPECT_EQ(viewAs<Label>("deepest")->text(), "deepest");
 }
 
 }  // namespace

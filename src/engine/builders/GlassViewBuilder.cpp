@@ -85,6 +85,7 @@ void ElementFactory::addInnerShadow(platform::ui::View& view, const Value& optio
   auto overlay = platform::ui::View::make(view.bounds());
   overlay->setBackgroundColor(platform::graphics::Color{0, 0, 0, 0});
   overlay->setUserInteractionEnabled(false);
+  overlay->setAutoresizingMask(platform::ui::Autoresizing::flexibleWidth | platform::ui::Autoresizing::flexibleHeight);
 
   // A black frame around the inside of the view casts its shadow inwards; the mask keeps only
   // what falls inside the hole, so the frame itself never shows.

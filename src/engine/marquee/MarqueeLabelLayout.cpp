@@ -150,7 +150,7 @@ void MarqueeLabel::shutdownLabel() {
 
 void MarqueeLabel::resetLabel() {
   returnLabelToOriginImmediately();
-  homeLabelFrame_ = Rect{};
+  homeLabelFrame_ = Rect::null();
   awayOffset_ = 0;
 }
 

@@ -23,6 +23,8 @@ bool isThereAndBack(unsigned type) { return type == 0 || type == 1; }
 }  // namespace
 
 void MarqueeLabel::beginScrollWithDelay(bool delay) {
+  // A type above 5 has no run, and a reset label no home to run from.
+  if (marqueeType_ > 5 || homeLabelFrame_.isNull()) return;
   const double delayAmount = delay ? animationDelay_ : 0;
   if (isOneWay(marqueeType_)) {
     scrollAwayWithInterval(animationDuration_, delayAmount, false);

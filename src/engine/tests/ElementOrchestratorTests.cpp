@@ -20,6 +20,7 @@ namespace vantile {
 namespace {
 
 using platform::Value;
+using platform::graphics::Rect;
 using testing::RecordingHost;
 namespace ui = platform::ui;
 using Operation = ElementOrchestratorDelegate::Operation;
@@ -260,12 +261,20 @@ TEST(Orchestration, AppliesClockPicturesScaleAndAlphaAndIgnoresUnreadablePicture
   clock->stop();
 }
 
-TEST(Orchestration, LeavesAClockUnscaledForAZeroScale) {
-  Orchestration orchestration;
-  const auto clock = ClockView::make({0, 0, 200, 200});
-  orchestration.run(RecordingHost::make(), "AnalogClock", {{"scale", "0"}}, "vantile", clock);
-  EXPECT_TRUE(clock->transform().isIdentity());
-  clock->stop();
+TEST(Orchestration, ScalesAClockAboutItsCentreWhateverTheScale) {
+  // A 200-point clock at x "center", y 200 on a 375-point screen: centre (187, 300).
+  const std::pair<const char*, Rect> cases[] = {
+      {"0", {187, 300, 0, 0}},
+      {"2", {-13, 100, 400, 400}},
+      {"0.25", {162, 275, 50, 50}},
+  };
+  for (const auto& [scale, frame] : cases) {
+    Orchestration orchestration;
+    const auto clock = ClockView::make({87, 200, 200, 200});
+    orchestration.run(RecordingHost::make(), "AnalogClock", {{"scale", scale}}, "vantile", clock);
+    EXPECT_EQ(clock->frame(), frame) << scale;
+    clock->stop();
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace vantile {
@@ -49,12 +50,32 @@ TEST(ElementRegistry, SurvivesMalformedDescriptionsAndKeepsWorking) {
                              {{"frame", "center"}, {"textShadow", "x"}, {"fontSize", {{"a", 1}}}},
                              {{"frame", {{"x", {1, 2}}}}, {"borderWidth", Value::array()}, {"children", 3}},
                              {{"contentSize", "wide"}, {"initialOffset", {{"x", nullptr}}}, {"infiniteScroll", 5}}};
+  const auto isFinite = [](const Rect& r) {
+    return std::isfinite(r.x()) && std::isfinite(r.y()) && std::isfinite(r.width()) && std::isfinite(r.height());
+  };
   for (const auto& type : ElementTemplateFactory::sharedInstance().basicElementTypes()) {
+    std::int32_t tag = 100;
     for (const auto& description : malformed) {
-      ElementRegistry::createElement(type, description, 1, kScreen);
+      SCOPED_TRACE(type + " " + description.dump());
+      // Either nothing or a whole view, as a good description would give: tagged, unattached, placed.
+      const auto view = ElementRegistry::createElement(type, description, ++tag, kScreen);
+      if (!view) continue;
+      EXPECT_EQ(view->tag(), tag);
+      EXPECT_EQ(view->superview(), nullptr);
+      EXPECT_TRUE(isFinite(view->frame()));
     }
   }
-  EXPECT_TRUE(ElementRegistry::createElement("UIView", {{"type", "UIView"}}, 2, kScreen));
+  // A builder that fails gives nothing: a wrapped glass view needs a width and a height.
+  const Value glassWithoutWidth = {{"type", "GlassView"},
+                                   {"frame", {{"x", "0"}, {"y", "0"}, {"height", "10"}}},
+                                   {"cornerRadius", "10"},
+                                   {"boxShadow", {{"color", "rgba(0,0,0,0.3)"}}}};
+  EXPECT_EQ(ElementRegistry::createElement("GlassView", glassWithoutWidth, 1, kScreen), nullptr);
+
+  const auto next = ElementRegistry::createElement("UIView", {{"type", "UIView"}}, 2, kScreen);
+  ASSERT_TRUE(next);
+  EXPECT_EQ(next->tag(), 2);
+  EXPECT_EQ(next->frame(), kScreen) << "a description without a frame covers the reference rectangle";
   platform::foundation::MainQueue::shared().clear();  // the property pass logged the bad keys
 }
 

@@ -63,6 +63,33 @@ TEST(LayerGeometry, SetFrameUnderATransformSetsWhatTheIdentityWouldGive) {
   expectRectNear(layer->frame(), {0, -5, 40, 60});
 }
 
+TEST(LayerGeometry, WithTheIdentityTransformTheFrameReadsBackExactlyAsSet) {
+  // Through the centre these come back a last bit off: 98.333… + 20 − 20, 0.1 + 20 − 20.
+  const Rect frames[] = {{295.0 / 3, 10, 40, 20}, {0.1, 0.7, 40, 30.3}, {1e-9, -1e-9, 1e9, 3}};
+  for (const Rect& frame : frames) {
+    const auto layer = Layer::make();
+    layer->setFrame(frame);
+    EXPECT_EQ(layer->frame(), frame);
+
+    layer->setBounds({7, 7, frame.width(), frame.height()});
+    EXPECT_EQ(layer->frame(), frame) << "the bounds origin does not move the frame";
+    layer->setTransform(AffineTransform::scale(2, 2));
+    layer->setTransform({});
+    EXPECT_EQ(layer->frame(), frame) << "a transform undone gives the frame back";
+  }
+  // Anything that moves the layer afterwards is read from the new geometry.
+  const auto layer = Layer::make();
+  layer->setFrame({0.1, 0, 40, 10});
+  layer->setPosition({50, 50});
+  EXPECT_EQ(layer->frame(), (Rect{30, 45, 40, 10}));
+  layer->setFrame({0.1, 0, 40, 10});
+  layer->setAnchorPoint({0, 0});
+  EXPECT_EQ(layer->frame().x(), 0.1 + 20);
+  layer->setFrame({0, 0, 40, 10});
+  layer->setBounds({0, 0, 20, 10});
+  EXPECT_EQ(layer->frame(), (Rect{0, 0, 20, 10})) << "anchored at its top left now";
+}
+
 TEST(LayerGeometry, BadValuesAreRefusedAndTheOldOnesKept) {
   const auto layer = Layer::make();
   layer->setFrame({1, 2, 3, 4});

@@ -214,6 +214,51 @@ TEST(ViewGeometry, SettingBoundsKeepsTheCenter) {
   EXPECT_EQ(view->frame(), (Rect{40, 45, 20, 10}));
 }
 
+TEST(Autoresizing, AFlexibleDimensionFollowsTheSuperviewsSizeKeepingItsMargins) {
+  struct Case {
+    std::uint32_t mask;
+    Rect superviewFrame;
+    Rect expected;
+  };
+  constexpr auto both = Autoresizing::flexibleWidth | Autoresizing::flexibleHeight;
+  // Subview {10, 5, 60, 20} in a superview of 100 x 50.
+  const Case cases[] = {
+      {Autoresizing::flexibleWidth, {0, 0, 140, 80}, {10, 5, 100, 20}},
+      {Autoresizing::flexibleHeight, {0, 0, 140, 80}, {10, 5, 60, 50}},
+      {both, {7, 9, 140, 80}, {10, 5, 100, 50}},
+      {both, {0, 0, 90, 40}, {10, 5, 50, 10}},
+      {both, {0, 0, 20, 10}, {10, 5, 0, 0}},
+      {Autoresizing::none, {0, 0, 140, 80}, {10, 5, 60, 20}},
+      {1u | 4u | 8u | 32u, {0, 0, 140, 80}, {10, 5, 60, 20}},
+  };
+  for (const Case& c : cases) {
+    auto superview = View::make({0, 0, 100, 50});
+    auto subview = View::make({10, 5, 60, 20});
+    subview->setAutoresizingMask(c.mask);
+    auto inner = View::make({0, 0, 60, 20});
+    inner->setAutoresizingMask(both);
+    subview->addSubview(inner);
+    superview->addSubview(subview);
+
+    superview->setFrame(c.superviewFrame);
+    EXPECT_EQ(subview->frame(), c.expected) << c.mask;
+    EXPECT_EQ(inner->frame(), (Rect{0, 0, c.expected.width(), c.expected.height()})) << c.mask << ": nested";
+  }
+}
+
+TEST(Autoresizing, ABoundsChangeResizesTooButAMoveDoesNot) {
+  auto superview = View::make({0, 0, 100, 50});
+  auto subview = View::make({0, 0, 100, 50});
+  subview->setAutoresizingMask(Autoresizing::flexibleWidth | Autoresizing::flexibleHeight);
+  superview->addSubview(subview);
+
+  superview->setFrame({30, 30, 100, 50});
+  superview->setCenter({0, 0});
+  EXPECT_EQ(subview->frame(), (Rect{0, 0, 100, 50}));
+  superview->setBounds({0, 0, 60, 20});
+  EXPECT_EQ(subview->frame(), (Rect{0, 0, 60, 20}));
+}
+
 class ViewConversion : public ::testing::Test {
  protected:
   void SetUp() override {

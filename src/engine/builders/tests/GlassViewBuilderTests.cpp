@@ -177,6 +177,22 @@ TEST(InnerShadow, FramesAHoleInsetByTheBorderWithTheRemainingCornerRadius) {
   }
 }
 
+TEST(InnerShadow, KeepsCoveringItsPanelWhenThePanelIsResized) {
+  Value description = glassTemplate();
+  description["cornerRadius"] = "0";
+  const auto panel = ElementFactory::createGlassViewForView(description, 10, kScreen);
+  ASSERT_TRUE(panel);
+  const auto& overlay = panel->subviews().front();
+  ASSERT_TRUE(innerShadowOf(*panel));
+  EXPECT_EQ(overlay->autoresizingMask(), 18u);
+
+  const Rect sizes[] = {{20, 40, 120, 70}, {0, 0, 10, 5}, {37, 100, 300, 100}};
+  for (const Rect& frame : sizes) {
+    panel->setFrame(frame);
+    EXPECT_EQ(overlay->frame(), (Rect{0, 0, frame.width(), frame.height()}));
+  }
+}
+
 TEST(InnerShadow, IsLeftOutForAMissingOrTransparentColour) {
   const std::pair<const char*, bool> cases[] = {
       {R"json({})json", false},

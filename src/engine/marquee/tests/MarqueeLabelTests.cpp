@@ -14,35 +14,52 @@ namespace {
 namespace graphics = platform::graphics;
 namespace ui = platform::ui;
 
-TEST_F(MarqueeLabelTest, LaysOutHomeOffsetAndCopiesByType) {
+TEST_F(MarqueeLabelTest, LaysOutHomeOffsetAndCopiesByTypeWithTheBuffersAndFade) {
+  // W = 200, H = 30, text w = 1358/3 (452.67), leading L = 7, trailing T = 13, fade 10, so the
+  // continuous gap is 13. Left home: (7, 0, w) rounded out to (7, 0, 453); right home:
+  // (200 - w - 7 = -259.67, 0, w) rounded out to (-260, 0, 453). One way across is
+  // 200 - (w + 7 + 13) = -818/3; the continuous ones move a home width and the gap, 466.
   struct Case {
     unsigned type;
-    bool restsAtRight;
-    int copies;
+    graphics::Rect home;
+    double awayOffset;
+    std::size_t copies;
   };
-  for (const Case& test : {Case{0, false, 1}, Case{1, true, 1}, Case{2, false, 2}, Case{3, true, 2},
-                           Case{4, false, 1}, Case{5, true, 1}}) {
-    SCOPED_TRACE(test.type);
-    auto label = shownLabel(test.type, longText, 10);
-    const double w = label->subLabelSize().width;
-    ASSERT_GT(w, 200);
-    const graphics::Rect home = label->homeLabelFrame();
-    EXPECT_EQ(home.x(), test.restsAtRight ? std::floor(200 - w) : 0);
-    EXPECT_EQ(home.width(), std::ceil(home.x() + w) - home.x());
-    EXPECT_EQ(home.height(), 30);
-    const double gap = 10;  // the largest of the buffers and the fade
-    const double expectedOffset = test.type == 2   ? -(home.width() + gap)
-                                  : test.type == 3 ? home.width() + gap
-                                  : test.restsAtRight ? w - 200
-                                                      : 200 - w;
-    EXPECT_DOUBLE_EQ(label->awayOffset(), expectedOffset);
-    EXPECT_EQ(label->repliLayer()->instanceCount(), static_cast<std::size_t>(test.copies));
-    if (test.copies == 2) {
-      EXPECT_EQ(label->repliLayer()->instanceTransform(), graphics::AffineTransform::translation(-expectedOffset, 0));
+  const Case cases[] = {
+      {0, {7, 0, 453, 30}, -818.0 / 3, 1}, {1, {-260, 0, 453, 30}, 818.0 / 3, 1}, {2, {7, 0, 453, 30}, -466, 2},
+      {3, {-260, 0, 453, 30}, 466, 2},     {4, {7, 0, 453, 30}, -818.0 / 3, 1}, {5, {-260, 0, 453, 30}, 818.0 / 3, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    auto label = shownLabel(c.type, longText, 10);
+    ASSERT_DOUBLE_EQ(label->subLabelSize().width, 1358.0 / 3) << "the project's font measures the text so";
+    label->setLeadingBuffer(7);
+    label->setTrailingBuffer(13);
+    EXPECT_EQ(label->homeLabelFrame(), c.home);
+    EXPECT_EQ(label->subLabel()->frame(), c.home);
+    EXPECT_NEAR(label->awayOffset(), c.awayOffset, 1e-9);
+    EXPECT_EQ(label->repliLayer()->instanceCount(), c.copies);
+    if (c.copies == 2) {
+      EXPECT_EQ(label->repliLayer()->instanceTransform(), graphics::AffineTransform::translation(-c.awayOffset, 0));
     }
-    EXPECT_EQ(label->subLabel()->frame(), home);
+    EXPECT_NEAR(label->animationDuration(), std::abs(c.awayOffset) / 30, 1e-9);
     EXPECT_EQ(label->subLabel()->tag(), 700);
-    EXPECT_NEAR(label->animationDuration(), std::abs(expectedOffset) / 30, 1e-9);
+    label->removeFromSuperview();
+  }
+}
+
+TEST_F(MarqueeLabelTest, TextThatFitsRestsAfterTheLeadingBuffer) {
+  // (7, 0, 193, 30) for the left-resting types; the right-resting ones lose the strip at the right.
+  for (const auto& [type, home] : {std::pair{0u, graphics::Rect{7, 0, 193, 30}}, std::pair{1u, graphics::Rect{0, 0, 193, 30}},
+                                   std::pair{2u, graphics::Rect{7, 0, 193, 30}}, std::pair{5u, graphics::Rect{0, 0, 193, 30}}}) {
+    SCOPED_TRACE(type);
+    auto label = shownLabel(type, "Short");
+    label->setLeadingBuffer(7);
+    label->setTrailingBuffer(40);
+    EXPECT_EQ(label->homeLabelFrame(), home);
+    EXPECT_EQ(label->awayOffset(), 0);
+    EXPECT_EQ(label->repliLayer()->instanceCount(), 1u);
+    label->removeFromSuperview();
   }
 }
 
@@ -227,6 +244,45 @@ TEST_F(MarqueeLabelTest, RestartReturnsHomeAndRestsBeforeMovingAgain) {
   EXPECT_EQ(shownX(*label), label->homeLabelFrame().x());
   advanceTo(11.5);
   EXPECT_NEAR(shownX(*label), label->homeLabelFrame().x() + 0.5 * label->awayOffset(), 1e-6);
+}
+
+TEST_F(MarqueeLabelTest, AResetLabelHasNoHomeAndNoTapOrTriggerStartsARun) {
+  auto label = shownLabel(2);
+  label->setTapToScroll(true);
+  label->resetLabel();
+  EXPECT_TRUE(label->homeLabelFrame().isNull());
+  EXPECT_EQ(label->awayOffset(), 0);
+
+  label->labelWasTapped();
+  label->triggerScrollStart();
+  label->setTapToScroll(false);
+  label->restartLabel();
+  EXPECT_EQ(label->subLabel()->layer()->animationForKey("position"), nullptr);
+
+  // The next layout pass finds the home again.
+  label->updateSublabel();
+  EXPECT_EQ(label->homeLabelFrame().x(), 0);
+  EXPECT_NE(label->subLabel()->layer()->animationForKey("position"), nullptr);
+}
+
+TEST_F(MarqueeLabelTest, ATypeAboveFiveStartsNothingAndLogsNothingWhateverAsksForARun) {
+  for (const unsigned type : {6u, 42u}) {
+    SCOPED_TRACE(type);
+    auto label = shownLabel(type);
+    EXPECT_TRUE(label->homeLabelFrame() == graphics::Rect{}) << "the update pass stops at the zero rectangle";
+    label->setTapToScroll(true);
+    ::testing::internal::CaptureStderr();
+    label->restartLabel();
+    label->labelWasTapped();
+    label->triggerScrollStart();
+    label->setTapToScroll(false);
+    label->setHoldScrolling(true);
+    label->setHoldScrolling(false);
+    advanceTo(elapsed() + 10);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(label->subLabel()->layer()->animationKeys(), std::vector<std::string>{});
+    label->removeFromSuperview();
+  }
 }
 
 TEST_F(MarqueeLabelTest, LeavingTheWindowShutsTheLabelDown) {
