@@ -8,6 +8,12 @@
 namespace platform::foundation {
 namespace {
 
+std::string keyNumbered(int number) {
+  std::string key = "k";
+  key += std::to_string(number);
+  return key;
+}
+
 TEST(ValueParsing, ReadsWhatTheLibraryParserReads) {
   const std::string text =
       R"({"b": [1, -2, 3.5, true, null, "x\u00e9"], "a": {"z": {}, "y": []}, "n": 18446744073709551615})";
@@ -21,8 +27,11 @@ TEST(ValueParsing, KeepsTheFileOrderOfAManyKeyDictionary) {
   std::string text = "{";
   std::vector<std::string> expected;
   for (int i = 40; i > 0; --i) {
-    expected.push_back("k" + std::to_string(i));
-    text += "\"" + expected.back() + "\": " + std::to_string(i) + (i > 1 ? "," : "");
+    expected.push_back(keyNumbered(i));
+    text += '"';
+    text += expected.back();
+    text += "\": 1";
+    if (i > 1) text += ',';
   }
   text += "}";
   const auto parsed = parseValue(text);
@@ -37,7 +46,11 @@ TEST(ValueParsing, KeepsTheFileOrderOfAManyKeyDictionary) {
 TEST(ValueParsing, ARepeatedKeyKeepsItsPlaceAndTakesTheLastValue) {
   for (const int keys : {3, 30}) {
     std::string text = R"({"dup": 1)";
-    for (int i = 0; i < keys; ++i) text += ", \"k" + std::to_string(i) + "\": 0";
+    for (int i = 0; i < keys; ++i) {
+      text += ", \"";
+      text += keyNumbered(i);
+      text += "\": 0";
+    }
     text += R"(, "dup": {"inner": 2}})";
     const auto parsed = parseValue(text);
     ASSERT_TRUE(parsed) << keys;
