@@ -1,13 +1,6 @@
 # Compiler settings shared by every target of the project.
 add_library(vantile_options INTERFACE)
 target_compile_options(vantile_options INTERFACE -Wall -Wextra -Werror)
-# GCC 12's optimiser raises these three inside libstdc++ and nlohmann headers on correct code
-# (std::string concatenation, std::optional of values). They stay warnings in optimised builds;
-# the Debug builds, sanitizers included, keep them errors.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  target_compile_options(vantile_options INTERFACE
-    $<$<NOT:$<CONFIG:Debug>>:-Wno-error=restrict -Wno-error=maybe-uninitialized -Wno-error=stringop-overflow>)
-endif()
 
 if(VANTILE_SANITIZE)
   set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

@@ -124,12 +124,12 @@ void styleBadge(ui::Label& badge, const Value& element, const Value* app) {
 
 void VantileController::updateAppBundleArray() { appRecords = hooks.appRecords ? hooks.appRecords() : std::vector<Value>{}; }
 
-void VantileController::updateAppIcon(const Value& children, const std::string& key, std::int32_t tag, ui::View& view,
-                                      const std::string& location) {
+void VantileController::updateAppIcon(const Value& original, std::int32_t tag, const std::string& location) {
   updateAppBundleArray();
-  const auto icon = view.viewWithTag(tag);
-  if (!icon || !children.is_object() || !children.contains(key)) return;
-  Value element = children.at(key);
+  // An element without an index entry (tag 0) has no icon; the root is never restyled.
+  const auto icon = elementView(location, tag);
+  if (!icon) return;
+  Value element = original;
 
   // The other element is looked up in the icon's own theme, not always the home screen's.
   if (const auto overrideName = stringFor(element, "styleOverride"); overrideName && *overrideName != "none") {

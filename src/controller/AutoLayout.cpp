@@ -1,6 +1,4 @@
 // Automatic layout of the children of "UIView" containers.
-#include <array>
-
 #include "controller/LayoutGeometry.h"
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
@@ -22,39 +20,26 @@ void placeMembers(const Members& members, const std::vector<platform::graphics::
 
 }  // namespace
 
-void VantileController::applyAutoLayoutToUIViews(const Value& children) {
-  if (!children.is_object()) return;
+void VantileController::applyAutoLayoutToUIViews(const Value& children, const std::string& location) {
+  const std::optional<ThemePreset>* preset = presetFor(location);
+  if (!children.is_object() || preset == nullptr || !*preset) return;
+  const NameIndex& index = (*preset)->nameIndex;
+  auto viewNamed = [&](const std::string& name) { return elementView(location, index.tagForName(name).value_or(0)); };
+
   for (const auto& [name, element] : children.items()) {
     if (stringFor(element, "type") != "UIView") continue;
     const std::optional<std::string> layout = stringFor(element, "autoLayout");
     if (!layout || *layout == "none") continue;
 
-    // The first location whose index has the name and whose tree has its view.
-    std::shared_ptr<View> container;
-    const ThemePreset* preset = nullptr;
-    std::shared_ptr<View> root;
-    for (const char* location : std::array{"lockscreen", "homescreen", "creator"}) {
-      const std::optional<ThemePreset>* candidate = presetFor(location);
-      const std::shared_ptr<View>& candidateRoot = *rootViewFor(location);
-      if (!*candidate || !candidateRoot) continue;
-      const std::optional<std::int32_t> tag = (*candidate)->nameIndex.tagForName(name);
-      if (!tag) continue;
-      if (auto view = candidateRoot->viewWithTag(*tag)) {
-        container = std::move(view);
-        preset = &**candidate;
-        root = candidateRoot;
-        break;
-      }
-    }
+    // The location being styled: a container of the same name on the other screen is not this one.
+    const std::shared_ptr<View> container = viewNamed(name);
     if (!container) continue;
 
     Members members;
     const Value& memberElements = valueFor(element, "children");
     if (memberElements.is_object()) {
       for (const auto& [memberName, memberElement] : memberElements.items()) {
-        const std::optional<std::int32_t> tag = preset->nameIndex.tagForName(memberName);
-        if (!tag || *tag < 1) continue;
-        if (auto member = root->viewWithTag(*tag); member && member->superview() == container) {
+        if (auto member = viewNamed(memberName); member && member->superview() == container) {
           members.push_back(std::move(member));
         }
       }

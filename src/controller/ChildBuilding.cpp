@@ -1,5 +1,9 @@
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
@@ -37,26 +41,33 @@ void VantileController::createChildren(const Value& children, const std::shared_
                                        const std::string& location,
                                        const std::optional<std::vector<std::string>>& order) {
   if (!children.is_object() || !view) return;
-  std::vector<std::string> names;
+  // The dictionary finds a name by a walk through its keys: one table per level keeps the build linear.
+  std::vector<std::pair<std::string_view, const Value*>> elements;
+  for (const auto& [name, element] : children.items()) elements.emplace_back(name, &element);
   if (order) {
-    names = *order;
-  } else {
-    for (const auto& [name, element] : children.items()) names.push_back(name);
+    std::unordered_map<std::string_view, const Value*> byName(elements.begin(), elements.end());
+    elements.clear();
+    for (const std::string& name : *order) {
+      if (const auto found = byName.find(name); found != byName.end()) elements.emplace_back(name, found->second);
+    }
   }
 
-  for (const std::string& name : names) {
-    auto found = children.find(name);
-    if (found == children.end() || !found->is_object()) continue;
-    const auto typeName = conventions::stringFor(*found, "type");
+  for (const auto& [name, element] : elements) {
+    if (!element->is_object()) continue;
+    const auto typeName = conventions::stringFor(*element, "type");
     if (!typeName) continue;
 
     const std::int32_t tag = nextTag(*typeName);
-    auto elementView = ElementRegistry::createElement(*typeName, *found, tag, view->bounds());
+    auto elementView = ElementRegistry::createElement(*typeName, *element, tag, view->bounds());
     if (!elementView) continue;
     // The orchestrator also gives app icons their tap and long-press pair, so it is not added here again.
     auto& orchestrator = ElementOrchestrator::sharedInstance();
     orchestrator.setDelegate(shared_from_this());
-    orchestrator.orchestrateElement(elementView, *typeName, view, name, *found, tag, location, "vantile");
+    orchestrator.orchestrateElement(elementView, *typeName, view, std::string(name), *element, tag, location,
+                                    "vantile");
+    if (auto* preset = presetFor(location); preset != nullptr && *preset && elementView->tag() == tag) {
+      (*preset)->views.record(tag, elementView);
+    }
   }
 }
 

@@ -59,18 +59,17 @@ void VantileController::updateBatteryFill(const Value& element, platform::ui::Vi
   if (withGradient) applyGradientFill(*fill, element);
 }
 
-void VantileController::updateBatteryIcon(const Value& children, const std::string& key, platform::ui::View& view) {
-  updateBatteryFill(children.at(key), view, false);
+void VantileController::updateBatteryIcon(const Value& element, platform::ui::View& view) {
+  updateBatteryFill(element, view, false);
 }
 
-void VantileController::updateBatteryBar(const Value& children, const std::string& key, platform::ui::View& view) {
-  updateBatteryFill(children.at(key), view, true);
+void VantileController::updateBatteryBar(const Value& element, platform::ui::View& view) {
+  updateBatteryFill(element, view, true);
 }
 
-void VantileController::updateElapsedBar(const Value& children, const std::string& key, platform::ui::View& view) {
+void VantileController::updateElapsedBar(const Value& element, platform::ui::View& view) {
   const auto fill = view.viewWithTag(kBarFillTag);
   if (!fill) return;
-  const Value& element = children.at(key);
   platform::graphics::Rect frame = fill->frame();
   frame.size.width = 0;  // the tick grows it with the music
   fill->setFrame(frame);
@@ -78,7 +77,7 @@ void VantileController::updateElapsedBar(const Value& children, const std::strin
   applyGradientFill(*fill, element);
 }
 
-void VantileController::updateWeekWidget(const Value& children, const std::string& key, platform::ui::View& view) {
+void VantileController::updateWeekWidget(const Value& element, platform::ui::View& view) {
   // The widget's own view carries the same tag as its row of days.
   const auto days = descendantWithTag(view, kWeekWidgetTag);
   if (!days) return;
@@ -89,7 +88,7 @@ void VantileController::updateWeekWidget(const Value& children, const std::strin
   const std::string dayLetter = setTextStyle("lowercase", dayName->substr(0, 1));
   // Letters repeat (Tuesday, Thursday); the index tells them apart.
   const std::string dayIndex = std::to_string(date->weekday - 1);
-  const std::optional<Color> selectColor = colorFor(children.at(key), "selectColor");
+  const std::optional<Color> selectColor = colorFor(element, "selectColor");
 
   for (const auto& subview : days->subviews()) {
     const auto label = std::dynamic_pointer_cast<platform::ui::Label>(subview);

@@ -55,16 +55,11 @@ void applyMusicImage(platform::ui::ImageView& imageView, const Value& element, b
 
 }  // namespace
 
-void VantileController::updateUILabel(const Value& children, const std::string& key, std::int32_t tag,
-                                      const std::string& location) {
-  const Value& element = children.at(key);
+void VantileController::updateUILabel(const Value& element, std::int32_t tag, const std::string& location) {
   const std::string type = stringFor(element, "type").value_or("");
   if (type == "WeatherIcon") return;
 
-  const std::shared_ptr<platform::ui::View>* rootSlot = rootViewFor(location);
-  // Tag 0 is the root's own: an element without a tag has no view.
-  const std::shared_ptr<platform::ui::View> view =
-      rootSlot && *rootSlot && tag > 0 ? (*rootSlot)->viewWithTag(tag) : nullptr;
+  const std::shared_ptr<platform::ui::View> view = elementView(location, tag);
   const auto label = std::dynamic_pointer_cast<platform::ui::Label>(view);
   const std::string textStyle = stringFor(element, "textStyle").value_or("");
   const std::optional<std::string> kerning = stringFor(element, "kerning");

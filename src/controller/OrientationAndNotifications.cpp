@@ -57,7 +57,7 @@ void VantileController::updateIconsForPreset(const ThemePreset& preset, const Va
     const std::string type = conventions::stringFor(element, "type").value_or("");
     if (type == "AppIcon") {
       const auto tag = preset.nameIndex.tagForName(name);
-      auto view = tag ? presetView->viewWithTag(*tag) : nullptr;
+      auto view = preset.views.find(tag.value_or(0), *presetView);
       if (!view || !hooks.getAppImageFromBundle) continue;
       const auto image = hooks.getAppImageFromBundle(conventions::stringFor(element, "bundleID").value_or(""));
       for (const auto& subview : view->subviews()) {

@@ -1,3 +1,4 @@
+#include <charconv>
 #include <string>
 
 #include "controller/VantileController.h"
@@ -10,13 +11,13 @@ using platform::Value;
 
 namespace {
 
+// Only the plain decimal form of a tag matches, as the text of every entry is compared with it.
 std::string nameFromTag(const std::optional<ThemePreset>& preset, std::string_view tagText) {
-  std::string result;
-  if (!preset) return result;
-  for (const auto& [name, tag] : preset->nameIndex.entries()) {
-    if (std::to_string(tag) == tagText) result = name;
-  }
-  return result;
+  if (!preset) return "";
+  std::int32_t tag = 0;
+  const auto [end, error] = std::from_chars(tagText.data(), tagText.data() + tagText.size(), tag);
+  if (error != std::errc{} || end != tagText.data() + tagText.size() || std::to_string(tag) != tagText) return "";
+  return preset->nameIndex.nameForTag(tag).value_or("");
 }
 
 std::optional<KeyPath> hierarchyIn(const std::optional<ThemePreset>& preset, std::string_view name) {
@@ -42,10 +43,8 @@ ElementRecord VantileController::getElDict(std::string_view name, const std::str
   if (preset == nullptr) return record;
   const auto tag = *preset ? (*preset)->nameIndex.tagForName(name) : std::nullopt;
   record.tag = tag.value_or(0);
-  const auto& rootView = *rootViewFor(location);
-  // A name without an index entry has no view: tag 0 would find an unrelated view.
-  if (tag && rootView) record.view = rootView->viewWithTag(*tag);
-  if (location != "creator") record.preset = rootView;
+  record.view = elementView(location, record.tag);
+  if (location != "creator") record.preset = *rootViewFor(location);
   return record;
 }
 

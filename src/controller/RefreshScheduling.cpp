@@ -82,7 +82,7 @@ void VantileController::runTriggers(const std::string& triggerKey, bool flag, bo
 
     isLSTap = lockScreen;
     const auto tag = preset->nameIndex.tagForName(flag ? names->first : names->second);
-    auto view = tag && rootView ? rootView->viewWithTag(*tag) : nullptr;
+    auto view = rootView ? preset->views.find(tag.value_or(0), *rootView) : nullptr;
     if (view && hooks.handleAnimation) hooks.handleAnimation(view);
   }
 }

@@ -2,6 +2,8 @@
 // scroll views and the dispatch of each element type to its update.
 #include <algorithm>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
@@ -24,16 +26,22 @@ bool hasStyleOverride(const Value& element) {
   return target && *target != "none";
 }
 
+// The level's elements, those without a style override first, each group in the dictionary's
+// order. The elements are taken while walking the dictionary, which finds a name only by a walk.
+std::vector<std::pair<std::string, const Value*>> byOverridePriority(const Value& children) {
+  std::vector<std::pair<std::string, const Value*>> elements;
+  if (!children.is_object()) return elements;
+  for (const auto& [name, element] : children.items()) elements.emplace_back(name, &element);
+  std::stable_partition(elements.begin(), elements.end(),
+                        [](const auto& entry) { return !hasStyleOverride(*entry.second); });
+  return elements;
+}
+
 }  // namespace
 
 std::vector<std::string> VantileController::sortKeysByOverridePriority(const Value& children) {
   std::vector<std::string> names;
-  if (!children.is_object()) return names;
-  for (const auto& [name, element] : children.items()) names.push_back(name);
-  // Stable, so each group keeps the dictionary's order.
-  std::stable_sort(names.begin(), names.end(), [&children](const std::string& first, const std::string& second) {
-    return !hasStyleOverride(children.at(first)) && hasStyleOverride(children.at(second));
-  });
+  for (auto& [name, element] : byOverridePriority(children)) names.push_back(std::move(name));
   return names;
 }
 
@@ -45,18 +53,17 @@ void VantileController::updateChildren(const Value& children, const std::string&
   // The editor's slot records no root, so its top-level views are reset too.
   const std::shared_ptr<platform::ui::View> resetRoot = location == "creator" ? nullptr : root;
 
-  for (const std::string& name : sortKeysByOverridePriority(children)) {
-    const Value& element = children.at(name);
+  for (const auto& [name, elementPointer] : byOverridePriority(children)) {
+    const Value& element = *elementPointer;
     const std::string type = stringFor(element, "type").value_or("");
     std::int32_t tag = 0;
     if (preset && *preset) tag = (*preset)->nameIndex.tagForName(name).value_or(0);
-    // Tag 0 is the root's own: a name without a tag has no view.
-    const std::shared_ptr<platform::ui::View> view = root && tag > 0 ? root->viewWithTag(tag) : nullptr;
+    const std::shared_ptr<platform::ui::View> view = elementView(location, tag);
 
     if (view) {
-      checkIfNeedsUpdatedOften(type, view, children, name);
+      checkIfNeedsUpdatedOften(type, view, element);
       if (const auto superview = view->superview(); superview && superview != resetRoot) {
-        resetViewFrameIfNeeded(*view, children, name);
+        resetViewFrameIfNeeded(*view, element);
       }
     }
     if (type == "ScrollView") {
@@ -66,29 +73,28 @@ void VantileController::updateChildren(const Value& children, const std::string&
     }
 
     if (type == "BatteryIcon") {
-      if (view) updateBatteryIcon(children, name, *view);
+      if (view) updateBatteryIcon(element, *view);
     } else if (type == "BatteryBar") {
-      if (view) updateBatteryBar(children, name, *view);
+      if (view) updateBatteryBar(element, *view);
     } else if (type == "ElapsedBar") {
-      if (view) updateElapsedBar(children, name, *view);
+      if (view) updateElapsedBar(element, *view);
     } else if (type == "WeekWidget") {
-      if (view) updateWeekWidget(children, name, *view);
+      if (view) updateWeekWidget(element, *view);
     } else if (type == "AppIcon") {
-      if (root) updateAppIcon(children, name, tag, *root, location);
+      updateAppIcon(element, tag, location);
     } else if (type == "WeatherIcon") {
-      updateWeatherIcon(children, name, tag, location);
+      updateWeatherIcon(element, tag, location);
     } else if (type == "CircleProgress" || type == "WKWebView") {
       // Rings are filled by the data binders; web views need nothing.
     } else {
-      updateUILabel(children, name, tag, location);
+      updateUILabel(element, tag, location);
     }
   }
-  applyAutoLayoutToUIViews(children);
+  applyAutoLayoutToUIViews(children, location);
 }
 
 void VantileController::checkIfNeedsUpdatedOften(std::string_view type, const std::shared_ptr<platform::ui::View>& view,
-                                                 const Value& children, const std::string& key) {
-  const Value& element = children.at(key);
+                                                 const Value& element) {
   const std::string data = stringFor(element, "data").value_or("");
   const std::string dataAttr = stringFor(element, "dataAttr").value_or("");
 
@@ -119,10 +125,9 @@ void VantileController::addItemToUpdateEverySecondArray(EverySecondEntry entry) 
   updateEverySecondArray.push_back(std::move(entry));
 }
 
-void VantileController::resetViewFrameIfNeeded(platform::ui::View& view, const Value& children, const std::string& key) {
+void VantileController::resetViewFrameIfNeeded(platform::ui::View& view, const Value& element) {
   const auto superview = view.superview();
   if (!superview) return;
-  const Value& element = children.at(key);
   const platform::graphics::Rect frame = frameFor(element, superview->frame());
   if (view.transform().isIdentity()) {
     view.setFrame(frame);
@@ -139,12 +144,10 @@ void VantileController::resetViewFrameIfNeeded(platform::ui::View& view, const V
   if ((scale != 0 || rotate != 0) && transform != view.transform()) view.setTransform(transform);
 }
 
-void VantileController::updateWeatherIcon(const Value& children, const std::string& key, std::int32_t tag,
-                                          const std::string& location) {
-  const std::shared_ptr<platform::ui::View>* root = rootViewFor(location);
-  if (!root || !*root || !hooks.getCorrectWeatherIconImage || tag <= 0) return;
-  if (const auto imageView = std::dynamic_pointer_cast<platform::ui::ImageView>((*root)->viewWithTag(tag))) {
-    imageView->setImage(hooks.getCorrectWeatherIconImage(children.at(key)));
+void VantileController::updateWeatherIcon(const Value& element, std::int32_t tag, const std::string& location) {
+  if (!hooks.getCorrectWeatherIconImage) return;
+  if (const auto imageView = std::dynamic_pointer_cast<platform::ui::ImageView>(elementView(location, tag))) {
+    imageView->setImage(hooks.getCorrectWeatherIconImage(element));
   }
 }
 

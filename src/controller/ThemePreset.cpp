@@ -4,10 +4,17 @@ namespace vantile {
 
 void NameIndex::record(const std::string& name, std::int32_t tag) {
   if (auto found = positions_.find(name); found != positions_.end()) {
-    entries_[found->second].second = tag;
+    auto& [recordedName, recordedTag] = entries_[found->second];
+    if (auto places = placesByTag_.find(recordedTag); places != placesByTag_.end()) {
+      places->second.erase(found->second);
+      if (places->second.empty()) placesByTag_.erase(places);
+    }
+    recordedTag = tag;
+    placesByTag_[tag].insert(found->second);
     return;
   }
   positions_.emplace(name, entries_.size());
+  placesByTag_[tag].insert(entries_.size());
   entries_.emplace_back(name, tag);
 }
 
@@ -18,10 +25,9 @@ std::optional<std::int32_t> NameIndex::tagForName(std::string_view name) const {
 }
 
 std::optional<std::string> NameIndex::nameForTag(std::int32_t tag) const {
-  for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
-    if (entry->second == tag) return entry->first;
-  }
-  return std::nullopt;
+  auto places = placesByTag_.find(tag);
+  if (places == placesByTag_.end() || places->second.empty()) return std::nullopt;
+  return entries_[*places->second.rbegin()].first;
 }
 
 const platform::Value* ThemePreset::presetView() const {

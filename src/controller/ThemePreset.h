@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "controller/ElementViewIndex.h"
 #include "platform/foundation/Value.h"
 
 namespace vantile {
@@ -28,13 +30,16 @@ class NameIndex {
  private:
   std::vector<std::pair<std::string, std::int32_t>> entries_;
   std::unordered_map<std::string, std::size_t> positions_;
+  // Tag → the places of the entries holding it, so the last one is found without a scan.
+  std::unordered_map<std::int32_t, std::set<std::size_t>> placesByTag_;
 };
 
-// One location's loaded theme: the parsed file ("PresetView" holds the root element) and the
-// name index of the built tree.
+// One location's loaded theme: the parsed file ("PresetView" holds the root element), the name
+// index of the built tree and its views by tag.
 struct ThemePreset {
   platform::Value document = platform::Value::object();
   NameIndex nameIndex;
+  ElementViewIndex views;
 
   // The root element, or nothing when the document has none.
   const platform::Value* presetView() const;

@@ -52,6 +52,13 @@ std::shared_ptr<platform::ui::View>* VantileController::rootViewFor(std::string_
   return nullptr;
 }
 
+std::shared_ptr<platform::ui::View> VantileController::elementView(std::string_view location, std::int32_t tag) {
+  const auto* root = rootViewFor(location);
+  const auto* preset = presetFor(location);
+  if (root == nullptr || !*root || preset == nullptr || !*preset) return nullptr;
+  return (*preset)->views.find(tag, **root);
+}
+
 bool VantileController::anyPresetLoaded() const {
   return vantilePreset.has_value() || vantilePresetSB.has_value() || vantilePresetCreator.has_value();
 }

@@ -175,6 +175,8 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   const std::optional<ThemePreset>* presetFor(std::string_view location) const;
   std::shared_ptr<platform::ui::View>* rootViewFor(std::string_view location);
   bool anyPresetLoaded() const;
+  // The element view with the tag in the location's tree; tag 0 (no index entry) is no view.
+  std::shared_ptr<platform::ui::View> elementView(std::string_view location, std::int32_t tag);
 
   std::shared_ptr<platform::ui::View> placeholderView(const std::string& path) const;
   void registerDarwinObservers();
@@ -205,24 +207,22 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   // The names, elements without a "styleOverride" first; each group keeps the dictionary's order.
   static std::vector<std::string> sortKeysByOverridePriority(const platform::Value& children);
   void checkIfNeedsUpdatedOften(std::string_view type, const std::shared_ptr<platform::ui::View>& view,
-                                const platform::Value& children, const std::string& key);
+                                const platform::Value& element);
   static EverySecondEntry createDictionaryForView(const std::shared_ptr<platform::ui::View>& view,
                                                   const platform::Value& viewDict);
   // Equal entries are kept once.
   void addItemToUpdateEverySecondArray(EverySecondEntry entry);
   // A nested view's frame against its superview, its transform rebuilt from the identity.
-  static void resetViewFrameIfNeeded(platform::ui::View& view, const platform::Value& children, const std::string& key);
-  void updateBatteryIcon(const platform::Value& children, const std::string& key, platform::ui::View& view);
-  void updateBatteryBar(const platform::Value& children, const std::string& key, platform::ui::View& view);
-  static void updateElapsedBar(const platform::Value& children, const std::string& key, platform::ui::View& view);
-  static void updateWeekWidget(const platform::Value& children, const std::string& key, platform::ui::View& view);
-  // The icon view with the tag under `view`: app picture, name label and badge of the element's
-  // app, styled by the element (or by its "styleOverride" element of the same location).
-  void updateAppIcon(const platform::Value& children, const std::string& key, std::int32_t tag,
-                     platform::ui::View& view, const std::string& location);
+  static void resetViewFrameIfNeeded(platform::ui::View& view, const platform::Value& element);
+  void updateBatteryIcon(const platform::Value& element, platform::ui::View& view);
+  void updateBatteryBar(const platform::Value& element, platform::ui::View& view);
+  static void updateElapsedBar(const platform::Value& element, platform::ui::View& view);
+  static void updateWeekWidget(const platform::Value& element, platform::ui::View& view);
+  // The icon view with the tag in the location's tree: app picture, name label and badge of the
+  // element's app, styled by the element (or by its "styleOverride" element of the same location).
+  void updateAppIcon(const platform::Value& element, std::int32_t tag, const std::string& location);
   // The weather picture of the element, on the image view with the tag in the location's root view.
-  void updateWeatherIcon(const platform::Value& children, const std::string& key, std::int32_t tag,
-                         const std::string& location);
+  void updateWeatherIcon(const platform::Value& element, std::int32_t tag, const std::string& location);
   // Refreshes the app records from the app registry.
   void updateAppBundleArray();
   std::vector<platform::Value> appRecords;
@@ -242,8 +242,7 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
 
   // Text, text style, kerning, second-word colour, second text, gradient and music images of
   // the element with the tag; containers go on into their children.
-  void updateUILabel(const platform::Value& children, const std::string& key, std::int32_t tag,
-                     const std::string& location);
+  void updateUILabel(const platform::Value& element, std::int32_t tag, const std::string& location);
   // The named font (installed, an assets-folder file, or "CF": "customFontName") at the given
   // size, or at the size that fits the label's height; the system font when no font has the name.
   static platform::graphics::Font getFontFromStyles(const platform::Value& element, const platform::ui::View* label,
@@ -260,8 +259,9 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
 
   // --- Auto-layout and endless scroll ---
 
-  // Lays out the level's "UIView" elements that ask for "evenSpacing" or "grid"; no descent.
-  void applyAutoLayoutToUIViews(const platform::Value& children);
+  // Lays out the level's "UIView" elements that ask for "evenSpacing" or "grid", each container
+  // found in the location being styled; no descent.
+  void applyAutoLayoutToUIViews(const platform::Value& children, const std::string& location);
   static void applyAutoLayout(std::string_view layout, platform::ui::View& parentView,
                               const std::vector<std::shared_ptr<platform::ui::View>>& members,
                               const platform::graphics::Rect& frame);

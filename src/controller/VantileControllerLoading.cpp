@@ -24,7 +24,9 @@ bool fileExistsAt(std::string_view systemPath) { return foundation::fileExists(f
 std::optional<ThemePreset> presetFromFile(std::string_view systemPath) {
   auto document = VantileHelpers::JSONFromFile(systemPath);
   if (!document || !document->is_object()) return std::nullopt;
-  return ThemePreset{std::move(*document), {}};
+  ThemePreset preset;
+  preset.document = std::move(*document);
+  return preset;
 }
 
 std::optional<std::vector<std::string>> orderOf(const Value& root) {

@@ -119,12 +119,14 @@ VantileDates& VantileDates::sharedInstance() {
 void VantileDates::setTwentyFourHour(bool twentyFourHour) { twentyfour_ = twentyFourHour; }
 
 void VantileDates::setLanguageDict(std::string_view path) {
+  language_.reset();
   auto parsed = VantileHelpers::JSONFromFile(path);
-  if (parsed && !parsed->is_object()) {
+  if (!parsed) return;
+  if (!parsed->is_object()) {
     foundation::systemLog("Language file is not a JSON object: " + std::string(path));
-    parsed.reset();
+    return;
   }
-  language_ = std::move(parsed);
+  language_.emplace(std::move(*parsed));
 }
 
 bool VantileDates::getTwentyFour() { return sharedInstance().twentyfour_; }
@@ -197,7 +199,9 @@ std::string VantileDates::monthnumber() {
 
 std::string VantileDates::paddedmonthnumber() {
   return fromToday([](const CalendarDate& today) {
-    return (today.month <= 9 ? "0" : "") + std::to_string(today.month);
+    std::string text = today.month <= 9 ? "0" : "";
+    text += std::to_string(today.month);
+    return text;
   });
 }
 

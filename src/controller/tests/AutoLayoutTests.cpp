@@ -105,5 +105,30 @@ TEST_F(ContainerAutoLayout, LeavesOtherContainerTypesAndUnknownLayoutsAlone) {
   }
 }
 
+// Both screens have a container named "row": each screen's pass lays out its own.
+TEST_F(ContainerAutoLayout, LaysOutTheContainerOfTheScreenBeingStyled) {
+  load({{"row", row("UIView", "evenSpacing")}});
+  const platform::Value wide = {{"type", "UIView"},
+                                {"frame", {{"x", "0"}, {"y", "0"}, {"width", "60"}, {"height", "20"}}}};
+  const platform::Value home = {
+      {"PresetView",
+       {{"frame", {{"x", "0"}, {"y", "0"}, {"width", "375"}, {"height", "667"}}},
+        {"children",
+         {{"row",
+           {{"type", "UIView"},
+            {"autoLayout", "evenSpacing"},
+            {"frame", {{"x", "0"}, {"y", "0"}, {"width", "300"}, {"height", "100"}}},
+            {"children", {{"left", wide}, {"right", wide}}}}}}}}}};
+  const std::string homePath = "/var/mobile/Library/Vantile/themes/home.json";
+  root().writeFile(homePath, home.dump());
+  controller->createViewFromTheme(homePath, "homescreen");
+
+  // (300 - 2 × 60) / 3 = 60 apart, (100 - 20) / 2 = 40 down.
+  EXPECT_EQ(controller->getElDict("left", "homescreen").view->frame(), Rect(60, 40, 60, 20));
+  EXPECT_EQ(controller->getElDict("right", "homescreen").view->frame(), Rect(180, 40, 60, 20));
+  EXPECT_EQ(view("a")->frame(), Rect(37.5, 40, 50, 20));
+  EXPECT_EQ(view("c")->frame(), Rect(212.5, 40, 50, 20));
+}
+
 }  // namespace
 }  // namespace vantile::layout

@@ -96,6 +96,28 @@ TEST_F(AppIconStyling, PutsTheBadgeImageOverTheBadgeOnce) {
   EXPECT_EQ(badge->textColor(), (platform::graphics::Color{0, 0, 0, 0}));
 }
 
+// An element left out of "order" is never built, so it has no index entry (tag 0) while the
+// styling pass still walks it; tag 0 is also the root's own tag.
+TEST_F(AppIconStyling, AnIconThatWasNeverBuiltLeavesTheRootUntouched) {
+  const Value theme = {
+      {"PresetView",
+       {{"frame", {{"x", "0"}, {"y", "0"}, {"width", "375"}, {"height", "667"}}},
+        {"order", {"shown"}},
+        {"children",
+         {{"shown", icon("com.example.notes")},
+          {"look", icon("com.example.notes", {{"scale", "2"}, {"frame", {{"width", "80"}, {"height", "90"}}}})},
+          {"ghost", icon("com.example.mail", {{"styleOverride", "look"}})}}}}}};
+  root().writeFile(kThemePath, theme.dump());
+  const auto rootView = controller->createViewFromTheme(kThemePath, "lockscreen");
+  ASSERT_TRUE(rootView);
+  ASSERT_EQ(controller->getElDict("ghost", "lockscreen").tag, 0);
+
+  EXPECT_FALSE(rootView->layer()->name()) << "the root was named after the icon's app";
+  EXPECT_TRUE(rootView->transform().isIdentity());
+  EXPECT_EQ(rootView->frame(), (platform::graphics::Rect{0, 0, 375, 667}));
+  EXPECT_EQ(part(view("shown"), "AppIconAppLabel")->text(), "Notes");
+}
+
 }  // namespace
 }  // namespace vantile
 

@@ -46,7 +46,33 @@ TEST_F(PresetIndex, ANameWithoutAnEntryFindsNoView) {
 TEST_F(PresetIndex, NameFromTagReadsTheHomeScreenOnly) {
   EXPECT_EQ(controller->getElementNameFromTag("3"), "B");
   EXPECT_EQ(controller->getElementNameFromTag("1"), "") << "tag 1 belongs to the lock screen";
-  EXPECT_EQ(controller->getElementNameFromTag("x"), "");
+  for (const char* text : {"x", "", "03", "+3", " 3", "3 ", "3.0", "0"}) {
+    EXPECT_EQ(controller->getElementNameFromTag(text), "") << '"' << text << '"';
+  }
+}
+
+TEST(NameIndex, ATagNamesTheLastEntryHoldingItAndForgetsANameRecordedAgain) {
+  NameIndex index;
+  index.record("first", 7);
+  index.record("second", 8);
+  index.record("third", 7);
+  EXPECT_EQ(index.nameForTag(7), "third") << "the later entry in order wins";
+  index.record("third", 9);
+  EXPECT_EQ(index.nameForTag(7), "first");
+  EXPECT_EQ(index.nameForTag(9), "third");
+  index.record("first", 8);
+  EXPECT_FALSE(index.nameForTag(7));
+  EXPECT_EQ(index.nameForTag(8), "second") << "a name recorded again keeps its first place";
+  EXPECT_EQ(index.entries().front(), (std::pair<std::string, std::int32_t>{"first", 8}));
+}
+
+TEST_F(PresetIndex, AViewTakenOutOfItsTreeIsNoLongerFound) {
+  const auto record = controller->getElDict("C", "homescreen");
+  ASSERT_TRUE(record.view);
+  record.view->removeFromSuperview();
+  EXPECT_FALSE(controller->getElDict("C", "homescreen").view);
+  controller->vantileViewSB->addSubview(record.view);
+  EXPECT_EQ(controller->getElDict("C", "homescreen").view, record.view);
 }
 
 TEST_F(PresetIndex, KeyPathsLeadToEveryElement) {

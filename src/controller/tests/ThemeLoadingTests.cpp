@@ -174,7 +174,8 @@ TEST_P(ReservedTags, AreNeverIssuedToElements) {
   Value children = Value::object();
   std::vector<std::string> order;
   for (std::size_t index = 0; index < tagCase.count; ++index) {
-    const std::string name = "E" + std::to_string(index);
+    std::string name = "E";
+    name += std::to_string(index);
     children[name] = label("");
     order.push_back(name);
   }

@@ -12,6 +12,7 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/Strings.h"
 #include "platform/foundation/SystemLog.h"
+#include "platform/foundation/ValueParsing.h"
 #include "platform/graphics/FontRegistry.h"
 #include "platform/graphics/TextMeasurement.h"
 
@@ -71,8 +72,8 @@ std::optional<Value> VantileHelpers::JSONFromFile(std::string_view systemPath) {
     foundation::systemLog("JSON file nested too deeply: " + std::string(systemPath));
     return std::nullopt;
   }
-  Value parsed = Value::parse(*contents, nullptr, /*allow_exceptions=*/false);
-  if (parsed.is_discarded() || !(parsed.is_object() || parsed.is_array())) {
+  std::optional<Value> parsed = foundation::parseValue(*contents);
+  if (!parsed || !(parsed->is_object() || parsed->is_array())) {
     foundation::systemLog("Not a JSON dictionary or array: " + std::string(systemPath));
     return std::nullopt;
   }

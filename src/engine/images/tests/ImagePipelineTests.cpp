@@ -47,9 +47,12 @@ constexpr PixelRGBA kRed{255, 0, 0, 255};
 constexpr PixelRGBA kTransparent{0, 0, 0, 0};
 
 Image solid(int width, int height, PixelRGBA colour) {
-  std::vector<std::uint8_t> rgba;
-  for (int pixel = 0; pixel < width * height; ++pixel) {
-    rgba.insert(rgba.end(), {colour.red, colour.green, colour.blue, colour.alpha});
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
+  for (std::size_t byte = 0; byte < rgba.size(); byte += 4) {
+    rgba[byte] = colour.red;
+    rgba[byte + 1] = colour.green;
+    rgba[byte + 2] = colour.blue;
+    rgba[byte + 3] = colour.alpha;
   }
   return *Image::fromRGBA(width, height, rgba);
 }
@@ -108,7 +111,9 @@ class ImagePipelineTest : public ::testing::Test {
     root.writeFile(std::string(kAssets) + "white.png", png(whiteArtwork()));
     root.writeFile(std::string(kAssets) + "broken.png", "\x89PNG but not really");
     for (int count = 0; count <= 4; ++count) {
-      const std::string name = "/" + std::to_string(count) + ".png";
+      std::string name = "/";
+      name += std::to_string(count);
+      name += ".png";
       root.writeFile(kSignalSet + name, png(solid(kSignalWidthBase + count, 1, kWhite)));
       root.writeFile(kWiFiSet + name, png(solid(kWiFiWidthBase + count, 1, kWhite)));
       root.writeFile(kBothSet + name, png(solid(kBothWidthBase + count, 1, kWhite)));
@@ -225,6 +230,7 @@ TEST_F(ImagePipelineTest, SymbolWeightWordsTakeThePlatformNumbers) {
   const auto heavy = prepared({{"SFSymbolName", "wifi"}, {"SFWeight", "heavy"}})->image();
   const auto capitalised = prepared({{"SFSymbolName", "wifi"}, {"SFWeight", "Heavy"}})->image();
   const auto unweighted = prepared({{"SFSymbolName", "wifi"}})->image();
+  ASSERT_TRUE(heavy && capitalised && unweighted);
   EXPECT_FALSE(std::equal(heavy->pixels().begin(), heavy->pixels().end(), unweighted->pixels().begin()));
   EXPECT_TRUE(std::equal(capitalised->pixels().begin(), capitalised->pixels().end(), unweighted->pixels().begin()));
 }
