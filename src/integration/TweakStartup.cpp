@@ -61,6 +61,15 @@ void registerObservers() {
 
 }  // namespace
 
+HookGroups groupsFor(const TweakSettings& settings) {
+  return HookGroups{
+      .theme = settings.enabled || settings.enabled_sb,
+      .lockScreenHiding = settings.hidelsitems,
+      .homeScreenHiding = settings.enablesbhideitems,
+      .iconLayout = settings.anyIconLayoutSwitch(),
+  };
+}
+
 void installTweak() {
   TweakState& state = tweakState();
   installRows(remoteViewRows());
@@ -75,11 +84,11 @@ void installTweak() {
 
   if (!state.isSpringBoard) return;
   // Chosen once: a change of these switches takes effect at the next SpringBoard start.
-  const TweakSettings& settings = state.settings;
-  if (settings.enabled || settings.enabled_sb) installRows(themeGroupRows());
-  if (settings.hidelsitems) installRows(lockScreenHidingRows());
-  if (settings.enablesbhideitems) installRows(homeScreenHidingRows());
-  if (settings.anyIconLayoutSwitch()) installRows(iconLayoutRows());
+  const HookGroups groups = groupsFor(state.settings);
+  if (groups.theme) installRows(themeGroupRows());
+  if (groups.lockScreenHiding) installRows(lockScreenHidingRows());
+  if (groups.homeScreenHiding) installRows(homeScreenHidingRows());
+  if (groups.iconLayout) installRows(iconLayoutRows());
   registerObservers();
 }
 
