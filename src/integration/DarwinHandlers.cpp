@@ -28,8 +28,10 @@ void lockScreenThemeChanged() { tweakState().lockScreen.lockScreenThemeNeedsRebu
 void homeScreenThemeChanged() { tweakState().homeScreen.homeScreenThemeNeedsRebuild = true; }
 
 void openSettingsPane() {
-  const TweakLinks& links = tweakState().links;
-  if (links.openURL) links.openURL("prefs:root=Vantile");
+  objc::Class* application = objc::getClass("SpringBoard");
+  if (application == nullptr) return;
+  const ObjectRef shared = objc::send<sig::Getter>(*application, "sharedApplication");
+  objc::send<sig::OpenURL>(shared.get(), "openURL:", std::string("prefs:root=Vantile"));
 }
 
 void openNotificationCenter() { platform::foundation::MainQueue::shared().post(presentCoverSheet); }

@@ -1,6 +1,7 @@
 #include "integration/TweakLinks.h"
 
 #include "controller/VantileController.h"
+#include "platform/springboard/services/MediaRemote.h"
 
 namespace vantile::integration {
 
@@ -13,6 +14,9 @@ TweakLinks TweakLinks::standard() {
   links.fastUpdate = [](const std::string& location) { VantileController::sharedInstance()->fastUpdate(location); };
   links.deviceWakening = [](bool waking) { VantileController::sharedInstance()->deviceWakening(waking); };
   links.deviceUnlocked = [](bool unlocked) { VantileController::sharedInstance()->deviceUnlocked(unlocked); };
+  links.getNowPlayingInfo = [](std::function<void(platform::Value)> completion) {
+    platform::springboard::MRMediaRemoteGetNowPlayingInfo(std::move(completion));
+  };
   return links;
 }
 

@@ -20,8 +20,6 @@ struct TweakLinks {
   std::function<void(bool unlocked)> deviceUnlocked;
   // MediaRemote's now-playing request; the completion runs on the main queue.
   std::function<void(std::function<void(platform::Value info)> completion)> getNowPlayingInfo;
-  // The shared application's openURL:.
-  std::function<void(const std::string& url)> openURL;
 
   static TweakLinks standard();
 };

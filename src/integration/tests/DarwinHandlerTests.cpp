@@ -112,7 +112,16 @@ TEST_F(DarwinHandlerTest, OpeningTheNotificationCentreAsksThePresentationManager
   EXPECT_EQ(takeCalls(), std::vector<std::string>{"present YES animated"});
 }
 
-TEST_F(DarwinHandlerTest, OpeningSettingsOpensTheVantilePane) {
+TEST_F(DarwinHandlerTest, OpeningSettingsOpensTheVantilePaneThroughTheSharedApplication) {
+  openSettingsPane();
+  objc::Class& springBoard = declare("SpringBoard");
+  const auto application = testing::makeObject("SpringBoard");
+  objc::addClassMethod<sig::Getter>(springBoard, "sharedApplication",
+                                    [application](objc::Object&) -> ObjectRef { return application; });
+  objc::addMethod<sig::OpenURL>(springBoard, "openURL:", [this](objc::Object&, std::string url) {
+    record("openURL " + url);
+    return false;
+  });
   openSettingsPane();
   EXPECT_EQ(takeCalls(), std::vector<std::string>{"openURL prefs:root=Vantile"});
 }

@@ -34,7 +34,6 @@ TweakTest::TweakTest() {
   links.deviceUnlocked = [this](bool unlocked) {
     record(std::string("deviceUnlocked ") + (unlocked ? "YES" : "NO"));
   };
-  links.openURL = [this](const std::string& url) { record("openURL " + url); };
 }
 
 TweakTest::~TweakTest() {
