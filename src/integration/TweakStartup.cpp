@@ -46,7 +46,8 @@ void createRemoteRootViewControllerClass() {
 
 void observe(const char* event, void (*handler)()) {
   tweakState().observers.push_back(DarwinNotificationCenter::shared().addObserver(
-      std::string("com.kestrune.vantile/") + event, [handler](const std::string&) { handler(); }));
+      std::string("com.kestrune.vantile/") + event, [handler](const std::string&) { handler(); },
+      DarwinNotificationCenter::Delivery::Coalesced));
 }
 
 void registerObservers() {

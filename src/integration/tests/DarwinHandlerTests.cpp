@@ -61,6 +61,13 @@ TEST_F(DarwinHandlerTest, TheToggleTurnsTheFirstFlashlightOffAboveZeroElseFullyO
     EXPECT_EQ(levels[first.get()], next) << "from " << level;
   }
   EXPECT_EQ(levels.count(second.get()), 0u);
+
+  // Posts that arrive before their delivery runs are coalesced into one.
+  levels[first.get()] = 0;
+  DarwinNotificationCenter::shared().post("com.kestrune.vantile/toggleFlashlight");
+  DarwinNotificationCenter::shared().post("com.kestrune.vantile/toggleFlashlight");
+  MainQueue::shared().advance(0);
+  EXPECT_EQ(levels[first.get()], 1.0f);
 }
 
 TEST_F(DarwinHandlerTest, TheToggleDoesNothingWithoutAFlashlightOrItsOperations) {
