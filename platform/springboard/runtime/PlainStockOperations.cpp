@@ -54,7 +54,8 @@ void declareCombinedListViewController(objc::Class& cls) {
 void declareStructuredListViewController(objc::Class& cls) { nothing(cls, "viewWillLayoutSubviews"); }
 
 void declareHostedAppViewController(objc::Class& cls) {
-  objc::addMethod<sig::Getter>(cls, "initWithApplicationSceneEntity:", [](objc::Object&) { return sig::Object(); });
+  objc::addMethod<sig::InitWithObject>(cls, "initWithApplicationSceneEntity:",
+                                       [](objc::Object&, sig::Object) { return sig::Object(); });
 }
 
 void declareListHeaderTitleView(objc::Class& cls) {

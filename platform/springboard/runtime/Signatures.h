@@ -87,6 +87,8 @@ using Flag = void(bool);
 using ChargingTransition = void(bool visible, bool showBattery, bool animated);
 // -updateAppearanceForHidden:offset:
 using AppearanceForHidden = void(bool hidden, double offset);
+// -initWithApplicationSceneEntity: answers the controller it made
+using InitWithObject = Object(Object);
 // -_suggestedListViewFrame
 using FrameGetter = graphics::Rect();
 // -setText:forLanguage:animated:

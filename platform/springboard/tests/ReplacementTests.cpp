@@ -11,6 +11,8 @@
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
 #include "platform/springboard/homescreen/SBRootFolderView.h"
 #include "platform/springboard/lockscreen/CSCoverSheetViewController.h"
+#include "platform/springboard/lockscreen/CSTimerViewController.h"
+#include "platform/springboard/homescreen/SBIconContentView.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/springboard/services/AVFlashlight.h"
@@ -382,6 +384,65 @@ TEST_F(ReplacementTest, TheCameraHidesUntilTheCoverSheetReturnsToItsMainPage) {
   EXPECT_FALSE(springBoard.coverSheetViewController()->isShowingCamera());
   EXPECT_EQ(springBoard.shownScreen(), ShownScreen::lockScreen);
 }
+
+TEST_F(ReplacementTest, AReplacedLayoutOfAStockViewRunsAtTheLayoutPass) {
+  auto& springBoard = prepare();
+  objc::Slot<sig::Action> kept;
+  ASSERT_TRUE(objc::MSHookMessageEx(cls("SBIconView"), "layoutSubviews",
+                                    [&](objc::Object& self) {
+                                      kept(self);
+                                      objc::send<sig::Flag>(self, "setLabelHidden:", true);
+                                    },
+                                    &kept));
+  springBoard.launch();
+  const auto icon = springBoard.homeScreenView()->iconContentView()->rootFolderView()->iconViewFor("com.apple.Music");
+  ASSERT_NE(icon, nullptr);
+  EXPECT_FALSE(icon->labelView()->isHidden());
+  icon->setFrame({0, 0, 70, 90});
+  foundation::MainQueue::shared().runPending();
+  EXPECT_TRUE(icon->labelView()->isHidden());
+}
+
+struct TimerCase {
+  int ios;
+  const char* labelOperation;
+  const char* stopOperation;
+};
+
+class TimerReplacementTest : public ReplacementTest, public ::testing::WithParamInterface<TimerCase> {};
+
+TEST_P(TimerReplacementTest, TheCountdownRunsTheOperationsOfItsVersion) {
+  DeviceState state = testing::sampleDevice();
+  state.ios = GetParam().ios;
+  auto& springBoard = prepare(state);
+  const std::string controllerClass = GetParam().ios >= 14 ? "CSTimerViewController" : "SBLockScreenTimerViewController";
+  const std::string labelClass = GetParam().ios >= 14 ? "CSTimerViewController" : "SBLockScreenTimerView";
+  std::vector<std::string> strings;
+  objc::Slot<sig::Action> label;
+  objc::Slot<sig::Action> stop;
+  ASSERT_TRUE(objc::MSHookMessageEx(cls(labelClass), GetParam().labelOperation,
+                                    [&](objc::Object& self) {
+                                      label(self);
+                                      // The timer view's string, however the class reaches it.
+                                      auto timerView = GetParam().ios >= 14 ? objc::send<sig::Getter>(self, "timerView")
+                                                                            : asObject(dynamic_cast<ui::View&>(self).shared_from_this());
+                                      strings.push_back(objc::send<sig::Text>(*timerView, "string"));
+                                    },
+                                    &label));
+  recordCalls(controllerClass, GetParam().stopOperation, stop);
+  springBoard.launch();
+  ASSERT_TRUE(springBoard.setDeviceValue("timer.remaining", 3));
+  ASSERT_TRUE(springBoard.setDeviceValue("timer.running", true));
+  foundation::MainQueue::shared().advance(3.5);
+  EXPECT_THAT(strings, ElementsAre("0:03", "0:02", "0:01"));
+  EXPECT_THAT(calls, ElementsAre(GetParam().stopOperation));
+  EXPECT_TRUE(springBoard.timerViewController()->timerView()->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, TimerReplacementTest,
+                         ::testing::Values(TimerCase{16, "_updateTimerLabelView", "_stopTimer"},
+                                           TimerCase{13, "updateTimerLabel", "_stopTimer"}),
+                         [](const ::testing::TestParamInfo<TimerCase>& info) { return "iOS" + std::to_string(info.param.ios); });
 
 TEST_F(ReplacementTest, RotationReachesTheDeviceOrientationObservers) {
   auto& springBoard = start();
