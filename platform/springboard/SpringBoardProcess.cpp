@@ -177,6 +177,8 @@ void SpringBoardProcess::launch() {
   deliverNowPlaying();
   deliverForecast();
   announceAlarms();
+  timerRunning_ = device_.state().timer.running;
+  if (timerRunning_) timerController_->tick(device_.state().timer.remaining);
   startClocks();
 }
 
@@ -437,9 +439,10 @@ void SpringBoardProcess::deviceChanged(const std::vector<DeviceChange>& changes)
       case DeviceAspect::timer:
         if (device_.state().timer.running) {
           timerController_->tick(device_.state().timer.remaining);
-        } else {
+        } else if (timerRunning_) {
           timerController_->stopTimer();
         }
+        timerRunning_ = device_.state().timer.running;
         break;
       case DeviceAspect::flashlight:
       case DeviceAspect::identity:

@@ -155,6 +155,7 @@ class SpringBoardProcess {
   ShownScreen shown_ = ShownScreen::lockScreen;
   // The cover sheet pulled over the unlocked home screen.
   bool coverSheetOverHome_ = false;
+  bool timerRunning_ = false;
   std::optional<std::string> frontApplication_;
   foundation::TimeStamp bootTime_;
 
