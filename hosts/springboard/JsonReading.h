@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/foundation/Value.h"
+
+namespace vantile::springboard {
+
+// The value of a JSON text, or the parser's reason it is not JSON ("parse error at line 3,
+// column 5: ...").
+struct ParsedJson {
+  std::optional<platform::Value> value;
+  std::string error;
+};
+
+ParsedJson parseJson(std::string_view text);
+
+}  // namespace vantile::springboard
