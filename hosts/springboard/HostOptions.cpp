@@ -176,6 +176,11 @@ ParsedHostOptions parseHostOptions(const std::vector<std::string>& arguments) {
   if (!seen["--root"]) {
     return refuse("--root is required");
   }
+  for (const char* manualClockFlag : {"--at", "--seconds", "--scenario"}) {
+    if (options.live && seen[manualClockFlag]) {
+      return refuse(std::string(manualClockFlag) + " runs on the manual clock and cannot go with --live");
+    }
+  }
   return {std::move(options), false, {}};
 }
 
