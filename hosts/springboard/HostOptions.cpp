@@ -15,7 +15,7 @@ constexpr double kMaximumSeconds = 86400;
 constexpr double kMaximumScreenPoints = 10000;
 constexpr double kMaximumScreenScale = 4;
 // The versions whose SpringBoard classes the stand-in knows.
-constexpr double kEarliestIOS = 11;
+constexpr double kEarliestIOS = 9;
 constexpr double kLatestIOS = 17;
 
 std::optional<double> parseNumber(std::string_view text) {
@@ -123,7 +123,7 @@ const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
        [](HostOptions& options, const std::string& value) -> std::string {
          const auto version = parseNumber(value);
          if (!version || *version != std::floor(*version) || *version < kEarliestIOS || *version > kLatestIOS) {
-           return "--ios takes a whole iOS version from 11 to 17, not \"" + value + "\"";
+           return "--ios takes a whole iOS version from 9 to 17, not \"" + value + "\"";
          }
          options.ios = static_cast<int>(*version);
          return {};
@@ -199,7 +199,7 @@ std::string hostUsage() {
          "  --lock-theme NAME  lock-screen theme file, over the setting \"VantileTheme\"\n"
          "  --home-theme NAME  home-screen theme file, over the setting \"SB_VantileTheme\"\n"
          "  --scenario FILE    JSON array of events run on the clock (see the README)\n"
-         "  --ios N            simulated iOS version (11 to 17), over device.json's \"ios\"\n"
+         "  --ios N            simulated iOS version (9 to 17), over device.json's \"ios\"\n"
          "  --live             run on the wall clock until SIGINT/SIGTERM, rewriting the outputs\n"
          "                     whenever a screen changes\n"
          "  --tweak LIBRARY    the tweak library to load (default: the one this build made)\n"

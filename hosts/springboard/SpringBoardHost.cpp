@@ -7,10 +7,10 @@
 #include "ThemeSettings.h"
 #include "TweakLoading.h"
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/PreferenceDomain.h"
-#include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/device/DeviceStateReader.h"
 #include "platform/ui/views/Screen.h"
 #include "scenario/ScenarioReader.h"
@@ -69,7 +69,7 @@ std::optional<int> SpringBoardHost::start() {
   }
   platform::foundation::setDeviceRoot(std::filesystem::absolute(options_.root));
   platform::foundation::Bundle::main().setBundleIdentifier("com.apple.springboard");
-  readDevice();
+  auto device = readDevice();
   auto& screen = platform::ui::Screen::mainScreen();
   screen.setBounds({0, 0, options_.screen.width, options_.screen.height});
   screen.setScale(options_.screen.scale);
@@ -86,17 +86,18 @@ std::optional<int> SpringBoardHost::start() {
   }
   reportThemeProblems();
 
+  // SpringBoard's classes exist before the tweak loads, so that it can replace their operations.
+  session_ = std::make_unique<StandInSession>(std::move(device));
   const auto library = options_.tweak.value_or(builtTweakPath());
   if (const auto problem = loadTweak(library)) {
     report("springboard: cannot load the tweak " + library.string() + ": " + *problem);
     return kExitFailure;
   }
-  session_ = std::make_unique<StandInSession>();
   session_->launch();
   return std::nullopt;
 }
 
-void SpringBoardHost::readDevice() const {
+platform::springboard::DeviceState SpringBoardHost::readDevice() const {
   auto reading = platform::springboard::readDeviceStateFile(platform::foundation::deviceRoot() / "device.json");
   for (const std::string& problem : reading.problems) {
     report("springboard: " + problem);
@@ -104,7 +105,7 @@ void SpringBoardHost::readDevice() const {
   if (options_.ios) {
     reading.state.ios = *options_.ios;
   }
-  platform::springboard::DeviceModel::shared().reset(std::move(reading.state));
+  return std::move(reading.state);
 }
 
 bool SpringBoardHost::startClock() const {
@@ -149,6 +150,13 @@ int SpringBoardHost::runLive(StopSignals& stops) {
     return kExitFailure;
   }
   auto& queue = platform::foundation::MainQueue::shared();
+  // After the tweak's own handlers have marked the theme, so that the new one shows.
+  const auto showAgain = [this](const std::string&) {
+    platform::foundation::MainQueue::shared().post([this] { session_->showFrontScreenAgain(); });
+  };
+  auto& notifications = platform::foundation::DarwinNotificationCenter::shared();
+  const auto lockScreenChanged = notifications.addObserver("com.kestrune.vantile/lsChanged", showAgain);
+  const auto homeScreenChanged = notifications.addObserver("com.kestrune.vantile/sbChanged", showAgain);
   ScreenOutputs outputs(outputPaths(options_));
   while (!stops.received()) {
     outputs.write(session_->lockScreen(), session_->homeScreen());

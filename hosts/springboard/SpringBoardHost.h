@@ -23,10 +23,13 @@ class SpringBoardHost {
   // written, 2 for a scenario or device folder that is refused.
   int run();
 
- private:
   // Everything up to and including the launch; the exit status when it cannot go on.
   std::optional<int> start();
-  void readDevice() const;
+  // After a start.
+  StandInSession& session() { return *session_; }
+
+ private:
+  platform::springboard::DeviceState readDevice() const;
   bool startClock() const;
   void reportThemeProblems() const;
   int runLive(StopSignals& stops);

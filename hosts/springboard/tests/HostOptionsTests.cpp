@@ -103,7 +103,7 @@ TEST(HostOptions, RefusesBadArgumentsSayingWhy) {
       {{"--root", "a", "--live", "--scenario", "s.json"}, "--scenario runs on the manual clock"},
       {{"--root", "a", "--scenario"}, "--scenario needs a value"},
       {{"--root", "a", "--ios", "16.5"}, "--ios"},
-      {{"--root", "a", "--ios", "10"}, "--ios"},
+      {{"--root", "a", "--ios", "8"}, "--ios"},
       {{"--root", "a", "--ios", "18"}, "--ios"},
       {{"--root", "a", "--tweak", ""}, "--tweak"},
   };
