@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace platform::ui {
@@ -28,6 +29,11 @@ class Application {
   void enterBackground();
   bool isActive() const { return active_; }
 
+  // Nothing here opens anything: the URLs are kept, in order, for the host to report.
+  void openURL(std::string url) { openedURLs_.push_back(std::move(url)); }
+  const std::vector<std::string>& openedURLs() const { return openedURLs_; }
+  void forgetOpenedURLs() { openedURLs_.clear(); }
+
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -38,6 +44,7 @@ class Application {
   struct Listener;
   std::vector<std::weak_ptr<Listener>> listeners_;
   bool active_ = true;
+  std::vector<std::string> openedURLs_;
 };
 
 }  // namespace platform::ui

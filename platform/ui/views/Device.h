@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace platform::ui {
 
@@ -24,7 +27,10 @@ class Device {
   UserInterfaceIdiom userInterfaceIdiom() const { return idiom_; }
   void setUserInterfaceIdiom(UserInterfaceIdiom idiom) { idiom_ = idiom; }
   DeviceOrientation orientation() const { return orientation_; }
-  void setOrientation(DeviceOrientation orientation) { orientation_ = orientation; }
+  // A change of orientation is told to every observer, at once, on the calling (main) thread.
+  void setOrientation(DeviceOrientation orientation);
+  // The device orientation notification: destroying the returned token stops delivery.
+  [[nodiscard]] std::shared_ptr<void> observeOrientationChanges(std::function<void(DeviceOrientation)> observer);
   // "15.0" unless set.
   const std::string& systemVersion() const { return systemVersion_; }
   void setSystemVersion(std::string version) { systemVersion_ = std::move(version); }
@@ -35,6 +41,7 @@ class Device {
   UserInterfaceIdiom idiom_ = UserInterfaceIdiom::phone;
   DeviceOrientation orientation_ = DeviceOrientation::portrait;
   std::string systemVersion_ = "15.0";
+  std::vector<std::weak_ptr<std::function<void(DeviceOrientation)>>> orientationObservers_;
 };
 
 }  // namespace platform::ui

@@ -15,7 +15,8 @@
 #include "platform/graphics/ImageCodec.h"
 #include "platform/graphics/ImageFileCache.h"
 #include "platform/graphics/SymbolCatalogue.h"
-#include "platform/objc/ClassRegistry.h"
+#include "platform/objc/Messaging.h"
+#include "platform/objc/Runtime.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/Screen.h"
 
@@ -89,17 +90,19 @@ void showSymbol(ui::ImageView& view, const std::string& name, const Value& optio
 
 
 // The code the editor's sample data gives for the element's "forecast"; nothing outside the editor.
+// Its class operations answer std::optional<std::string>(), nothing standing for nil.
 std::optional<std::string> sampleConditionCode(const Value& options) {
-  const auto creatorData = platform::objc::ClassRegistry::shared().lookUpClass(kCreatorDataClass);
-  if (!creatorData) {
+  using SampleCode = std::optional<std::string>();
+  platform::objc::Class* creatorData = platform::objc::getClass(kCreatorDataClass);
+  if (creatorData == nullptr) {
     return std::nullopt;
   }
-  std::optional<std::string> code = creatorData->performClassOperation("conditionCode");
+  std::optional<std::string> code = platform::objc::send<SampleCode>(*creatorData, "conditionCode");
   const std::optional<std::string> forecast = stringFor(options, "forecast");
   if (forecast && foundation::contains(*forecast, "day")) {
     const std::string operation = *forecast + "icon";
-    if (creatorData->respondsToClassOperation(operation)) {
-      code = creatorData->performClassOperation(operation);
+    if (platform::objc::respondsToSelector(*creatorData, operation)) {
+      code = platform::objc::send<SampleCode>(*creatorData, operation);
     }
   }
   return code;

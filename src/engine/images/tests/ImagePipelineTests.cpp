@@ -10,7 +10,7 @@
 #include "platform/graphics/ImageFilters.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/SymbolCatalogue.h"
-#include "platform/objc/ClassRegistry.h"
+#include "platform/objc/Runtime.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/render/Renderer.h"
 #include "testing/LoopbackServer.h"
@@ -72,15 +72,13 @@ Value sampleCodes(std::initializer_list<std::pair<const char*, const char*>> cod
 }
 
 void registerCreatorData(const Value& operations) {
-  std::map<std::string, objc::ClassOperation, std::less<>> table;
+  objc::removeClass("CreatorData");
+  objc::Class& creatorData = *objc::registerClass("CreatorData");
   for (const auto& [name, code] : operations.items()) {
-    if (code.is_null()) {
-      table[name] = [] { return std::optional<std::string>(); };
-    } else {
-      table[name] = [text = code.get<std::string>()] { return std::optional<std::string>(text); };
-    }
+    const std::optional<std::string> answer =
+        code.is_null() ? std::nullopt : std::optional<std::string>(code.get<std::string>());
+    objc::addClassMethod<std::optional<std::string>()>(creatorData, name, [answer](objc::Object&) { return answer; });
   }
-  objc::ClassRegistry::shared().registerClass(std::make_shared<const objc::Class>("CreatorData", std::move(table)));
 }
 
 void registerEditorSampleData() {
@@ -116,7 +114,7 @@ class ImagePipelineTest : public ::testing::Test {
   void TearDown() override {
     DeviceReadings::shared().setSignalStrengthBarsSource({});
     DeviceReadings::shared().setWiFiStrengthBarsSource({});
-    objc::ClassRegistry::shared().removeClass("CreatorData");
+    objc::removeClass("CreatorData");
   }
 
   static void setReadings(std::optional<int> signal, std::optional<int> wifi) {
@@ -299,7 +297,7 @@ TEST_F(ImagePipelineTest, WeatherIconIsEmptyWithoutAKnownCodeOrSet) {
   };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.name);
-    objc::ClassRegistry::shared().removeClass("CreatorData");
+    objc::removeClass("CreatorData");
     if (test.creatorData) registerCreatorData(*test.creatorData);
     auto view = ui::ImageView::make({0, 0, 20, 20});
     view->setImage(solid(1, 1, kWhite));

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/objc/Object.h"
+#include "platform/springboard/device/DeviceState.h"
+#include "platform/springboard/homescreen/SBIconView.h"
+#include "platform/ui/views/View.h"
+
+namespace platform::springboard {
+
+// One page of icons (or the dock's row): a grid of columns × rows, filled row by row. A touch
+// between icons hits the list itself (its stock hitTest:withEvent: is the platform's).
+class SBIconListView : public ui::View, public objc::Object {
+ public:
+  static constexpr int columns = 4;
+  static constexpr int rows = 6;
+  static constexpr std::size_t iconsPerPage = columns * rows;
+
+  // `runtimeClass` is "SBIconListView", or the dock's "SBDockIconListView" (a subclass).
+  static std::shared_ptr<SBIconListView> make(std::string_view runtimeClass, const graphics::Rect& frame);
+
+  SBIconListView(ConstructionKey key, std::string_view runtimeClass, const graphics::Rect& frame);
+
+  std::string_view className() const override;
+
+  // Replaces the icons: a grid of `columns` × `rows` (one row without labels for the dock).
+  void showApps(const std::vector<const AppState*>& apps, bool labels);
+  const std::vector<std::shared_ptr<SBIconView>>& iconViews() const { return iconViews_; }
+
+ private:
+  std::string fallbackName_;
+  std::vector<std::shared_ptr<SBIconView>> iconViews_;
+};
+
+}  // namespace platform::springboard

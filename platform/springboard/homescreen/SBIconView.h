@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/objc/Object.h"
+#include "platform/springboard/device/DeviceState.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/views/View.h"
+
+namespace platform::springboard {
+
+// One app on the home screen: its picture (or a plain tile with its initial), its name under
+// it and its badge at the top right.
+class SBIconView : public ui::View, public objc::Object {
+ public:
+  static constexpr double iconSize = 60;
+  static constexpr double labelHeight = 16;
+
+  // `showsLabel` is off in the dock.
+  static std::shared_ptr<SBIconView> make(const AppState& app, graphics::Point origin, bool showsLabel);
+
+  SBIconView(ConstructionKey key, const AppState& app, graphics::Point origin, bool showsLabel);
+
+  std::string_view className() const override { return "SBIconView"; }
+
+  const std::string& applicationBundleIdentifier() const { return bundleIdentifier_; }
+  // Nothing hides the badge.
+  void setBadge(const std::optional<std::string>& badge);
+  const std::shared_ptr<ui::View>& badgeView() const { return badge_; }
+  const std::shared_ptr<ui::Label>& labelView() const { return label_; }
+  const std::shared_ptr<ui::ImageView>& iconImageView() const { return image_; }
+
+ private:
+  std::string bundleIdentifier_;
+  std::shared_ptr<ui::ImageView> image_;
+  std::shared_ptr<ui::Label> label_;
+  std::shared_ptr<ui::View> badge_;
+  std::shared_ptr<ui::Label> badgeLabel_;
+};
+
+}  // namespace platform::springboard

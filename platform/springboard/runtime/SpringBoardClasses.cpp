@@ -1,0 +1,230 @@
+#include "platform/springboard/runtime/SpringBoardClasses.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/foundation/SystemLog.h"
+#include "platform/objc/Runtime.h"
+#include "platform/springboard/homescreen/SBHomeScreenView.h"
+#include "platform/springboard/homescreen/SBHomeScreenViewController.h"
+#include "platform/springboard/homescreen/SBIconContentView.h"
+#include "platform/springboard/homescreen/SBRootFolderView.h"
+#include "platform/springboard/lockscreen/CSCoverSheetViewController.h"
+#include "platform/springboard/lockscreen/CSMainPageView.h"
+#include "platform/springboard/lockscreen/CSTimerViewController.h"
+#include "platform/springboard/lockscreen/SBFLockScreenDateView.h"
+#include "platform/springboard/runtime/Signatures.h"
+#include "platform/springboard/services/AVFlashlight.h"
+#include "platform/springboard/services/MTAlarmManagerExportedObject.h"
+#include "platform/springboard/services/SBApplication.h"
+#include "platform/springboard/services/SBBacklightController.h"
+#include "platform/springboard/services/SBCameraHardwareButton.h"
+#include "platform/springboard/services/SBControlCenterController.h"
+#include "platform/springboard/services/SBCoverSheetPresentationManager.h"
+#include "platform/springboard/services/SBDashBoardIdleTimerProvider.h"
+#include "platform/springboard/services/SBIdleTimerGlobalStateMonitor.h"
+#include "platform/springboard/services/SBLockScreenManager.h"
+#include "platform/springboard/services/SBMediaController.h"
+#include "platform/springboard/services/SBScreenWakeAnimationController.h"
+#include "platform/springboard/services/SBStatusBarStateAggregator.h"
+#include "platform/springboard/services/SBUIController.h"
+#include "platform/springboard/services/SpringBoard.h"
+#include "platform/springboard/services/WALockscreenWidgetViewController.h"
+#include "platform/springboard/services/WeatherModels.h"
+#include "platform/springboard/views/StatusBar.h"
+#include "platform/ui/views/EventHitTesting.h"
+
+namespace platform::springboard {
+
+namespace {
+
+using Declaration = void (*)(objc::Class&);
+
+void declareNothing(objc::Class&) {}
+
+void declareView(objc::Class& cls) {
+  objc::addMethod<signatures::HitTest>(cls, "hitTest:withEvent:",
+                                       [](objc::Object& self, graphics::Point point, const ui::Event* event) {
+                                         auto* view = dynamic_cast<ui::View*>(&self);
+                                         return view == nullptr ? nullptr : ui::defaultHitTestWithEvent(*view, point, event);
+                                       });
+}
+
+void declareViewController(objc::Class& cls) {
+  objc::addMethod<signatures::Action>(cls, "viewDidLoad", [](objc::Object&) {});
+}
+
+void declareTimerViewController(objc::Class& cls) {
+  CSTimerViewController::declareClass(cls);
+  CSTimerViewController::declareLabelUpdate(cls);
+}
+
+// One class of the table: it exists from `since` up to and including `until` (0: no end).
+struct ClassEntry {
+  std::string_view name;
+  std::string_view superclass;
+  int since;
+  int until;
+  Declaration declare;
+};
+
+constexpr int kAny = 0;
+
+// In registration order: a superclass comes before its subclasses.
+constexpr std::array kClasses{
+    // The platform's own classes that SpringBoard's build on.
+    ClassEntry{"NSObject", "", kAny, kAny, declareNothing},
+    ClassEntry{"UIResponder", "NSObject", kAny, kAny, declareNothing},
+    ClassEntry{"UIView", "UIResponder", kAny, kAny, declareView},
+    ClassEntry{"UIViewController", "UIResponder", kAny, kAny, declareViewController},
+    ClassEntry{"UIApplication", "UIResponder", kAny, kAny, declareNothing},
+    ClassEntry{"UILabel", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"UIImageView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"UIScrollView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"UIWindow", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"CALayer", "NSObject", kAny, kAny, declareNothing},
+    ClassEntry{"AVPlayerLayer", "CALayer", kAny, kAny, declareNothing},
+    ClassEntry{"AVFlashlight", "NSObject", kAny, kAny, AVFlashlight::declareClass},
+    // The application and its services.
+    ClassEntry{"SpringBoard", "UIApplication", kAny, kAny, SpringBoard::declareClass},
+    ClassEntry{"SBLockScreenManager", "NSObject", kAny, kAny, SBLockScreenManager::declareClass},
+    ClassEntry{"SBLockScreenUnlockRequest", "NSObject", kAny, kAny, SBLockScreenUnlockRequest::declareClass},
+    ClassEntry{"SBFWallpaperFilterSettings", "NSObject", kAny, kAny, SBFWallpaperFilterSettings::declareClass},
+    ClassEntry{"SBScreenWakeAnimationSettings", "NSObject", kAny, kAny, SBScreenWakeAnimationSettings::declareClass},
+    ClassEntry{"SBScreenWakeAnimationController", "NSObject", kAny, kAny, SBScreenWakeAnimationController::declareClass},
+    ClassEntry{"SBBacklightController", "NSObject", kAny, kAny, SBBacklightController::declareClass},
+    ClassEntry{"SBControlCenterController", "NSObject", kAny, kAny, SBControlCenterController::declareClass},
+    ClassEntry{"MTAlarmManagerExportedObject", "NSObject", kAny, kAny, MTAlarmManagerExportedObject::declareClass},
+    ClassEntry{"SBCameraHardwareButton", "NSObject", kAny, kAny, SBCameraHardwareButton::declareClass},
+    ClassEntry{"SBMediaController", "NSObject", kAny, kAny, SBMediaController::declareClass},
+    ClassEntry{"SBIdleTimerGlobalStateMonitor", "NSObject", kAny, kAny, SBIdleTimerGlobalStateMonitor::declareClass},
+    ClassEntry{"SBDashBoardIdleTimerProvider", "NSObject", kAny, kAny, SBDashBoardIdleTimerProvider::declareClass},
+    ClassEntry{"SBApplication", "NSObject", kAny, kAny, SBApplication::declareClass},
+    ClassEntry{"SBApplicationController", "NSObject", kAny, kAny, SBApplicationController::declareClass},
+    ClassEntry{"SBStatusBarStateAggregator", "NSObject", kAny, kAny, SBStatusBarStateAggregator::declareClass},
+    ClassEntry{"SBUIController", "NSObject", kAny, kAny, SBUIController::declareClass},
+    ClassEntry{"SBCoverSheetPresentationManager", "NSObject", 11, kAny, SBCoverSheetPresentationManager::declareClass},
+    // Weather.
+    ClassEntry{"WFTemperature", "NSObject", kAny, kAny, WFTemperature::declareClass},
+    ClassEntry{"City", "NSObject", kAny, kAny, City::declareClass},
+    ClassEntry{"WAForecastModel", "NSObject", kAny, kAny, WAForecastModel::declareClass},
+    ClassEntry{"WFLocation", "NSObject", kAny, kAny, WFLocation::declareClass},
+    ClassEntry{"WATodayAutoupdatingLocationModel", "NSObject", kAny, kAny, WATodayAutoupdatingLocationModel::declareClass},
+    ClassEntry{"WALockscreenWidgetViewController", "UIViewController", kAny, kAny,
+               WALockscreenWidgetViewController::declareClass},
+    // The lock screen.
+    ClassEntry{"CSCoverSheetViewController", "UIViewController", 13, kAny, CSCoverSheetViewController::declareClass},
+    ClassEntry{"SBDashBoardViewController", "UIViewController", kAny, 12, CSCoverSheetViewController::declareClass},
+    ClassEntry{"CSCoverSheetViewBase", "UIView", 13, kAny, declareNothing},
+    ClassEntry{"CSCoverSheetView", "CSCoverSheetViewBase", 13, kAny, declareNothing},
+    ClassEntry{"SBDashBoardView", "UIView", kAny, 12, declareNothing},
+    ClassEntry{"CSMainPageView", "UIView", 13, kAny, CSMainPageView::declareClass},
+    ClassEntry{"SBDashBoardMainPageView", "UIView", kAny, 12, CSMainPageView::declareClass},
+    ClassEntry{"SBFLockScreenDateView", "UIView", kAny, kAny, SBFLockScreenDateView::declareClass},
+    ClassEntry{"CSProminentTimeView", "UIView", 16, kAny, CSProminentTimeView::declareClass},
+    ClassEntry{"SBUILegibilityLabel", "UILabel", kAny, kAny, declareNothing},
+    ClassEntry{"NCNotificationListView", "UIScrollView", kAny, kAny, declareNothing},
+    ClassEntry{"NCNotificationListCell", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"NCMaterialDisplayingCaptureOnlyViewControllerView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"CSAdjunctItemView", "UIView", 13, kAny, declareNothing},
+    ClassEntry{"SBDashBoardAdjunctItemView", "UIView", kAny, 12, declareNothing},
+    ClassEntry{"CSBatteryChargingView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"CSPageControl", "UIView", 13, kAny, declareNothing},
+    ClassEntry{"SBDashBoardPageControl", "UIView", kAny, 12, declareNothing},
+    ClassEntry{"CSQuickActionsView", "UIView", 13, kAny, declareNothing},
+    ClassEntry{"SBDashBoardQuickActionsView", "UIView", kAny, 12, declareNothing},
+    ClassEntry{"CSQuickActionsButton", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBUICallToActionLabel", "UILabel", kAny, kAny, declareNothing},
+    ClassEntry{"CSHomeAffordanceView", "UIView", 13, kAny, declareNothing},
+    ClassEntry{"SBDashBoardHomeAffordanceView", "UIView", kAny, 12, declareNothing},
+    ClassEntry{"CSTimerViewController", "UIViewController", 14, kAny, declareTimerViewController},
+    ClassEntry{"SBLockScreenTimerViewController", "UIViewController", kAny, 13, CSTimerViewController::declareClass},
+    ClassEntry{"CSTimerView", "UILabel", 14, kAny, SBLockScreenTimerView::declareClass},
+    ClassEntry{"SBLockScreenTimerView", "UILabel", kAny, 13, SBLockScreenTimerView::declareClass},
+    ClassEntry{"SBFStaticWallpaperView", "UIImageView", kAny, kAny, declareNothing},
+    // The status bar.
+    ClassEntry{"_UIStatusBar", "UIView", kAny, kAny, StatusBar::declareClass},
+    ClassEntry{"_UIStatusBarStringView", "UILabel", kAny, kAny, declareNothing},
+    ClassEntry{"_UIStatusBarCellularSignalView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"_UIStatusBarWifiSignalView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"_UIBatteryView", "UIView", kAny, kAny, declareNothing},
+    // The home screen.
+    ClassEntry{"SBHomeScreenViewController", "UIViewController", kAny, kAny, SBHomeScreenViewController::declareClass},
+    ClassEntry{"SBHomeScreenView", "UIView", kAny, kAny, SBHomeScreenView::declareClass},
+    ClassEntry{"SBIconContentView", "UIView", kAny, kAny, SBIconContentView::declareClass},
+    ClassEntry{"SBRootFolderView", "UIView", kAny, kAny, SBRootFolderView::declareClass},
+    ClassEntry{"SBRootFolderController", "UIViewController", kAny, kAny, SBRootFolderController::declareClass},
+    ClassEntry{"SBIconController", "NSObject", kAny, kAny, SBIconController::declareClass},
+    ClassEntry{"SBIconScrollView", "UIScrollView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconListView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBDockIconListView", "SBIconListView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconImageView", "UIImageView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconLabelView", "UILabel", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconBadgeView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconListPageControl", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBHSearchBar", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBDockView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBHTodayView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBHLibraryView", "UIView", kAny, kAny, declareNothing},
+};
+
+bool existsOn(const ClassEntry& entry, int iosVersion) {
+  return (entry.since == kAny || iosVersion >= entry.since) && (entry.until == kAny || iosVersion <= entry.until);
+}
+
+// Names that changed with a version: before `since`, the class was called `legacy`.
+struct RenamedClass {
+  std::string_view modern;
+  std::string_view legacy;
+  int since;
+};
+
+constexpr std::array kRenamedClasses{
+    RenamedClass{"CSCoverSheetViewController", "SBDashBoardViewController", 13},
+    RenamedClass{"CSCoverSheetView", "SBDashBoardView", 13},
+    RenamedClass{"CSMainPageView", "SBDashBoardMainPageView", 13},
+    RenamedClass{"CSAdjunctItemView", "SBDashBoardAdjunctItemView", 13},
+    RenamedClass{"CSPageControl", "SBDashBoardPageControl", 13},
+    RenamedClass{"CSQuickActionsView", "SBDashBoardQuickActionsView", 13},
+    RenamedClass{"CSHomeAffordanceView", "SBDashBoardHomeAffordanceView", 13},
+    RenamedClass{"CSTimerViewController", "SBLockScreenTimerViewController", 14},
+    RenamedClass{"CSTimerView", "SBLockScreenTimerView", 14},
+};
+
+}  // namespace
+
+void registerSpringBoardClasses(int iosVersion) {
+  removeSpringBoardClasses();
+  for (const ClassEntry& entry : kClasses) {
+    if (!existsOn(entry, iosVersion)) continue;
+    objc::Class* cls = objc::registerClass(entry.name, entry.superclass);
+    if (cls == nullptr) {
+      foundation::systemLog("SpringBoard: could not register class " + std::string(entry.name));
+      continue;
+    }
+    entry.declare(*cls);
+  }
+}
+
+void removeSpringBoardClasses() {
+  // Subclasses first, so no class outlives its name's superclass in the table.
+  for (auto entry = kClasses.rbegin(); entry != kClasses.rend(); ++entry) objc::removeClass(entry->name);
+}
+
+std::vector<std::string> springBoardClassNames(int iosVersion) {
+  std::vector<std::string> names;
+  for (const ClassEntry& entry : kClasses) {
+    if (existsOn(entry, iosVersion)) names.emplace_back(entry.name);
+  }
+  return names;
+}
+
+std::string versionedClassName(std::string_view modernName, int iosVersion) {
+  const auto renamed = std::find_if(kRenamedClasses.begin(), kRenamedClasses.end(),
+                                    [&](const RenamedClass& entry) { return entry.modern == modernName; });
+  if (renamed != kRenamedClasses.end() && iosVersion < renamed->since) return std::string(renamed->legacy);
+  return std::string(modernName);
+}
+
+}  // namespace platform::springboard

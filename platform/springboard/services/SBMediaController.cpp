@@ -1,0 +1,30 @@
+#include "platform/springboard/services/SBMediaController.h"
+
+#include "platform/objc/Messaging.h"
+#include "platform/objc/Runtime.h"
+#include "platform/springboard/runtime/RuntimeSupport.h"
+#include "platform/springboard/runtime/SharedInstances.h"
+#include "platform/springboard/runtime/Signatures.h"
+
+namespace platform::springboard {
+
+std::shared_ptr<SBMediaController> SBMediaController::sharedInstance() {
+  return SharedInstances::get<SBMediaController>("SBMediaController");
+}
+
+void SBMediaController::setNowPlayingInfo(platform::Value info) {
+  objc::send<signatures::ValueSetter>(*this, "setNowPlayingInfo:", std::move(info));
+}
+
+void SBMediaController::declareClass(objc::Class& cls) {
+  SharedInstances::declareSharedInstance(cls);
+  objc::addMethod<signatures::ValueSetter>(cls, "setNowPlayingInfo:", [](objc::Object& self, platform::Value info) {
+    auto& controller = receiver<SBMediaController>(self);
+    controller.nowPlayingInfo_ = std::move(info);
+    ++controller.storeCount_;
+  });
+  objc::addMethod<signatures::ValueGetter>(
+      cls, "nowPlayingInfo", [](objc::Object& self) { return receiver<SBMediaController>(self).nowPlayingInfo_; });
+}
+
+}  // namespace platform::springboard

@@ -1,0 +1,24 @@
+#include "platform/springboard/services/SBUIController.h"
+
+#include "platform/objc/Messaging.h"
+#include "platform/objc/Runtime.h"
+#include "platform/springboard/runtime/RuntimeSupport.h"
+#include "platform/springboard/runtime/SharedInstances.h"
+
+namespace platform::springboard {
+
+std::shared_ptr<SBUIController> SBUIController::sharedInstance() {
+  return SharedInstances::get<SBUIController>("SBUIController");
+}
+
+void SBUIController::ACPowerChanged() { objc::send<signatures::Action>(*this, "ACPowerChanged"); }
+
+void SBUIController::declareClass(objc::Class& cls) {
+  SharedInstances::declareSharedInstance(cls);
+  objc::addMethod<signatures::Action>(cls, "ACPowerChanged", [](objc::Object& self) {
+    auto& controller = receiver<SBUIController>(self);
+    if (controller.powerChanged) controller.powerChanged();
+  });
+}
+
+}  // namespace platform::springboard

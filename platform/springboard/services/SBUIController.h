@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/objc/SharedObject.h"
+#include "platform/springboard/runtime/Signatures.h"
+
+namespace platform::springboard {
+
+// Tells SpringBoard's interface about power changes (charging views, sounds).
+class SBUIController : public objc::SharedObject {
+ public:
+  SBUIController() : SharedObject("SBUIController") {}
+
+  static std::shared_ptr<SBUIController> sharedInstance();
+
+  void ACPowerChanged();
+  // Where the stock operation lets the lock screen show or hide its charging view.
+  std::function<void()> powerChanged;
+
+  static void declareClass(objc::Class& cls);
+};
+
+}  // namespace platform::springboard
