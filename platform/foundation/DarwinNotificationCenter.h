@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -7,11 +8,26 @@
 
 namespace platform::foundation {
 
-// Darwin notifications: names only, no payload, delivered on the main queue. Within a process
-// a post reaches every observer of the name registered at the time of the post.
+// Darwin notifications: names only, no payload, delivered on the main queue. Within a process a
+// post reaches every observer of the name registered at the time of the post, directly. Other
+// processes observing in the same device root get it through their socket in
+// "var/run/vantile-notify/" of the root: a process makes its socket when it first adds an
+// observer, and the socket follows the device root, moving when the centre is next used after
+// the root changed. It is removed when the process ends normally; posts remove the ones of
+// processes that did not.
 class DarwinNotificationCenter {
  public:
   using Handler = std::function<void(const std::string& name)>;
+
+  enum class Delivery {
+    // One delivery for every post.
+    EachPost,
+    // One delivery for all posts of the name that arrive before that delivery runs.
+    Coalesced,
+  };
+
+  // Longer names, and empty ones, are refused.
+  static constexpr std::size_t kMaximumNameLength = 512;
 
   // Keeps the observation alive; destroying it stops delivery, also of posts already queued.
   class Observation {
@@ -21,8 +37,12 @@ class DarwinNotificationCenter {
 
   static DarwinNotificationCenter& shared();
 
-  [[nodiscard]] std::shared_ptr<Observation> addObserver(std::string name, Handler handler);
-  void post(std::string_view name);
+  static bool isValidName(std::string_view name);
+
+  [[nodiscard]] std::shared_ptr<Observation> addObserver(std::string name, Handler handler,
+                                                         Delivery delivery = Delivery::EachPost);
+  // False, with a log line, when the name is refused.
+  bool post(std::string_view name);
 
   DarwinNotificationCenter(const DarwinNotificationCenter&) = delete;
   DarwinNotificationCenter& operator=(const DarwinNotificationCenter&) = delete;

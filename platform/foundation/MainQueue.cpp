@@ -332,6 +332,28 @@ void MainQueue::runFor(double seconds) {
   }
 }
 
+bool MainQueue::waitForDueTask(double seconds) {
+  State& state = *state_;
+  const TimeStamp deadline = systemNow() + sanitizedDelay(seconds);
+  std::unique_lock<std::mutex> lock(state.mutex);
+  while (true) {
+    const TimeStamp current = state.nowLocked();
+    const TimeStamp limit = state.manualClock ? current + dueSlack(current) : current;
+    if (!state.tasks.empty() && state.tasks.begin()->first.due <= limit) {
+      return true;
+    }
+    const TimeStamp wallNow = systemNow();
+    if (wallNow >= deadline) {
+      return false;
+    }
+    double wait = deadline - wallNow;
+    if (!state.manualClock && !state.tasks.empty()) {
+      wait = std::min(wait, state.tasks.begin()->first.due - current);
+    }
+    state.wake.wait_for(lock, std::chrono::duration<double>(std::clamp(wait, 0.0, kLongestWait)));
+  }
+}
+
 void MainQueue::clear() {
   std::map<State::Key, Task> dropped;
   {

@@ -42,6 +42,9 @@ class MainQueue {
   void runPending();
   // Real clock: runs the queue for `seconds`, waiting for due tasks and posts from other threads.
   void runFor(double seconds);
+  // Waits, at most `seconds` of wall time, until a task is due by the queue's clock (with the
+  // manual clock: until another thread posts one); runs nothing. True when a task is due.
+  bool waitForDueTask(double seconds);
 
   // Drops every pending task (tests start from an empty queue).
   void clear();

@@ -440,5 +440,25 @@ TEST_F(MainQueueTest, RunPendingOnTheRealClockRunsPostsOfOtherThreads) {
   EXPECT_EQ(runs.load(), 1);
 }
 
+TEST_F(MainQueueTest, WaitForDueTaskWakesForAPostFromAnotherThreadAndRunsNothing) {
+  EXPECT_FALSE(queue().waitForDueTask(0.01)) << "nothing posted";
+  int runs = 0;
+  queue().postAfter(5, [&] { ++runs; });
+  EXPECT_FALSE(queue().waitForDueTask(0.01)) << "the manual clock does not move while waiting";
+
+  std::thread other([&] { queue().post([&] { ++runs; }); });
+  EXPECT_TRUE(queue().waitForDueTask(10));
+  other.join();
+  EXPECT_EQ(runs, 0);
+  queue().runPending();
+  EXPECT_EQ(runs, 1);
+}
+
+TEST_F(MainQueueTest, WaitForDueTaskOnTheRealClockWakesWhenADelayedTaskFallsDue) {
+  queue().useRealClock();
+  queue().postAfter(0.01, [] {});
+  EXPECT_TRUE(queue().waitForDueTask(10));
+}
+
 }  // namespace
 }  // namespace platform::foundation
