@@ -1,6 +1,7 @@
 // Draws the pictures of the example device folder with Cairo and writes them as PNG through
 // the platform: wallpapers, a weather icon set (one picture per condition code 0 to 48), an
-// analog clock face and hands, and the images the example themes name.
+// analog clock face and hands, the images the example themes name, the app icons and the
+// album artwork device.json names.
 //
 //   make_example_assets <device folder>
 
@@ -360,6 +361,130 @@ void leaf(cairo_t* cr, int size) {
   cairo_stroke(cr);
 }
 
+
+// --- App icons and artwork ---
+
+enum class Glyph { ring, bubble, envelope, compass, lens, note, sun, grid, leaf, gear, pin, wave };
+
+// A tile of `size` pixels with a vertical gradient and a white glyph, as an app icon.
+void appIcon(cairo_t* cr, int size, Rgba top, Rgba bottom, Glyph glyph) {
+  CairoPatternHandle gradient(cairo_pattern_create_linear(0, 0, 0, size));
+  cairo_pattern_add_color_stop_rgb(gradient.get(), 0, top.r, top.g, top.b);
+  cairo_pattern_add_color_stop_rgb(gradient.get(), 1, bottom.r, bottom.g, bottom.b);
+  cairo_set_source(cr, gradient.get());
+  cairo_paint(cr);
+  cairo_scale(cr, size, size);
+  setColour(cr, {1, 1, 1, 0.95});
+  cairo_set_line_width(cr, 0.07);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  switch (glyph) {
+    case Glyph::ring:
+      cairo_arc(cr, 0.5, 0.5, 0.26, 0, 2 * kPi);
+      cairo_stroke(cr);
+      break;
+    case Glyph::bubble:
+      cairo_save(cr);
+      cairo_translate(cr, 0.5, 0.47);
+      cairo_scale(cr, 1, 0.8);
+      cairo_arc(cr, 0, 0, 0.3, 0, 2 * kPi);
+      cairo_restore(cr);
+      cairo_fill(cr);
+      cairo_move_to(cr, 0.3, 0.78);
+      cairo_line_to(cr, 0.36, 0.6);
+      cairo_line_to(cr, 0.48, 0.68);
+      cairo_fill(cr);
+      break;
+    case Glyph::envelope:
+      cairo_rectangle(cr, 0.2, 0.3, 0.6, 0.4);
+      cairo_move_to(cr, 0.2, 0.3);
+      cairo_line_to(cr, 0.5, 0.52);
+      cairo_line_to(cr, 0.8, 0.3);
+      cairo_stroke(cr);
+      break;
+    case Glyph::compass:
+      cairo_arc(cr, 0.5, 0.5, 0.3, 0, 2 * kPi);
+      cairo_stroke(cr);
+      cairo_move_to(cr, 0.62, 0.38);
+      cairo_line_to(cr, 0.46, 0.46);
+      cairo_line_to(cr, 0.38, 0.62);
+      cairo_line_to(cr, 0.54, 0.54);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+      break;
+    case Glyph::lens:
+      cairo_rectangle(cr, 0.18, 0.32, 0.64, 0.42);
+      cairo_fill(cr);
+      setColour(cr, bottom);
+      cairo_arc(cr, 0.5, 0.53, 0.13, 0, 2 * kPi);
+      cairo_fill(cr);
+      break;
+    case Glyph::note:
+      cairo_arc(cr, 0.38, 0.7, 0.1, 0, 2 * kPi);
+      cairo_fill(cr);
+      cairo_move_to(cr, 0.47, 0.7);
+      cairo_line_to(cr, 0.47, 0.24);
+      cairo_line_to(cr, 0.7, 0.3);
+      cairo_stroke(cr);
+      break;
+    case Glyph::sun:
+      sun(cr, 0.5, 0.5, 0.2, {1, 1, 1, 0.95});
+      break;
+    case Glyph::grid:
+      for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+          cairo_arc(cr, 0.3 + column * 0.2, 0.3 + row * 0.2, 0.06, 0, 2 * kPi);
+          cairo_fill(cr);
+        }
+      }
+      break;
+    case Glyph::leaf:
+      cairo_move_to(cr, 0.25, 0.75);
+      cairo_curve_to(cr, 0.25, 0.3, 0.5, 0.22, 0.78, 0.22);
+      cairo_curve_to(cr, 0.78, 0.55, 0.6, 0.75, 0.25, 0.75);
+      cairo_fill(cr);
+      break;
+    case Glyph::gear:
+      for (int tooth = 0; tooth < 8; ++tooth) {
+        const double angle = tooth * kPi / 4;
+        cairo_move_to(cr, 0.5 + 0.2 * std::cos(angle), 0.5 + 0.2 * std::sin(angle));
+        cairo_line_to(cr, 0.5 + 0.32 * std::cos(angle), 0.5 + 0.32 * std::sin(angle));
+      }
+      cairo_stroke(cr);
+      cairo_arc(cr, 0.5, 0.5, 0.2, 0, 2 * kPi);
+      cairo_stroke(cr);
+      break;
+    case Glyph::pin:
+      cairo_arc(cr, 0.5, 0.42, 0.18, kPi, 0);
+      cairo_line_to(cr, 0.5, 0.8);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+      break;
+    case Glyph::wave:
+      cairo_move_to(cr, 0.18, 0.5);
+      for (int step = 1; step <= 4; ++step) {
+        cairo_curve_to(cr, 0.18 + (step - 0.5) * 0.16, step % 2 ? 0.3 : 0.7, 0.18 + (step - 0.5) * 0.16,
+                       step % 2 ? 0.3 : 0.7, 0.18 + step * 0.16, 0.5);
+      }
+      cairo_stroke(cr);
+      break;
+  }
+}
+
+// Album artwork: a dusk sky over a sea, with the sun sinking.
+void artwork(cairo_t* cr, int size) {
+  CairoPatternHandle sky(cairo_pattern_create_linear(0, 0, 0, size));
+  cairo_pattern_add_color_stop_rgb(sky.get(), 0, 0.35, 0.12, 0.45);
+  cairo_pattern_add_color_stop_rgb(sky.get(), 0.6, 0.95, 0.45, 0.35);
+  cairo_pattern_add_color_stop_rgb(sky.get(), 1, 0.1, 0.15, 0.35);
+  cairo_set_source(cr, sky.get());
+  cairo_paint(cr);
+  sun(cr, size * 0.5, size * 0.6, size * 0.18, {1, 0.85, 0.5});
+  setColour(cr, {0.08, 0.12, 0.3, 0.9});
+  cairo_rectangle(cr, 0, size * 0.62, size, size * 0.38);
+  cairo_fill(cr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -401,5 +526,30 @@ int main(int argc, char** argv) {
   ok &= drawPicture(assets / "images/aurora.png", 600, 300, [](cairo_t* cr) { aurora(cr, 600, 300); });
   ok &= drawPicture(assets / "images/bar-gradient.png", 320, 8, [](cairo_t* cr) { barGradient(cr, 320); });
   ok &= drawPicture(assets / "images/leaf.png", 120, 120, [](cairo_t* cr) { leaf(cr, 120); });
+
+  struct IconPicture {
+    const char* name;
+    Rgba top, bottom;
+    Glyph glyph;
+  };
+  const IconPicture icons[] = {
+      {"phone", {0.45, 0.9, 0.45}, {0.15, 0.7, 0.25}, Glyph::ring},
+      {"messages", {0.45, 0.95, 0.45}, {0.1, 0.75, 0.3}, Glyph::bubble},
+      {"mail", {0.3, 0.7, 1}, {0.1, 0.4, 0.95}, Glyph::envelope},
+      {"safari", {0.35, 0.75, 1}, {0.1, 0.45, 0.9}, Glyph::compass},
+      {"camera", {0.7, 0.7, 0.72}, {0.35, 0.35, 0.38}, Glyph::lens},
+      {"music", {1, 0.4, 0.5}, {0.9, 0.15, 0.3}, Glyph::note},
+      {"weather", {0.3, 0.65, 1}, {0.2, 0.4, 0.85}, Glyph::sun},
+      {"calculator", {0.3, 0.3, 0.32}, {0.1, 0.1, 0.12}, Glyph::grid},
+      {"health", {1, 0.55, 0.6}, {0.95, 0.3, 0.4}, Glyph::leaf},
+      {"settings", {0.6, 0.62, 0.66}, {0.35, 0.37, 0.42}, Glyph::gear},
+      {"maps", {0.5, 0.85, 0.55}, {0.3, 0.6, 0.85}, Glyph::pin},
+      {"podcasts", {0.8, 0.45, 1}, {0.55, 0.2, 0.85}, Glyph::wave},
+  };
+  for (const auto& icon : icons) {
+    ok &= drawPicture(springboard / "AppIcons" / (std::string(icon.name) + ".png"), 180, 180,
+                      [&icon](cairo_t* cr) { appIcon(cr, 180, icon.top, icon.bottom, icon.glyph); });
+  }
+  ok &= drawPicture(device / "var/mobile/Media/Artwork/tidal-hours.png", 300, 300, [](cairo_t* cr) { artwork(cr, 300); });
   return ok ? 0 : 1;
 }
