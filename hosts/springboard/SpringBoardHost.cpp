@@ -8,6 +8,7 @@
 #include "TweakLoading.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/DateFormatting.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/PreferenceDomain.h"
@@ -70,6 +71,10 @@ std::optional<int> SpringBoardHost::start() {
   platform::foundation::setDeviceRoot(std::filesystem::absolute(options_.root));
   platform::foundation::Bundle::main().setBundleIdentifier("com.apple.springboard");
   auto device = readDevice();
+  // --at is read in the zone the device's screens show (an unknown one is reported at launch).
+  if (!device.timeZone.empty()) {
+    platform::foundation::setTimeZone(device.timeZone);
+  }
   auto& screen = platform::ui::Screen::mainScreen();
   screen.setBounds({0, 0, options_.screen.width, options_.screen.height});
   screen.setScale(options_.screen.scale);
