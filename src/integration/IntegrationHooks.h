@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/graphics/Geometry.h"
+#include "platform/objc/Object.h"
+#include "platform/ui/gestures/Event.h"
+#include "platform/ui/views/View.h"
+
+namespace vantile::integration {
+
+// Work of the tweak that the web widget host, the charging animation, the weather provider and
+// the controller's touch handling provide. They fill these in; an empty one does nothing.
+struct IntegrationHooks {
+  // Web widget host.
+  std::function<void()> loadNewURL;
+  std::function<void(const std::shared_ptr<platform::ui::View>& themeView)> loadWKService;
+  std::function<void()> updateWebViews;
+  // Charging animation.
+  std::function<void()> showChargingAnimation;
+  std::function<void()> showChargingAnimationAfterWake;
+  // Weather provider.
+  std::function<void(bool enabled)> setWeatherEnabled;
+  std::function<void(const std::shared_ptr<platform::objc::Object>& forecastModel)> parseModel;
+  // The theme controller's touch handling (point, event, theme offset, touched view).
+  using TouchCheck = std::function<void(platform::graphics::Point point, const platform::ui::Event* event,
+                                        platform::graphics::Point offset,
+                                        const std::shared_ptr<platform::ui::View>& touchedView)>;
+  TouchCheck checkLSTouch;
+  TouchCheck checkSBTouch;
+};
+
+}  // namespace vantile::integration

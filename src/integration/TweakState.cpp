@@ -1,0 +1,10 @@
+#include "integration/TweakState.h"
+
+namespace vantile::integration {
+
+TweakState& tweakState() {
+  static TweakState state;
+  return state;
+}
+
+}  // namespace vantile::integration

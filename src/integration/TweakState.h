@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "integration/IntegrationHooks.h"
+#include "integration/KeptImplementations.h"
+#include "integration/TweakLinks.h"
+#include "integration/TweakSettings.h"
+#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/View.h"
+
+namespace vantile::integration {
+
+// The lock-screen theme on the cover sheet's main page.
+struct LockScreenState {
+  std::shared_ptr<platform::ui::View> lockScreenThemeView;
+  std::shared_ptr<platform::ui::View> darkOverlayView;
+  std::shared_ptr<platform::ui::View> chargingContainerView;
+  std::shared_ptr<platform::ui::Label> timerLabel;
+  bool lockScreenThemeAttached = false;
+  bool lockScreenThemeNeedsRebuild = false;
+  bool lockScreenOffsetChanged = false;
+  bool listHasContent = false;
+  // Event time stamps are seconds of uptime: double, so the throttle holds after weeks.
+  double lastTapTime = 0;
+  ObjectRef savedModel;
+};
+
+// The home-screen theme inside SpringBoard's home-screen view.
+struct HomeScreenState {
+  std::shared_ptr<platform::ui::View> homeScreenView;
+  std::shared_ptr<platform::ui::View> homeScreenThemeView;
+  std::size_t homeScreenThemeIndex = 0;
+  bool homeScreenThemeAttached = false;
+  bool homeScreenThemeNeedsRebuild = false;
+  bool homeScreenOffsetChanged = false;
+  bool iconsNeedRelayout = false;
+  double sbLastTapTime = 0;
+  // The icon content view whose touches are switched while "hideicons" is on.
+  std::shared_ptr<platform::ui::View> iconC;
+};
+
+// The tweak's process-wide state, touched on the main thread only.
+struct TweakState {
+  TweakSettings settings;
+  LockScreenState lockScreen;
+  HomeScreenState homeScreen;
+  KeptImplementations kept;
+  // The first flashlight SpringBoard makes.
+  ObjectRef keptFlashlight;
+  // The running iOS version; 0 until the second initializer ran.
+  float systemVersion = 0;
+  bool isSpringBoard = false;
+  std::vector<std::shared_ptr<platform::foundation::DarwinNotificationCenter::Observation>> observers;
+
+  TweakLinks links = TweakLinks::standard();
+  IntegrationHooks hooks;
+};
+
+TweakState& tweakState();
+
+}  // namespace vantile::integration
