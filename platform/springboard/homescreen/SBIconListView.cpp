@@ -14,7 +14,7 @@ std::shared_ptr<SBIconListView> SBIconListView::make(std::string_view runtimeCla
 }
 
 SBIconListView::SBIconListView(ConstructionKey key, std::string_view runtimeClass, const graphics::Rect& frame)
-    : View(key, frame), Object(runtimeClass), fallbackName_(runtimeClass) {}
+    : RuntimeView(runtimeClass, key, frame), fallbackName_(runtimeClass) {}
 
 std::string_view SBIconListView::className() const { return runtimeClassName(*this, fallbackName_); }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/objc/Object.h"
+#include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/springboard/device/DeviceState.h"
 #include "platform/springboard/homescreen/SBIconView.h"
 #include "platform/ui/views/View.h"
@@ -13,7 +14,7 @@ namespace platform::springboard {
 
 // One page of icons (or the dock's row): a grid of columns × rows, filled row by row. A touch
 // between icons hits the list itself (its stock hitTest:withEvent: is the platform's).
-class SBIconListView : public ui::View, public objc::Object {
+class SBIconListView : public RuntimeView<ui::View> {
  public:
   static constexpr int columns = 4;
   static constexpr int rows = 6;

@@ -34,8 +34,7 @@ std::shared_ptr<SBIconView> SBIconView::make(const AppState& app, graphics::Poin
 }
 
 SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point origin, bool showsLabel)
-    : View(key, {origin.x, origin.y, iconSize, iconSize + (showsLabel ? labelHeight + 6 : 0)}),
-      Object("SBIconView"),
+    : RuntimeView("SBIconView", key, graphics::Rect{origin.x, origin.y, iconSize, iconSize + (showsLabel ? labelHeight + 6 : 0)}),
       bundleIdentifier_(app.bundleID) {
   image_ = StockImageView::make("SBIconImageView", {0, 0, iconSize, iconSize});
   image_->layer()->setCornerRadius(kCornerRadius);

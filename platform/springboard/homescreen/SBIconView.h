@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/objc/Object.h"
+#include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/springboard/device/DeviceState.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
@@ -14,7 +15,7 @@ namespace platform::springboard {
 
 // One app on the home screen: its picture (or a plain tile with its initial), its name under
 // it and its badge at the top right.
-class SBIconView : public ui::View, public objc::Object {
+class SBIconView : public RuntimeView<ui::View> {
  public:
   static constexpr double iconSize = 60;
   static constexpr double labelHeight = 16;
@@ -30,6 +31,7 @@ class SBIconView : public ui::View, public objc::Object {
   // Nothing hides the badge.
   void setBadge(const std::optional<std::string>& badge);
   const std::shared_ptr<ui::View>& badgeView() const { return badge_; }
+  const std::string& badgeText() const { return badgeLabel_->text(); }
   const std::shared_ptr<ui::Label>& labelView() const { return label_; }
   const std::shared_ptr<ui::ImageView>& iconImageView() const { return image_; }
 

@@ -25,7 +25,7 @@ std::shared_ptr<SBIconScrollView> SBIconScrollView::make(const graphics::Rect& f
 }
 
 SBIconScrollView::SBIconScrollView(ConstructionKey key, const graphics::Rect& frame)
-    : ScrollView(key, frame), Object("SBIconScrollView") {
+    : RuntimeView("SBIconScrollView", key, frame) {
   setPagingEnabled(true);
 }
 
@@ -44,16 +44,19 @@ SBRootFolderView::SBRootFolderView(ConstructionKey key, const graphics::Rect& fr
   pageControl_->setUserInteractionEnabled(false);
   addSubview(pageControl_);
 
-  searchBar_ = StockView::make("SBHSearchBar", {width / 2 - 44, height - 136, 88, 28});
-  searchBar_->setBackgroundColor(kMaterial);
-  searchBar_->layer()->setCornerRadius(14);
-  auto searchText = StockLabel::make("UILabel", {0, 0, 88, 28});
-  searchText->setText("Search");
-  searchText->setFont(graphics::systemFont(13));
-  searchText->setTextColor(kWhite);
-  searchText->setTextAlignment(ui::TextAlignment::center);
-  searchBar_->addSubview(std::move(searchText));
-  addSubview(searchBar_);
+  // The search pill came with iOS 14; before, the page dots stand alone.
+  if (objc::getClass("SBHSearchBar") != nullptr) {
+    searchBar_ = StockView::make("SBHSearchBar", {width / 2 - 44, height - 136, 88, 28});
+    searchBar_->setBackgroundColor(kMaterial);
+    searchBar_->layer()->setCornerRadius(14);
+    auto searchText = StockLabel::make("UILabel", {0, 0, 88, 28});
+    searchText->setText("Search");
+    searchText->setFont(graphics::systemFont(13));
+    searchText->setTextColor(kWhite);
+    searchText->setTextAlignment(ui::TextAlignment::center);
+    searchBar_->addSubview(std::move(searchText));
+    addSubview(searchBar_);
+  }
 
   dock_ = StockView::make("SBDockView", {10, height - 100, width - 20, 90});
   dock_->setBackgroundColor(kMaterial);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/objc/Object.h"
+#include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/springboard/device/DeviceState.h"
 #include "platform/springboard/homescreen/SBIconListView.h"
 #include "platform/springboard/views/StockView.h"
@@ -13,7 +14,7 @@
 namespace platform::springboard {
 
 // The paged icon lists ("SBIconScrollView"), a scroll view of the platform.
-class SBIconScrollView : public ui::ScrollView, public objc::Object {
+class SBIconScrollView : public RuntimeView<ui::ScrollView> {
  public:
   static std::shared_ptr<SBIconScrollView> make(const graphics::Rect& frame);
   SBIconScrollView(ConstructionKey key, const graphics::Rect& frame);
@@ -36,6 +37,7 @@ class SBRootFolderView : public ui::View, public objc::Object {
   const std::shared_ptr<SBIconScrollView>& scrollView() const { return scrollView_; }
   const std::vector<std::shared_ptr<SBIconListView>>& iconListViews() const { return iconLists_; }
   const std::shared_ptr<StockView>& pageControl() const { return pageControl_; }
+  // Null before iOS 14.
   const std::shared_ptr<StockView>& searchBar() const { return searchBar_; }
   const std::shared_ptr<StockView>& dockView() const { return dock_; }
   const std::shared_ptr<SBIconListView>& dockListView() const { return dockList_; }

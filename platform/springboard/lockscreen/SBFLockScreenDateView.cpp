@@ -34,7 +34,7 @@ std::shared_ptr<SBFLockScreenDateView> SBFLockScreenDateView::make(const graphic
 }
 
 SBFLockScreenDateView::SBFLockScreenDateView(ConstructionKey key, const graphics::Rect& frame)
-    : View(key, frame), Object("SBFLockScreenDateView") {
+    : RuntimeView("SBFLockScreenDateView", key, frame) {
   dateLabel_ = makeClockLabel("SBUILegibilityLabel", {0, 0, frame.size.width, 28}, 20);
   timeLabel_ = makeClockLabel("SBUILegibilityLabel", {0, 28, frame.size.width, frame.size.height - 28}, 84);
   addSubview(dateLabel_);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/objc/Object.h"
+#include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"
 
@@ -11,7 +12,7 @@ namespace platform::springboard {
 
 // The lock screen's clock and date. SpringBoard updates its labels at every change of minute
 // of the clock (the process drives it).
-class SBFLockScreenDateView : public ui::View, public objc::Object {
+class SBFLockScreenDateView : public RuntimeView<ui::View> {
  public:
   static std::shared_ptr<SBFLockScreenDateView> make(const graphics::Rect& frame);
 

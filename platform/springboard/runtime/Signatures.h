@@ -78,4 +78,57 @@ using Text = std::string();
 // -openURL:
 using OpenURL = bool(std::string url);
 
+// Operations of the classes the hiding, notification-list, icon-layout, wallpaper and charging
+// replacements touch; the stock behaviour is plain.
+// -viewWillAppear:, -viewDidAppear:, -viewDidDisappear:, -setHidden:, -setLabelHidden:,
+// -_setListHasContent:, -setIconContentScalingEnabled:, -_addBatteryChargingViewAndShowBattery:
+using Flag = void(bool);
+// -_transitionChargingViewToVisible:showBattery:animated:
+using ChargingTransition = void(bool visible, bool showBattery, bool animated);
+// -updateAppearanceForHidden:offset:
+using AppearanceForHidden = void(bool hidden, double offset);
+// -_suggestedListViewFrame
+using FrameGetter = graphics::Rect();
+// -setText:forLanguage:animated:
+using SetTextForLanguage = void(std::string text, std::string language, bool animated);
+// -addItem:, -removeItem:, -scrollViewDidScroll:, -layoutPageControlWithMetrics:,
+// -presentLibraryOverlayForIconManager:, -setBackgroundView: (ObjectAction)
+// -_insertItem:atPreferredIndex:animated:
+using InsertItemAtIndex = void(Object item, std::int64_t index, bool animated);
+// -_insertItem:animated:
+using InsertItem = void(Object item, bool animated);
+// -adjunctListModel:didAddItem:
+using DidAddItem = void(Object model, Object item);
+// -presentLibraryAnimated:completion:, -presentLibraryFromOverlayControllerAnimated:completion:
+using AnimatedWithCompletion = void(bool animated, std::function<void()> completion);
+// -activateTodayViewWithCompletion:
+using WithCompletion = void(std::function<void()> completion);
+// -iconManager:rootFolderController:didOverscrollOnFirstPageByAmount: (and ...LastPage...)
+using Overscroll = void(Object iconManager, Object rootFolderController, double amount);
+// -iconManager:rootFolderController:didEndOverscrollOnFirstPageWithVelocity:translation: (and ...LastPage...)
+using EndOverscroll = void(Object iconManager, Object rootFolderController, double velocity, double translation);
+// -grabberTongueBeganPulling:withDistance:andVelocity:andGesture:
+using GrabberPulling = void(Object tongue, double distance, double velocity, Object gesture);
+// -displayedIconViewForIcon: (the icon as its SBApplication)
+using IconViewForIcon = std::shared_ptr<ui::View>(Object icon);
+// -initWithModel:orientation:viewMap:
+using InitWithModel = std::shared_ptr<ui::View>(Object model, std::int64_t orientation, Object viewMap);
+// +defaultHeight, -dockHeight, -iconContentScale, -effectiveOverallAlpha
+// (Seconds: any double answer)
+// -setBackgroundAlpha:, -setIconContentScale:, -_applyIconContentScale: (SetSeconds: any double)
+// -contentHeightForBounds:
+using HeightForBounds = double(graphics::Rect bounds);
+// -numberOfPortraitColumns, -numberOfPortraitRows
+using Count = std::uint64_t();
+// -portraitLayoutInsets: top, left, bottom, right
+struct EdgeInsets {
+  double top = 0;
+  double left = 0;
+  double bottom = 0;
+  double right = 0;
+};
+using InsetsGetter = EdgeInsets();
+// -isDisplayingWallpaperWithConfiguration:forVariant:
+using DisplaysWallpaper = bool(Object configuration, std::int64_t variant);
+
 }  // namespace platform::springboard::signatures

@@ -13,6 +13,7 @@
 #include "platform/springboard/lockscreen/CSMainPageView.h"
 #include "platform/springboard/lockscreen/CSTimerViewController.h"
 #include "platform/springboard/lockscreen/SBFLockScreenDateView.h"
+#include "platform/springboard/runtime/PlainStockOperations.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/springboard/services/AVFlashlight.h"
 #include "platform/springboard/services/MTAlarmManagerExportedObject.h"
@@ -31,6 +32,7 @@
 #include "platform/springboard/services/SpringBoard.h"
 #include "platform/springboard/services/WALockscreenWidgetViewController.h"
 #include "platform/springboard/services/WeatherModels.h"
+#include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/springboard/views/StatusBar.h"
 #include "platform/ui/views/EventHitTesting.h"
 
@@ -48,6 +50,7 @@ void declareView(objc::Class& cls) {
                                          auto* view = dynamic_cast<ui::View*>(&self);
                                          return view == nullptr ? nullptr : ui::defaultHitTestWithEvent(*view, point, event);
                                        });
+  declareStockViewOperations(cls);
 }
 
 void declareViewController(objc::Class& cls) {
@@ -57,6 +60,23 @@ void declareViewController(objc::Class& cls) {
 void declareTimerViewController(objc::Class& cls) {
   CSTimerViewController::declareClass(cls);
   CSTimerViewController::declareLabelUpdate(cls);
+}
+
+void declareCoverSheetViewController(objc::Class& cls) {
+  CSCoverSheetViewController::declareClass(cls);
+  plain::declareChargingTransition(cls);
+}
+
+void declareIconListView(objc::Class& cls) { plain::declareIconListView(cls); }
+
+void declareIconController(objc::Class& cls) {
+  SBIconController::declareClass(cls);
+  plain::declareIconControllerOverlays(cls);
+}
+
+void declareRootFolderView(objc::Class& cls) {
+  SBRootFolderView::declareClass(cls);
+  plain::declareRootFolderScrolling(cls);
 }
 
 // One class of the table: it exists from `since` up to and including `until` (0: no end).
@@ -113,8 +133,9 @@ constexpr std::array kClasses{
     ClassEntry{"WALockscreenWidgetViewController", "UIViewController", kAny, kAny,
                WALockscreenWidgetViewController::declareClass},
     // The lock screen.
-    ClassEntry{"CSCoverSheetViewController", "UIViewController", 13, kAny, CSCoverSheetViewController::declareClass},
-    ClassEntry{"SBDashBoardViewController", "UIViewController", kAny, 12, CSCoverSheetViewController::declareClass},
+    ClassEntry{"CSCoverSheetViewController", "UIViewController", 13, kAny, declareCoverSheetViewController},
+    ClassEntry{"SBDashBoardViewController", "UIViewController", kAny, 12, declareCoverSheetViewController},
+    ClassEntry{"SBLockScreenViewController", "UIViewController", kAny, 9, plain::declareLegacyChargingView},
     ClassEntry{"CSCoverSheetViewBase", "UIView", 13, kAny, declareNothing},
     ClassEntry{"CSCoverSheetView", "CSCoverSheetViewBase", 13, kAny, declareNothing},
     ClassEntry{"SBDashBoardView", "UIView", kAny, 12, declareNothing},
@@ -134,14 +155,35 @@ constexpr std::array kClasses{
     ClassEntry{"CSQuickActionsView", "UIView", 13, kAny, declareNothing},
     ClassEntry{"SBDashBoardQuickActionsView", "UIView", kAny, 12, declareNothing},
     ClassEntry{"CSQuickActionsButton", "UIView", kAny, kAny, declareNothing},
-    ClassEntry{"SBUICallToActionLabel", "UILabel", kAny, kAny, declareNothing},
+    ClassEntry{"SBUICallToActionLabel", "UILabel", kAny, kAny, plain::declareCallToActionLabel},
     ClassEntry{"CSHomeAffordanceView", "UIView", 13, kAny, declareNothing},
     ClassEntry{"SBDashBoardHomeAffordanceView", "UIView", kAny, 12, declareNothing},
     ClassEntry{"CSTimerViewController", "UIViewController", 14, kAny, declareTimerViewController},
     ClassEntry{"SBLockScreenTimerViewController", "UIViewController", kAny, 13, CSTimerViewController::declareClass},
     ClassEntry{"CSTimerView", "UILabel", 14, kAny, SBLockScreenTimerView::declareClass},
     ClassEntry{"SBLockScreenTimerView", "UILabel", kAny, 13, SBLockScreenTimerView::declareClass},
-    ClassEntry{"SBFStaticWallpaperView", "UIImageView", kAny, kAny, declareNothing},
+    ClassEntry{"SBFStaticWallpaperView", "UIImageView", kAny, kAny, plain::declareStaticWallpaperView},
+    ClassEntry{"PBUIPosterVariantViewController", "UIViewController", 16, kAny, plain::declarePosterVariantViewController},
+    // The notification list and the lock screen's other items.
+    ClassEntry{"CSCombinedListViewController", "UIViewController", 13, kAny, plain::declareCombinedListViewController},
+    ClassEntry{"NCNotificationStructuredListViewController", "UIViewController", 14, kAny,
+               plain::declareStructuredListViewController},
+    ClassEntry{"SBDashBoardHostedAppViewController", "UIViewController", kAny, kAny, plain::declareHostedAppViewController},
+    ClassEntry{"NCNotificationListHeaderTitleView", "UIView", kAny, kAny, plain::declareListHeaderTitleView},
+    ClassEntry{"NCNotificationSeamlessContentView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"CSListItemManager", "NSObject", 13, kAny, plain::declareListItemManager},
+    ClassEntry{"CSFocusActivityView", "UIView", 15, kAny, declareNothing},
+    ClassEntry{"NCNotificationListCountIndicatorView", "UIView", 16, kAny, plain::declareCountIndicatorView},
+    ClassEntry{"CSBackgroundContentView", "UIView", 13, kAny, declareNothing},
+    ClassEntry{"CSNotificationAdjunctListViewController", "UIViewController", 13, kAny,
+               plain::declareAdjunctListViewController},
+    ClassEntry{"SBDashBoardNotificationAdjunctListViewController", "UIViewController", kAny, 12,
+               plain::declareLegacyAdjunctListViewController},
+    ClassEntry{"SBUIProudLockContainerViewController", "UIViewController", 12, kAny, plain::declareProudLockContainer},
+    ClassEntry{"CSProminentDisplayView", "UIView", 16, kAny, declareNothing},
+    ClassEntry{"CSFixedFooterView", "UIView", 13, kAny, plain::declareFixedFooterView},
+    ClassEntry{"CSTeachableMomentsContainerView", "UIView", 13, kAny, plain::declareTeachableMomentsContainer},
+    ClassEntry{"CSQuickActionsViewController", "UIViewController", 13, kAny, plain::declareQuickActionsViewController},
     // The status bar.
     ClassEntry{"_UIStatusBar", "UIView", kAny, kAny, StatusBar::declareClass},
     ClassEntry{"_UIStatusBarStringView", "UILabel", kAny, kAny, declareNothing},
@@ -152,19 +194,29 @@ constexpr std::array kClasses{
     ClassEntry{"SBHomeScreenViewController", "UIViewController", kAny, kAny, SBHomeScreenViewController::declareClass},
     ClassEntry{"SBHomeScreenView", "UIView", kAny, kAny, SBHomeScreenView::declareClass},
     ClassEntry{"SBIconContentView", "UIView", kAny, kAny, SBIconContentView::declareClass},
-    ClassEntry{"SBRootFolderView", "UIView", kAny, kAny, SBRootFolderView::declareClass},
+    ClassEntry{"SBRootFolderView", "UIView", kAny, kAny, declareRootFolderView},
     ClassEntry{"SBRootFolderController", "UIViewController", kAny, kAny, SBRootFolderController::declareClass},
-    ClassEntry{"SBIconController", "NSObject", kAny, kAny, SBIconController::declareClass},
+    ClassEntry{"SBIconController", "NSObject", kAny, kAny, declareIconController},
     ClassEntry{"SBIconScrollView", "UIScrollView", kAny, kAny, declareNothing},
-    ClassEntry{"SBIconListView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconListView", "UIView", kAny, kAny, declareIconListView},
     ClassEntry{"SBDockIconListView", "SBIconListView", kAny, kAny, declareNothing},
-    ClassEntry{"SBIconView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconListGridLayoutConfiguration", "NSObject", 13, kAny, plain::declareGridLayoutConfiguration},
+    ClassEntry{"SBIconView", "UIView", kAny, kAny, plain::declareIconView},
     ClassEntry{"SBIconImageView", "UIImageView", kAny, kAny, declareNothing},
     ClassEntry{"SBIconLabelView", "UILabel", kAny, kAny, declareNothing},
     ClassEntry{"SBIconBadgeView", "UIView", kAny, kAny, declareNothing},
-    ClassEntry{"SBIconListPageControl", "UIView", kAny, kAny, declareNothing},
-    ClassEntry{"SBHSearchBar", "UIView", kAny, kAny, declareNothing},
-    ClassEntry{"SBDockView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBIconListPageControl", "UIView", kAny, kAny, plain::declarePageControl},
+    ClassEntry{"SBHSearchBar", "UIView", 14, kAny, declareNothing},
+    ClassEntry{"SBDockView", "UIView", kAny, kAny, plain::declareDockView},
+    ClassEntry{"SBFloatingDockPlatterView", "UIView", 13, kAny, plain::declareFloatingDockPlatterView},
+    ClassEntry{"SBFloatingDockView", "UIView", 13, kAny, plain::declareFloatingDockView},
+    ClassEntry{"SBFStatusBarLegibilityView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBFluidSwitcherGestureManager", "NSObject", 13, kAny, plain::declareSwitcherGestureManager},
+    ClassEntry{"SBWorkspaceTransitionContext", "NSObject", kAny, kAny, plain::declareWorkspaceTransitionContext},
+    ClassEntry{"SBTodayViewController", "UIViewController", kAny, 13, plain::declareAppearingViewController},
+    ClassEntry{"SBHomeScreenTodayViewController", "UIViewController", 14, kAny, plain::declareAppearingViewController},
+    ClassEntry{"SBHLibraryViewController", "UIViewController", 14, kAny, plain::declareAppearingViewController},
+    ClassEntry{"SBHomeScreenOverlayViewController", "UIViewController", 14, kAny, plain::declareOverlayViewController},
     ClassEntry{"SBHTodayView", "UIView", kAny, kAny, declareNothing},
     ClassEntry{"SBHLibraryView", "UIView", kAny, kAny, declareNothing},
 };

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"flashlight", 1, {DeviceAspect::flashlight, ""}},
                       PathCase{"locked", false, {DeviceAspect::locked, ""}},
                       PathCase{"weather.temperature", 50, {DeviceAspect::weather, ""}},
-                      PathCase{"timer.running", true, {DeviceAspect::timer, ""}}));
+                      PathCase{"timer.running", true, {DeviceAspect::timer, ""}}),
+    [](const ::testing::TestParamInfo<PathCase>& info) {
+      std::string name = std::to_string(info.index) + "_";
+      for (const char c : std::string(info.param.path)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+      return name;
+    });
 
 TEST_F(DeviceModelTest, ABadgeSetToNullIsNone) {
   ASSERT_TRUE(model.setValue("apps.com.apple.MobileSMS.badge", nullptr));

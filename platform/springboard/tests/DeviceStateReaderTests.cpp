@@ -105,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         ProblemCase{R"({"nowPlaying": {"duration": 10, "elapsed": 30}})",
                     "device.json: nowPlaying.elapsed is past the duration, using the duration"},
         ProblemCase{R"({"battery": {"level": 5)", "device.json: not valid JSON, using the defaults"},
-        ProblemCase{R"([1, 2])", "device.json: should hold a JSON object, using the defaults"}));
+        ProblemCase{R"([1, 2])", "device.json: should hold a JSON object, using the defaults"}),
+    [](const ::testing::TestParamInfo<ProblemCase>& info) { return "Case" + std::to_string(info.index); });
 
 TEST(DeviceStateReaderTest, ABadValueKeepsTheDefaultAndTheRestIsRead) {
   const auto reading = parseDeviceState(R"({"battery": {"level": "full", "charging": true}})", "device.json");

@@ -36,7 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
                       GateCase{11, "SBCoverSheetPresentationManager", true}, GateCase{15, "CSProminentTimeView", false},
                       GateCase{16, "CSProminentTimeView", true}, GateCase{16, "PSSplitViewController", false},
                       GateCase{10, "PSSplitViewController", false}, GateCase{10, "SBIconListView", true},
-                      GateCase{16, "AVFlashlight", true}));
+                      GateCase{16, "AVFlashlight", true}),
+    [](const ::testing::TestParamInfo<GateCase>& info) {
+      return std::string(info.param.className) + "On" + std::to_string(info.param.ios) +
+             (info.param.exists ? "Exists" : "IsAbsent");
+    });
 
 TEST(VersionedClassNameTest, GivesTheOlderNameBeforeTheRename) {
   EXPECT_EQ(versionedClassName("CSMainPageView", 12), "SBDashBoardMainPageView");

@@ -9,7 +9,7 @@ std::shared_ptr<StockView> StockView::make(std::string_view runtimeClass, const 
 }
 
 StockView::StockView(ConstructionKey key, std::string_view runtimeClass, const graphics::Rect& frame)
-    : View(key, frame), Object(runtimeClass), fallbackName_(runtimeClass) {}
+    : RuntimeView(runtimeClass, key, frame), fallbackName_(runtimeClass) {}
 
 std::string_view StockView::className() const { return runtimeClassName(*this, fallbackName_); }
 
@@ -18,7 +18,7 @@ std::shared_ptr<StockLabel> StockLabel::make(std::string_view runtimeClass, cons
 }
 
 StockLabel::StockLabel(ConstructionKey key, std::string_view runtimeClass, const graphics::Rect& frame)
-    : Label(key, frame), Object(runtimeClass), fallbackName_(runtimeClass) {
+    : RuntimeView(runtimeClass, key, frame), fallbackName_(runtimeClass) {
   // SpringBoard's labels let touches through to what they sit on.
   setUserInteractionEnabled(false);
 }
@@ -30,7 +30,7 @@ std::shared_ptr<StockImageView> StockImageView::make(std::string_view runtimeCla
 }
 
 StockImageView::StockImageView(ConstructionKey key, std::string_view runtimeClass, const graphics::Rect& frame)
-    : ImageView(key, frame), Object(runtimeClass), fallbackName_(runtimeClass) {
+    : RuntimeView(runtimeClass, key, frame), fallbackName_(runtimeClass) {
   setUserInteractionEnabled(false);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/objc/Object.h"
+#include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/View.h"
@@ -14,7 +15,7 @@ namespace platform::springboard {
 // A SpringBoard view with no behaviour of its own beyond its runtime class (page dots, the home
 // affordance, platters): it shows what its subviews and colours show, and its class names it in
 // dumps and for isKindOfClass.
-class StockView : public ui::View, public objc::Object {
+class StockView : public RuntimeView<ui::View> {
  public:
   static std::shared_ptr<StockView> make(std::string_view runtimeClass, const graphics::Rect& frame = {});
 
@@ -27,7 +28,7 @@ class StockView : public ui::View, public objc::Object {
 };
 
 // A SpringBoard label (the call-to-action text, the date, icon labels).
-class StockLabel : public ui::Label, public objc::Object {
+class StockLabel : public RuntimeView<ui::Label> {
  public:
   static std::shared_ptr<StockLabel> make(std::string_view runtimeClass, const graphics::Rect& frame = {});
 
@@ -40,7 +41,7 @@ class StockLabel : public ui::Label, public objc::Object {
 };
 
 // A SpringBoard image view (icon images, wallpapers, artwork).
-class StockImageView : public ui::ImageView, public objc::Object {
+class StockImageView : public RuntimeView<ui::ImageView> {
  public:
   static std::shared_ptr<StockImageView> make(std::string_view runtimeClass, const graphics::Rect& frame = {});
 
