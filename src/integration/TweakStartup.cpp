@@ -7,6 +7,7 @@
 #include "integration/HookTable.h"
 #include "integration/Replacements.h"
 #include "integration/SettingsLoader.h"
+#include "integration/SpringBoardAnswers.h"
 #include "integration/TweakState.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Conversions.h"
@@ -83,6 +84,7 @@ void installTweak() {
   loadHomeScreenThemeOffset();
 
   if (!state.isSpringBoard) return;
+  answerControllerFromSpringBoard();
   // Chosen once: a change of these switches takes effect at the next SpringBoard start.
   const HookGroups groups = groupsFor(state.settings);
   if (groups.theme) installRows(themeGroupRows());

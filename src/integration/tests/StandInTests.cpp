@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controller/VantileController.h"
 #include "integration/TweakStartup.h"
 #include "integration/tests/TweakTestSupport.h"
 #include "platform/foundation/DarwinNotificationCenter.h"
@@ -74,6 +75,9 @@ TEST_F(StandInTest, BothThemesAttachToSpringBoardsOwnViewsAtLaunch) {
   EXPECT_EQ(home->subviews().back()->tag(), 8955);
   EXPECT_EQ(state().homeScreen.homeScreenView, home);
   EXPECT_EQ(state().keptFlashlight, std::static_pointer_cast<platform::objc::Object>(process->flashlight()));
+  const auto& appRecords = VantileController::sharedInstance()->hooks.appRecords;
+  ASSERT_TRUE(appRecords);
+  EXPECT_EQ(appRecords(), (std::vector<platform::Value>{{{"bundle", "com.apple.MobileSMS"}, {"name", "Messages"}, {"badge", "3"}}}));
 }
 
 TEST_F(StandInTest, WithOnlyTheHomeThemeTheLockScreenStaysStockAndUnlockingSaysSo) {
