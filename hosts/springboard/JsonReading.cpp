@@ -9,7 +9,7 @@ ParsedJson parseJson(std::string_view text) {
     // Without the parser's "[json.exception.parse_error.101] " prefix.
     const std::string message = error.what();
     const std::size_t prefixEnd = message.find("] ");
-    return {std::nullopt, prefixEnd == std::string::npos ? message : message.substr(prefixEnd + 2)};
+    return {platform::Value(), prefixEnd == std::string::npos ? message : message.substr(prefixEnd + 2)};
   }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,10 +8,12 @@
 namespace vantile::springboard {
 
 // The value of a JSON text, or the parser's reason it is not JSON ("parse error at line 3,
-// column 5: ...").
+// column 5: ..."), the value then null.
 struct ParsedJson {
-  std::optional<platform::Value> value;
+  platform::Value value;
   std::string error;
+
+  bool isJson() const { return error.empty(); }
 };
 
 ParsedJson parseJson(std::string_view text);

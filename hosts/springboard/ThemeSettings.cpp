@@ -45,11 +45,11 @@ std::optional<std::string> themeFileProblem(const std::string& themePath) {
   if (!text) {
     return themePath + " does not exist (no file " + file.string() + ")";
   }
-  const auto parsed = parseJson(*text);
-  if (!parsed.value) {
+  const ParsedJson parsed = parseJson(*text);
+  if (!parsed.isJson()) {
     return themePath + " is not JSON (" + parsed.error + ")";
   }
-  const platform::Value& theme = *parsed.value;
+  const platform::Value& theme = parsed.value;
   const auto root = theme.is_object() ? theme.find("PresetView") : theme.end();
   if (!theme.is_object() || root == theme.end() || !root->is_object()) {
     return themePath + " has no \"PresetView\" object";

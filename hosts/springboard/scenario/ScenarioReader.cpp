@@ -251,11 +251,11 @@ ScenarioReading refuse(std::string_view fileName, const std::string& reason) {
 }  // namespace
 
 ScenarioReading readScenario(std::string_view text, std::string_view fileName) {
-  const auto parsed = parseJson(text);
-  if (!parsed.value) {
+  const ParsedJson parsed = parseJson(text);
+  if (!parsed.isJson()) {
     return refuse(fileName, "not JSON: " + parsed.error);
   }
-  const platform::Value& scenario = *parsed.value;
+  const platform::Value& scenario = parsed.value;
   if (!scenario.is_array()) {
     return refuse(fileName, "a scenario is a JSON array of events");
   }
