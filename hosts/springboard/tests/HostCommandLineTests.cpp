@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,8 +9,6 @@
 
 namespace vantile::springboard {
 namespace {
-
-std::size_t lineCount(const std::string& text) { return static_cast<std::size_t>(std::ranges::count(text, '\n')); }
 
 TEST(HostCommandLine, PrintsTheUsageOnStandardOutputForHelp) {
   HostProcess host(springboardProgram(), {"--help"});
@@ -54,7 +51,8 @@ TEST(HostCommandLine, RefusesABadScenarioBeforeAnythingRuns) {
   HostProcess host(springboardProgram(),
                    {"--root", root.path().string(), "--scenario", scenario.string(), "--dump", dump.string()});
   EXPECT_EQ(host.wait(), 2);
-  EXPECT_EQ(host.errors(), "springboard: " + scenario.string() + ": event 1: \"tap\" needs \"y\"\n");
+  EXPECT_EQ(hostLines(host.errors()),
+            std::vector<std::string>{"springboard: " + scenario.string() + ": event 1: \"tap\" needs \"y\""});
   EXPECT_FALSE(platform::foundation::fileExists(dump));
   EXPECT_EQ(host.output(), "");
 }
@@ -63,8 +61,9 @@ TEST(HostCommandLine, SaysWhyATweakCannotBeLoadedAndEndsWithOne) {
   testing::TemporaryDeviceRoot root;
   HostProcess host(springboardProgram(), {"--root", root.path().string(), "--tweak", "/nonexistent/libNone.so"});
   EXPECT_EQ(host.wait(), 1);
-  EXPECT_TRUE(host.errors().starts_with("springboard: cannot load the tweak /nonexistent/libNone.so: ")) << host.errors();
-  EXPECT_EQ(lineCount(host.errors()), 1u);
+  const auto lines = hostLines(host.errors());
+  ASSERT_EQ(lines.size(), 1u) << host.errors();
+  EXPECT_TRUE(lines[0].starts_with("springboard: cannot load the tweak /nonexistent/libNone.so: ")) << lines[0];
 }
 
 }  // namespace

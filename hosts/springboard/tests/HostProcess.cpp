@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <sstream>
 #include <thread>
 
 #include "platform/foundation/Files.h"
@@ -106,6 +107,17 @@ int HostProcess::stop(int signal) {
 std::string HostProcess::output() const { return platform::foundation::readFile(folder_ / "stdout").value_or(""); }
 
 std::string HostProcess::errors() const { return platform::foundation::readFile(folder_ / "stderr").value_or(""); }
+
+std::vector<std::string> hostLines(const std::string& errors) {
+  std::vector<std::string> lines;
+  std::istringstream stream(errors);
+  for (std::string line; std::getline(stream, line);) {
+    if (line.starts_with("springboard: ")) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
 
 std::filesystem::path springboardProgram() { return SPRINGBOARD_PROGRAM; }
 

@@ -37,6 +37,9 @@ class HostProcess {
   int status_ = -1;
 };
 
+// The lines of a run's standard error that the host itself wrote (other layers log too).
+std::vector<std::string> hostLines(const std::string& errors);
+
 // The built host and notification tool.
 std::filesystem::path springboardProgram();
 std::filesystem::path vantileNotifyProgram();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,18 +23,6 @@ std::filesystem::path sourcePath(const char* relative) {
 platform::Value readDump(const std::filesystem::path& file) {
   const auto text = readFile(file);
   return text ? platform::Value::parse(*text, nullptr, false) : platform::Value();
-}
-
-// The lines of standard error that the host itself wrote.
-std::vector<std::string> hostLines(const std::string& errors) {
-  std::vector<std::string> lines;
-  std::istringstream stream(errors);
-  for (std::string line; std::getline(stream, line);) {
-    if (line.starts_with("springboard: ")) {
-      lines.push_back(line);
-    }
-  }
-  return lines;
 }
 
 // Both themes attached by the tweak inside SpringBoard's own views, from the fixture's settings
