@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const auto scenario = vantile::springboard::readScenario(text, "fuzzed.json");
-  if (scenario.events.has_value() == scenario.error.empty()) {
+  if (scenario.events.has_value() != scenario.error.empty()) {
     __builtin_trap();
   }
   const auto device = platform::springboard::parseDeviceState(text, "device.json");
