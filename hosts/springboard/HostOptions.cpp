@@ -14,6 +14,9 @@ namespace {
 constexpr double kMaximumSeconds = 86400;
 constexpr double kMaximumScreenPoints = 10000;
 constexpr double kMaximumScreenScale = 4;
+// The versions whose SpringBoard classes the stand-in knows.
+constexpr double kEarliestIOS = 9;
+constexpr double kLatestIOS = 17;
 
 std::optional<double> parseNumber(std::string_view text) {
   double value = 0;
@@ -48,6 +51,9 @@ bool isThemeFileName(std::string_view name) {
 }
 
 using FlagReader = std::function<std::string(HostOptions&, const std::string& value)>;
+
+// Flags that stand alone, without a value.
+bool isSwitch(std::string_view flag) { return flag == "--live"; }
 
 // Each reader gives the reason it refuses the value, or the empty string.
 const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
@@ -108,44 +114,81 @@ const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
          options.homeTheme = value;
          return isThemeFileName(value) ? "" : "--home-theme takes a theme file name, not \"" + value + "\"";
        }},
+      {"--scenario",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.scenario = value;
+         return value.empty() ? "--scenario needs a file" : "";
+       }},
+      {"--ios",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         const auto version = parseNumber(value);
+         if (!version || *version != std::floor(*version) || *version < kEarliestIOS || *version > kLatestIOS) {
+           return "--ios takes a whole iOS version from 9 to 17, not \"" + value + "\"";
+         }
+         options.ios = static_cast<int>(*version);
+         return {};
+       }},
+      {"--live",
+       [](HostOptions& options, const std::string&) -> std::string {
+         options.live = true;
+         return {};
+       }},
+      {"--tweak",
+       [](HostOptions& options, const std::string& value) -> std::string {
+         options.tweak = value;
+         return value.empty() ? "--tweak needs a library file" : "";
+       }},
   };
   return readers;
 }
 
-ParsedHostOptions refuse(std::string reason) { return {std::nullopt, std::move(reason)}; }
+ParsedHostOptions refuse(std::string reason) { return {std::nullopt, false, std::move(reason)}; }
 
 }  // namespace
 
 ParsedHostOptions parseHostOptions(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") {
+      return {std::nullopt, true, {}};
+    }
+  }
   HostOptions options;
   std::map<std::string, bool, std::less<>> seen;
-  for (std::size_t i = 0; i < arguments.size(); i += 2) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& flag = arguments[i];
     const auto reader = flagReaders().find(flag);
     if (reader == flagReaders().end()) {
       return refuse("unknown argument \"" + flag + "\"");
     }
-    if (i + 1 == arguments.size()) {
+    const bool takesValue = !isSwitch(flag);
+    if (takesValue && i + 1 == arguments.size()) {
       return refuse(flag + " needs a value");
     }
     if (seen[flag]) {
       return refuse(flag + " is given twice");
     }
     seen[flag] = true;
-    if (std::string reason = reader->second(options, arguments[i + 1]); !reason.empty()) {
+    const std::string value = takesValue ? arguments[++i] : std::string();
+    if (std::string reason = reader->second(options, value); !reason.empty()) {
       return refuse(std::move(reason));
     }
   }
   if (!seen["--root"]) {
     return refuse("--root is required");
   }
-  return {std::move(options), {}};
+  for (const char* manualClockFlag : {"--at", "--seconds", "--scenario"}) {
+    if (options.live && seen[manualClockFlag]) {
+      return refuse(std::string(manualClockFlag) + " runs on the manual clock and cannot go with --live");
+    }
+  }
+  return {std::move(options), false, {}};
 }
 
 std::string hostUsage() {
   return "usage: springboard --root DIR [--screen 375x812@3] [--at 2026-12-09T08:30:00] [--seconds N]\n"
          "                   [--lock-png FILE] [--home-png FILE] [--dump FILE]\n"
-         "                   [--lock-theme NAME] [--home-theme NAME]\n"
+         "                   [--lock-theme NAME] [--home-theme NAME] [--scenario FILE] [--ios N]\n"
+         "                   [--live] [--tweak LIBRARY]\n"
          "  --root DIR         the device folder (settings, themes, assets)\n"
          "  --screen WxH@S     screen size in points and pixels per point\n"
          "  --at TIME          start of the clock, in the time zone of TZ (default: now)\n"
@@ -154,7 +197,13 @@ std::string hostUsage() {
          "  --home-png FILE    picture of the home screen\n"
          "  --dump FILE        JSON dump of both view trees\n"
          "  --lock-theme NAME  lock-screen theme file, over the setting \"VantileTheme\"\n"
-         "  --home-theme NAME  home-screen theme file, over the setting \"SB_VantileTheme\"\n";
+         "  --home-theme NAME  home-screen theme file, over the setting \"SB_VantileTheme\"\n"
+         "  --scenario FILE    JSON array of events run on the clock (see the README)\n"
+         "  --ios N            simulated iOS version (9 to 17), over device.json's \"ios\"\n"
+         "  --live             run on the wall clock until SIGINT/SIGTERM, rewriting the outputs\n"
+         "                     whenever a screen changes\n"
+         "  --tweak LIBRARY    the tweak library to load (default: the one this build made)\n"
+         "  --help             this text\n";
 }
 
 }  // namespace vantile::springboard

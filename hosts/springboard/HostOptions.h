@@ -31,11 +31,20 @@ struct HostOptions {
   // Theme file names in "/var/mobile/Library/Vantile/themes/"; they win over the settings.
   std::optional<std::string> lockTheme;
   std::optional<std::string> homeTheme;
+  // Events run on the clock before the end state is written.
+  std::optional<std::filesystem::path> scenario;
+  // The simulated iOS version, over device.json's "ios".
+  std::optional<int> ios;
+  // Run on the wall clock until SIGINT or SIGTERM, rewriting the outputs when a screen changes.
+  bool live = false;
+  // The tweak library; nothing: the one the build made.
+  std::optional<std::filesystem::path> tweak;
 };
 
-// Either the options or why the arguments are refused.
+// The options, a request for the usage, or why the arguments are refused.
 struct ParsedHostOptions {
   std::optional<HostOptions> options;
+  bool help = false;
   std::string error;
 };
 

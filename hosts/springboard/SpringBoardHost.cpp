@@ -1,117 +1,173 @@
 #include "SpringBoardHost.h"
 
-#include <chrono>
-#include <cstdio>
-#include <string>
+#include <iostream>
 
-#include "ThemeViews.h"
-#include "ViewTreeDump.h"
+#include "ScreenOutputs.h"
+#include "StopSignals.h"
+#include "ThemeSettings.h"
+#include "TweakLoading.h"
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/DateFormatting.h"
 #include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/foundation/SystemLog.h"
-#include "platform/graphics/ImageCodec.h"
-#include "platform/ui/render/Renderer.h"
+#include "platform/foundation/PreferenceDomain.h"
+#include "platform/springboard/device/DeviceStateReader.h"
 #include "platform/ui/views/Screen.h"
+#include "scenario/ScenarioReader.h"
+#include "scenario/ScenarioRunner.h"
 
 namespace vantile::springboard {
 
 namespace {
 
-using platform::foundation::systemLog;
-
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
-constexpr int kExitBadArguments = 2;
+constexpr int kExitRefused = 2;
 
-bool writePicture(const platform::ui::View& screen, const std::filesystem::path& file) {
-  const auto picture = platform::ui::snapshot(screen);
-  const auto png = picture ? platform::graphics::encodePNG(*picture) : std::nullopt;
-  if (!png || !platform::foundation::writeFileAtomically(file, *png)) {
-    systemLog("springboard: cannot write the picture " + file.string());
-    return false;
-  }
-  std::printf("%s\n", file.c_str());
-  return true;
-}
+// How often a live run looks for changed screens.
+constexpr double kLiveCheckInterval = 0.25;
+
+void report(const std::string& line) { std::cerr << line << "\n"; }
+
+OutputPaths outputPaths(const HostOptions& options) { return {options.lockPng, options.homePng, options.dump}; }
 
 }  // namespace
 
 SpringBoardHost::SpringBoardHost(HostOptions options) : options_(std::move(options)) {}
 
-bool SpringBoardHost::start() {
+SpringBoardHost::~SpringBoardHost() = default;
+
+int SpringBoardHost::run() {
+  // Before anything can start a thread, so that every thread keeps the two signals blocked.
+  std::optional<StopSignals> stops;
+  if (options_.live) {
+    stops.emplace();
+  }
+  if (options_.scenario) {
+    auto reading = readScenarioFile(*options_.scenario);
+    if (!reading.events) {
+      report(reading.error);
+      return kExitRefused;
+    }
+    events_ = std::move(*reading.events);
+  }
+  if (const auto failed = start()) {
+    return *failed;
+  }
+  if (stops) {
+    return runLive(*stops);
+  }
+  runScenario(events_, options_.seconds, *session_);
+  ScreenOutputs outputs(outputPaths(options_));
+  return outputs.write(session_->lockScreen(), session_->homeScreen()) ? kExitSuccess : kExitFailure;
+}
+
+std::optional<int> SpringBoardHost::start() {
   if (!std::filesystem::is_directory(options_.root)) {
-    systemLog("springboard: the device folder " + options_.root.string() + " does not exist");
-    return false;
+    report("springboard: the device folder " + options_.root.string() + " does not exist");
+    return kExitRefused;
   }
   platform::foundation::setDeviceRoot(std::filesystem::absolute(options_.root));
+  platform::foundation::Bundle::main().setBundleIdentifier("com.apple.springboard");
+  auto device = readDevice();
+  // --at is read in the zone the device's screens show (an unknown one is reported at launch).
+  if (!device.timeZone.empty()) {
+    platform::foundation::setTimeZone(device.timeZone);
+  }
   auto& screen = platform::ui::Screen::mainScreen();
   screen.setBounds({0, 0, options_.screen.width, options_.screen.height});
   screen.setScale(options_.screen.scale);
-
-  auto& queue = platform::foundation::MainQueue::shared();
-  if (options_.at) {
-    const auto start = timeStampInProcessZone(*options_.at);
-    if (!start) {
-      systemLog("springboard: the time given to --at cannot be placed in the process's time zone");
-      return false;
-    }
-    queue.useManualClock(*start);
-  } else {
-    queue.useManualClock(queue.now());
+  if (!startClock()) {
+    return kExitRefused;
   }
 
-  settings_ = readHostSettings();
-  applyDateSettings(settings_);
-  lockScreen_ = buildScreen(kLockScreen, options_.lockTheme.value_or(settings_.lockTheme));
-  homeScreen_ = buildScreen(kHomeScreen, options_.homeTheme.value_or(settings_.homeTheme));
+  // Laid over the settings in memory, so that the user's settings file stays as it is.
+  if (options_.lockTheme) {
+    platform::foundation::PreferenceDomain::overrideValue(kSettingsDomain, "VantileTheme", *options_.lockTheme);
+  }
+  if (options_.homeTheme) {
+    platform::foundation::PreferenceDomain::overrideValue(kSettingsDomain, "SB_VantileTheme", *options_.homeTheme);
+  }
+  reportThemeProblems();
+
+  // SpringBoard's classes exist before the tweak loads, so that it can replace their operations.
+  session_ = std::make_unique<StandInSession>(std::move(device));
+  const auto library = options_.tweak.value_or(builtTweakPath());
+  if (const auto problem = loadTweak(library)) {
+    report("springboard: cannot load the tweak " + library.string() + ": " + *problem);
+    return kExitFailure;
+  }
+  session_->launch();
+  return std::nullopt;
+}
+
+platform::springboard::DeviceState SpringBoardHost::readDevice() const {
+  auto reading = platform::springboard::readDeviceStateFile(platform::foundation::deviceRoot() / "device.json");
+  for (const std::string& problem : reading.problems) {
+    report("springboard: " + problem);
+  }
+  if (options_.ios) {
+    reading.state.ios = *options_.ios;
+  }
+  return std::move(reading.state);
+}
+
+bool SpringBoardHost::startClock() const {
+  auto& queue = platform::foundation::MainQueue::shared();
+  if (options_.live) {
+    queue.useRealClock();
+    return true;
+  }
+  if (!options_.at) {
+    queue.useManualClock(queue.now());
+    return true;
+  }
+  const auto start = timeStampInProcessZone(*options_.at);
+  if (!start) {
+    report("springboard: the time given to --at cannot be placed in the process's time zone");
+    return false;
+  }
+  queue.useManualClock(*start);
   return true;
 }
 
-std::shared_ptr<platform::ui::Window> SpringBoardHost::buildScreen(const ScreenKind& kind,
-                                                                   const std::string& themeFile) const {
-  const std::string path = themePath(themeFile);
-  const auto began = std::chrono::steady_clock::now();
-  auto themeRoot = buildThemeView(path, std::string(kind.location));
-  const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - began;
-  if (!themeRoot) {
-    systemLog("springboard: the theme controller built nothing for the " + std::string(kind.location));
-  }
-  std::printf("%.*s: %s built in %.1f ms\n", static_cast<int>(kind.location.size()), kind.location.data(), path.c_str(),
-              took.count());
-  return composeScreen(kind, themeRoot);
-}
-
-void SpringBoardHost::runClock(double seconds) { platform::foundation::MainQueue::shared().advance(seconds); }
-
-platform::Value SpringBoardHost::dump() const { return dumpScreens(*lockScreen_, *homeScreen_); }
-
-bool SpringBoardHost::writeOutputs() const {
-  bool written = true;
-  if (options_.lockPng) {
-    written = writePicture(*lockScreen_, *options_.lockPng) && written;
-  }
-  if (options_.homePng) {
-    written = writePicture(*homeScreen_, *options_.homePng) && written;
-  }
-  if (options_.dump) {
-    if (platform::foundation::writeFileAtomically(
-            *options_.dump, dump().dump(2, ' ', false, platform::Value::error_handler_t::replace) + "\n")) {
-      std::printf("%s\n", options_.dump->c_str());
-    } else {
-      systemLog("springboard: cannot write the dump " + options_.dump->string());
-      written = false;
+void SpringBoardHost::reportThemeProblems() const {
+  struct ScreenTheme {
+    const char* screen;
+    bool enabled;
+    const std::string& path;
+  };
+  const ThemeSettings themes = readThemeSettings();
+  for (const ScreenTheme& theme : {ScreenTheme{"lock-screen", themes.lockScreenEnabled, themes.lockScreenThemePath},
+                                   ScreenTheme{"home-screen", themes.homeScreenEnabled, themes.homeScreenThemePath}}) {
+    if (!theme.enabled) {
+      continue;
+    }
+    if (const auto problem = themeFileProblem(theme.path)) {
+      report(std::string("springboard: the ") + theme.screen + " theme " + *problem + "; showing the placeholder");
     }
   }
-  return written;
 }
 
-int SpringBoardHost::run() {
-  if (!start()) {
-    return kExitBadArguments;
+int SpringBoardHost::runLive(StopSignals& stops) {
+  if (!stops.isValid()) {
+    return kExitFailure;
   }
-  runClock(options_.seconds);
-  return writeOutputs() ? kExitSuccess : kExitFailure;
+  auto& queue = platform::foundation::MainQueue::shared();
+  // After the tweak's own handlers have marked the theme, so that the new one shows.
+  const auto showAgain = [this](const std::string&) {
+    platform::foundation::MainQueue::shared().post([this] { session_->showFrontScreenAgain(); });
+  };
+  auto& notifications = platform::foundation::DarwinNotificationCenter::shared();
+  const auto lockScreenChanged = notifications.addObserver("com.kestrune.vantile/lsChanged", showAgain);
+  const auto homeScreenChanged = notifications.addObserver("com.kestrune.vantile/sbChanged", showAgain);
+  ScreenOutputs outputs(outputPaths(options_));
+  while (!stops.received()) {
+    outputs.write(session_->lockScreen(), session_->homeScreen());
+    queue.runFor(kLiveCheckInterval);
+  }
+  return kExitSuccess;
 }
 
 }  // namespace vantile::springboard

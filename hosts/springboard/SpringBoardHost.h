@@ -1,44 +1,42 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "HostOptions.h"
-#include "HostSettings.h"
-#include "ScreenComposition.h"
-#include "platform/foundation/Value.h"
-#include "platform/ui/views/Window.h"
+#include "StandInSession.h"
+#include "scenario/ScenarioEvent.h"
 
 namespace vantile::springboard {
 
-// SpringBoard as the host plays it: one device folder, one screen, one manual clock, the
-// lock screen and the home screen built by the theme controller from the applied themes.
+class StopSignals;
+
+// One run of the host: the device folder and device, the screen and clock, the tweak loaded
+// into the SpringBoard stand-in, the scenario or the live loop, and the outputs.
 class SpringBoardHost {
  public:
   explicit SpringBoardHost(HostOptions options);
+  ~SpringBoardHost();
 
-  // Points the process at the device folder and screen, starts the clock at the chosen time,
-  // reads the settings and builds both screens. False, with a message, when it cannot start.
-  bool start();
-  // Moves the clock on, running everything that falls due.
-  void runClock(double seconds);
-  // Writes the pictures and the dump the options ask for; false when one of them fails.
-  bool writeOutputs() const;
-
-  // start, run the clock for the options' seconds, write: the process's exit code.
+  // The process's exit status: 0, 1 when the tweak cannot be loaded or an output cannot be
+  // written, 2 for a scenario or device folder that is refused.
   int run();
 
-  const std::shared_ptr<platform::ui::Window>& lockScreen() const { return lockScreen_; }
-  const std::shared_ptr<platform::ui::Window>& homeScreen() const { return homeScreen_; }
-  const HostSettings& settings() const { return settings_; }
-  platform::Value dump() const;
+  // Everything up to and including the launch; the exit status when it cannot go on.
+  std::optional<int> start();
+  // After a start.
+  StandInSession& session() { return *session_; }
 
  private:
-  std::shared_ptr<platform::ui::Window> buildScreen(const ScreenKind& kind, const std::string& themeFile) const;
+  platform::springboard::DeviceState readDevice() const;
+  bool startClock() const;
+  void reportThemeProblems() const;
+  int runLive(StopSignals& stops);
 
   HostOptions options_;
-  HostSettings settings_;
-  std::shared_ptr<platform::ui::Window> lockScreen_;
-  std::shared_ptr<platform::ui::Window> homeScreen_;
+  std::vector<ScenarioEvent> events_;
+  std::unique_ptr<StandInSession> session_;
 };
 
 }  // namespace vantile::springboard

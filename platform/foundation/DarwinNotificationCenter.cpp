@@ -20,6 +20,11 @@ namespace {
 constexpr std::string_view kSocketFolder = "/var/run/vantile-notify";
 
 struct Observer {
+  // Spelled out: clang does not make aggregates from parentheses (make_shared).
+  Observer(std::string observedName, DarwinNotificationCenter::Handler observedHandler,
+           DarwinNotificationCenter::Delivery observedDelivery)
+      : name(std::move(observedName)), handler(std::move(observedHandler)), delivery(observedDelivery) {}
+
   std::string name;
   DarwinNotificationCenter::Handler handler;
   DarwinNotificationCenter::Delivery delivery;

@@ -9,6 +9,7 @@
 
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
+#include "platform/foundation/PreferenceOverrides.h"
 #include "platform/foundation/SystemLog.h"
 
 namespace platform::foundation {
@@ -206,7 +207,9 @@ std::optional<std::string> xmlPropertyListFromValue(const Value& value) {
 
 PreferenceDomain::PreferenceDomain(std::string domain) : domain_(std::move(domain)) {}
 
-std::optional<Value> PreferenceDomain::read() const {
+std::optional<Value> PreferenceDomain::read() const { return withOverrides(domain_, readStored()); }
+
+std::optional<Value> PreferenceDomain::readStored() const {
   const auto file = domainFile(domain_);
   const auto bytes = readFile(file);
   if (!bytes) {
@@ -246,7 +249,7 @@ bool PreferenceDomain::write(const Value& dictionary) const {
 }
 
 bool PreferenceDomain::setValueForKey(std::string_view key, const Value& value) const {
-  auto existing = read();
+  auto existing = readStored();
   if (!existing && fileExists(domainFile(domain_))) {
     // Never replace a file we could not read: its settings would be lost.
     return false;

@@ -28,7 +28,14 @@ class PreferenceDomain {
   // Reads, sets one key, writes back; a missing file starts from an empty dictionary.
   bool setValueForKey(std::string_view key, const Value& value) const;
 
+  // Process-wide values that reads answer over the file's and that are never written into it:
+  // a host's command line setting a key for one run without changing the user's settings.
+  static void overrideValue(const std::string& domain, std::string key, Value value);
+  static void clearOverrides();
+
  private:
+  std::optional<Value> readStored() const;
+
   std::string domain_;
 };
 

@@ -15,7 +15,8 @@ using Arguments = std::vector<std::string>;
 TEST(HostOptions, TakesEveryFlagWithItsValue) {
   const auto parsed = parseHostOptions({"--root", "dev", "--screen", "390x844@2", "--at", "2026-12-09T08:30:00",
                                         "--seconds", "2.5", "--lock-png", "l.png", "--home-png", "h.png", "--dump",
-                                        "d.json", "--lock-theme", "A.json", "--home-theme", "B.json"});
+                                        "d.json", "--lock-theme", "A.json", "--home-theme", "B.json", "--scenario",
+                                        "s.json", "--ios", "14", "--tweak", "lib/libT.so"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   const HostOptions& options = *parsed.options;
   EXPECT_EQ(options.root, "dev");
@@ -27,6 +28,25 @@ TEST(HostOptions, TakesEveryFlagWithItsValue) {
   EXPECT_EQ(options.dump, "d.json");
   EXPECT_EQ(options.lockTheme, "A.json");
   EXPECT_EQ(options.homeTheme, "B.json");
+  EXPECT_EQ(options.scenario, "s.json");
+  EXPECT_EQ(options.ios, 14);
+  EXPECT_EQ(options.tweak, "lib/libT.so");
+}
+
+TEST(HostOptions, TakesLiveAsAFlagWithoutValue) {
+  const auto parsed = parseHostOptions({"--live", "--root", "dev", "--dump", "d.json"});
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  EXPECT_TRUE(parsed.options->live);
+  EXPECT_EQ(parsed.options->dump, "d.json");
+}
+
+TEST(HostOptions, AsksForTheUsageWhereverHelpStandsEvenAmongBadArguments) {
+  for (const Arguments& arguments : {Arguments{"--help"}, Arguments{"--root", "a", "-h"}, Arguments{"--bad", "--help"}}) {
+    const auto parsed = parseHostOptions(arguments);
+    EXPECT_TRUE(parsed.help);
+    EXPECT_FALSE(parsed.options);
+  }
+  EXPECT_FALSE(parseHostOptions({"--root", "a"}).help);
 }
 
 TEST(HostOptions, LeavesWhatIsNotGivenAtItsDefault) {
@@ -37,6 +57,7 @@ TEST(HostOptions, LeavesWhatIsNotGivenAtItsDefault) {
   EXPECT_EQ(parsed.options->seconds, 0);
   EXPECT_FALSE(parsed.options->lockPng || parsed.options->homePng || parsed.options->dump);
   EXPECT_FALSE(parsed.options->lockTheme || parsed.options->homeTheme);
+  EXPECT_FALSE(parsed.options->live || parsed.options->scenario || parsed.options->ios || parsed.options->tweak);
 }
 
 TEST(HostOptions, ReadsAScreenWithoutScaleAtTheDefaultScale) {
@@ -76,6 +97,15 @@ TEST(HostOptions, RefusesBadArgumentsSayingWhy) {
       {{"--root", "a", "--lock-theme", "../secret.json"}, "--lock-theme"},
       {{"--root", "a", "--home-theme", ""}, "--home-theme"},
       {{"--root", "a", "--dump", ""}, "--dump"},
+      {{"--root", "a", "--live", "--live"}, "--live is given twice"},
+      {{"--root", "a", "--live", "--at", "2026-12-09T08:30:00"}, "--at runs on the manual clock"},
+      {{"--root", "a", "--seconds", "3", "--live"}, "--seconds runs on the manual clock"},
+      {{"--root", "a", "--live", "--scenario", "s.json"}, "--scenario runs on the manual clock"},
+      {{"--root", "a", "--scenario"}, "--scenario needs a value"},
+      {{"--root", "a", "--ios", "16.5"}, "--ios"},
+      {{"--root", "a", "--ios", "8"}, "--ios"},
+      {{"--root", "a", "--ios", "18"}, "--ios"},
+      {{"--root", "a", "--tweak", ""}, "--tweak"},
   };
   for (const RefusedCase& refused : cases) {
     std::string shown;

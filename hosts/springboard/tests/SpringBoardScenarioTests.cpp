@@ -1,83 +1,104 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "DumpSearch.h"
+#include "HostProcess.h"
 #include "ScenarioDevice.h"
-#include "SpringBoardHost.h"
-#include "platform/foundation/DateFormatting.h"
 #include "platform/foundation/Files.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::springboard {
 namespace {
 
-class SpringBoardScenario : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(platform::foundation::setTimeZone("Asia/Tokyo")); }
-  void TearDown() override { platform::foundation::useHostTimeZone(); }
-};
+using platform::foundation::readFile;
+using platform::foundation::writeFileAtomically;
 
-// Both screens are built from the fixture's settings and themes, at 21:45 on a Saturday in
-// Tokyo with the 24-hour switch on, then the clock runs two seconds.
-TEST_F(SpringBoardScenario, BuildsBothScreensFromTheSettingsAndRunsTheirClock) {
+std::filesystem::path sourcePath(const char* relative) {
+  return std::filesystem::path(std::getenv("VANTILE_SOURCE_DIR")) / relative;
+}
+
+platform::Value readDump(const std::filesystem::path& file) {
+  const auto text = readFile(file);
+  return text ? platform::Value::parse(*text, nullptr, false) : platform::Value();
+}
+
+// Both themes attached by the tweak inside SpringBoard's own views, from the fixture's settings
+// and themes, at 21:45 on a Saturday in Tokyo with the 24-hour switch on, after two seconds.
+TEST(SpringBoardScenario, AttachesBothThemesInsideSpringBoardsViewsAndRunsTheirClock) {
   ScenarioDevice device("hosts/springboard/tests/fixtures/scenario-device");
-  HostOptions options;
-  options.root = device.path();
-  options.at = LocalDateTime{2026, 3, 14, 21, 45, 0};
-  SpringBoardHost host(options);
-  ASSERT_TRUE(host.start());
-  host.runClock(2);
+  const auto dumpFile = device.path() / "views.json";
+  HostProcess host(springboardProgram(),
+                   {"--root", device.path().string(), "--at", "2026-03-14T21:45:00", "--seconds", "2", "--dump",
+                    dumpFile.string()},
+                   {"TZ=Asia/Tokyo"});
+  ASSERT_EQ(host.wait(), 0) << host.errors();
+  EXPECT_EQ(host.output(), dumpFile.string() + "\n");
 
-  const auto expected = platform::foundation::readFile(std::filesystem::path(std::getenv("VANTILE_SOURCE_DIR")) /
-                                                       "hosts/springboard/tests/fixtures/scenario-expected.json");
-  ASSERT_TRUE(expected);
-  const platform::Value actual = host.dump();
-  EXPECT_EQ(actual, platform::Value::parse(*expected)) << actual.dump(2);
+  const platform::Value dump = readDump(dumpFile);
+  const auto expected = readDump(sourcePath("hosts/springboard/tests/fixtures/scenario-expected.json"));
+  const auto lockTheme = findViewWithTag(dump["lockscreen"], 8945);
+  const auto homeTheme = findViewWithTag(dump["homescreen"], 8955);
+  ASSERT_TRUE(lockTheme && homeTheme) << dump.dump(1);
+  EXPECT_EQ(dump["lockscreen"]["class"], "Window");
+  EXPECT_EQ(lockTheme->ancestorClasses.back(), "CSMainPageView");
+  EXPECT_EQ(homeTheme->ancestorClasses.back(), "SBHomeScreenView");
+  EXPECT_EQ(lockTheme->view, expected["lockscreen"]) << lockTheme->view.dump(2);
+  EXPECT_EQ(homeTheme->view, expected["homescreen"]) << homeTheme->view.dump(2);
 }
 
-struct PlaceholderCase {
+struct ThemeProblemCase {
   std::string settings;
-  std::optional<std::string> lockFlag;
-  std::string expectedLockText;
-  std::string expectedHomeText;
+  std::vector<std::string> flags;
+  std::string expectedLine;
+  std::string expectedPlaceholder;
 };
 
-// The controller answers a missing theme file with a "No Theme" placeholder naming the path.
-TEST_F(SpringBoardScenario, ShowsThePlaceholderOfTheThemeThatSettingsAndFlagsName) {
-  const std::string themes = "No Theme file:///var/mobile/Library/Vantile/themes/";
-  const std::vector<PlaceholderCase> cases{
-      {"", std::nullopt, themes + "vertical.json", themes + "vertical.json"},
-      {"not a property list", std::nullopt, themes + "vertical.json", themes + "vertical.json"},
-      {"<plist version=\"1.0\"><dict><key>VantileTheme</key><string>Gone.json</string></dict></plist>", std::nullopt,
-       themes + "Gone.json", themes + "vertical.json"},
-      {"<plist version=\"1.0\"><dict><key>VantileTheme</key><string>Gone.json</string></dict></plist>", "Flagged.json",
-       themes + "Flagged.json", themes + "vertical.json"},
+// A theme that cannot show is said on standard error, once, and the placeholder shows; the run
+// still succeeds, as SpringBoard keeps running.
+TEST(SpringBoardScenario, SaysWhatIsWrongWithAThemeFileAndShowsThePlaceholder) {
+  const std::string themes = "/var/mobile/Library/Vantile/themes/";
+  const std::string enabled = "<key>enabled</key><true/><key>enabled_sb</key><false/>";
+  const auto settings = [&](const std::string& theme) {
+    return "<plist version=\"1.0\"><dict>" + enabled + "<key>VantileTheme</key><string>" + theme +
+           "</string></dict></plist>";
   };
-  for (const PlaceholderCase& placeholder : cases) {
-    SCOPED_TRACE(placeholder.settings + " / " + placeholder.lockFlag.value_or("no flag"));
+  const std::vector<ThemeProblemCase> cases{
+      {settings("Gone.json"), {}, "the lock-screen theme " + themes + "Gone.json does not exist (no file ",
+       "No Theme file://" + themes + "Gone.json"},
+      {settings("Broken.json"), {}, "the lock-screen theme " + themes + "Broken.json is not JSON (parse error at line 1",
+       "No Theme " + themes + "Broken.json"},
+      {settings("Bare.json"), {}, "the lock-screen theme " + themes + "Bare.json has no \"PresetView\" object",
+       "No Theme " + themes + "Bare.json"},
+      {settings("Bare.json"), {"--lock-theme", "Flagged.json"},
+       "the lock-screen theme " + themes + "Flagged.json does not exist (no file ", "No Theme file://" + themes + "Flagged.json"},
+  };
+  for (const ThemeProblemCase& problem : cases) {
+    SCOPED_TRACE(problem.expectedLine);
     testing::TemporaryDeviceRoot root;
-    if (!placeholder.settings.empty()) {
-      root.writeFile("/var/mobile/Library/Preferences/com.kestrune.vantile.plist", placeholder.settings);
-    }
-    HostOptions options;
-    options.root = root.path();
-    options.lockTheme = placeholder.lockFlag;
-    SpringBoardHost host(options);
-    ASSERT_TRUE(host.start());
-    const platform::Value dump = host.dump();
-    const platform::Value& lockRoot = dump["lockscreen"]["subviews"][1];
-    EXPECT_EQ(lockRoot["tag"], 8945);
-    EXPECT_EQ(lockRoot["frame"], platform::Value::parse("[37.5, 356, 300, 100]"));
-    EXPECT_EQ(lockRoot["subviews"][0]["text"], placeholder.expectedLockText);
-    EXPECT_EQ(dump["homescreen"]["subviews"][1]["subviews"][0]["text"], placeholder.expectedHomeText);
-  }
-}
+    root.writeFile("/var/mobile/Library/Preferences/com.kestrune.vantile.plist", problem.settings);
+    root.writeFile(themes + "Broken.json", "{\"PresetView\": ");
+    root.writeFile(themes + "Bare.json", "{\"name\": \"no preset\"}");
+    const auto dumpFile = root.path() / "views.json";
+    std::vector<std::string> arguments{"--root", root.path().string(), "--dump", dumpFile.string()};
+    arguments.insert(arguments.end(), problem.flags.begin(), problem.flags.end());
+    HostProcess host(springboardProgram(), arguments);
+    ASSERT_EQ(host.wait(), 0) << host.errors();
 
-TEST(SpringBoardHost, RefusesToStartWithoutItsDeviceFolder) {
-  HostOptions options;
-  options.root = "/nonexistent/vantile-device";
-  EXPECT_EQ(SpringBoardHost(options).run(), 2);
+    // Other layers may log on their own; the host's word on the theme is one line.
+    const std::vector<std::string> lines = hostLines(host.errors());
+    ASSERT_EQ(lines.size(), 1u) << host.errors();
+    EXPECT_TRUE(lines[0].starts_with("springboard: " + problem.expectedLine)) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with("; showing the placeholder")) << lines[0];
+    EXPECT_EQ(host.output().find("built in"), std::string::npos);
+    const auto lockTheme = findViewWithTag(readDump(dumpFile)["lockscreen"], 8945);
+    ASSERT_TRUE(lockTheme);
+    EXPECT_EQ(lockTheme->view["subviews"][0]["text"], problem.expectedPlaceholder);
+    EXPECT_EQ(readFile(root.path() / "var/mobile/Library/Preferences/com.kestrune.vantile.plist"), problem.settings)
+        << "a flag is never written into the user's settings";
+  }
 }
 
 }  // namespace

@@ -71,6 +71,22 @@ TEST(PreferenceDomain, GivesNothingForMissingOrBrokenFilesAndNeverOverwritesThem
   ::testing::internal::GetCapturedStderr();
 }
 
+TEST(PreferenceDomain, AnswersOverridesOverTheFileWithoutEverWritingThem) {
+  vantile::testing::TemporaryDeviceRoot root;
+  const PreferenceDomain domain("com.kestrune.vantile");
+  PreferenceDomain::overrideValue("com.kestrune.vantile", "VantileTheme", "Flag.json");
+  EXPECT_EQ(domain.read(), Value({{"VantileTheme", "Flag.json"}})) << "over a missing file";
+  EXPECT_FALSE(PreferenceDomain("other.domain").read());
+
+  root.writeFile(kSettingsFile, kXmlSettings);
+  EXPECT_EQ(domain.valueForKey("VantileTheme"), Value("Flag.json"));
+  EXPECT_EQ(domain.valueForKey("enabled"), Value(true));
+  ASSERT_TRUE(domain.setValueForKey("enabled", false));
+  PreferenceDomain::clearOverrides();
+  EXPECT_EQ(domain.valueForKey("VantileTheme"), Value("Clean.json")) << "the file kept its own value";
+  EXPECT_EQ(domain.valueForKey("enabled"), Value(false));
+}
+
 TEST(PropertyListConversion, RoundTripsNestedValues) {
   const Value value = {{"name", "Glass"}, {"children", {{"a", {{"n", 3}, {"on", false}}}}}, {"list", {1.5, "x"}}};
   const auto xml = xmlPropertyListFromValue(value);

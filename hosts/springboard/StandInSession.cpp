@@ -1,0 +1,105 @@
+#include "StandInSession.h"
+
+#include <iostream>
+
+#include "ScreenOutputs.h"
+#include "ThemeSettings.h"
+#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/PreferenceDomain.h"
+
+namespace vantile::springboard {
+
+namespace {
+
+platform::springboard::SwipeDirection standInDirection(SwipeDirection direction) {
+  switch (direction) {
+    case SwipeDirection::up:
+      return platform::springboard::SwipeDirection::up;
+    case SwipeDirection::down:
+      return platform::springboard::SwipeDirection::down;
+    case SwipeDirection::left:
+      return platform::springboard::SwipeDirection::left;
+    case SwipeDirection::right:
+      return platform::springboard::SwipeDirection::right;
+  }
+  return platform::springboard::SwipeDirection::up;
+}
+
+void reportEvent(const ScenarioEvent& event, const std::string& problem) {
+  std::cerr << "springboard: scenario event " << event.index << ": " << problem << "\n";
+}
+
+}  // namespace
+
+StandInSession::StandInSession(platform::springboard::DeviceState device) : process_(std::move(device)) {}
+
+void StandInSession::launch() { process_.launch(); }
+
+void StandInSession::showFrontScreenAgain() {
+  if (process_.shownScreen() == platform::springboard::ShownScreen::lockScreen) {
+    process_.sleep();
+    process_.wake();
+  } else {
+    process_.homeButton();
+  }
+}
+
+void StandInSession::perform(const ScenarioEvent& event) {
+  switch (event.action) {
+    case ScenarioAction::lock:
+      process_.lock();
+      return;
+    case ScenarioAction::unlock:
+      process_.unlock();
+      return;
+    case ScenarioAction::wake:
+      process_.wake();
+      return;
+    case ScenarioAction::sleep:
+      process_.sleep();
+      return;
+    case ScenarioAction::homeButton:
+      process_.homeButton();
+      return;
+    case ScenarioAction::powerButton:
+      process_.powerButton();
+      return;
+    case ScenarioAction::plug:
+      process_.plug();
+      return;
+    case ScenarioAction::unplug:
+      process_.unplug();
+      return;
+    default:
+      performWithPayload(event);
+  }
+}
+
+void StandInSession::performWithPayload(const ScenarioEvent& event) {
+  if (const auto* change = std::get_if<DeviceValueChange>(&event.payload)) {
+    std::string problem;
+    if (!process_.setDeviceValue(change->path, change->value, &problem)) {
+      reportEvent(event, "\"" + change->path + "\": " + problem);
+    }
+  } else if (const auto* setting = std::get_if<SettingWrite>(&event.payload)) {
+    if (!platform::foundation::PreferenceDomain(kSettingsDomain).setValueForKey(setting->key, setting->value)) {
+      reportEvent(event, "cannot write the setting \"" + setting->key + "\"");
+    }
+  } else if (const auto* post = std::get_if<DarwinPost>(&event.payload)) {
+    platform::foundation::DarwinNotificationCenter::shared().post(post->name);
+  } else if (const auto* touch = std::get_if<TouchAt>(&event.payload)) {
+    if (event.action == ScenarioAction::longPress) {
+      process_.longPress(touch->point);
+    } else {
+      process_.tap(touch->point);
+    }
+  } else if (const auto* swipe = std::get_if<SwipeFrom>(&event.payload)) {
+    process_.swipe(swipe->point, standInDirection(swipe->direction));
+  } else if (const auto* rotation = std::get_if<Rotation>(&event.payload)) {
+    process_.rotate(rotation->orientation);
+  } else if (const auto* snapshot = std::get_if<Snapshot>(&event.payload)) {
+    ScreenOutputs({snapshot->lockPng, snapshot->homePng, snapshot->dump}).write(lockScreen(), homeScreen());
+  }
+}
+
+}  // namespace vantile::springboard

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "platform/foundation/Value.h"
+#include "platform/graphics/Geometry.h"
+#include "platform/ui/views/Device.h"
+
+namespace vantile::springboard {
+
+// What one event of a scenario asks of the device; the payload of each kind is below.
+enum class ScenarioAction {
+  lock,
+  unlock,
+  wake,
+  sleep,
+  homeButton,
+  powerButton,
+  plug,
+  unplug,
+  device,
+  setting,
+  notify,
+  tap,
+  longPress,
+  swipe,
+  rotate,
+  snapshot,
+};
+
+enum class SwipeDirection { up, down, left, right };
+
+// A value of device.json by its dotted path, such as "battery.level".
+struct DeviceValueChange {
+  std::string path;
+  platform::Value value;
+};
+
+// One key of the settings domain; a separate notification makes the tweak read it.
+struct SettingWrite {
+  std::string key;
+  platform::Value value;
+};
+
+struct DarwinPost {
+  std::string name;
+};
+
+// A tap or a long press, in points on the screen shown.
+struct TouchAt {
+  platform::graphics::Point point;
+};
+
+struct SwipeFrom {
+  platform::graphics::Point point;
+  SwipeDirection direction = SwipeDirection::up;
+};
+
+struct Rotation {
+  platform::ui::DeviceOrientation orientation = platform::ui::DeviceOrientation::portrait;
+};
+
+// Paths as the scenario gives them; at least one is set.
+struct Snapshot {
+  std::optional<std::filesystem::path> lockPng;
+  std::optional<std::filesystem::path> homePng;
+  std::optional<std::filesystem::path> dump;
+};
+
+using ScenarioPayload = std::variant<std::monostate, DeviceValueChange, SettingWrite, DarwinPost, TouchAt, SwipeFrom,
+                                     Rotation, Snapshot>;
+
+struct ScenarioEvent {
+  // Seconds after the start of the clock.
+  double at = 0;
+  ScenarioAction action = ScenarioAction::lock;
+  ScenarioPayload payload;
+  // Where the event stands in the file, for messages.
+  std::size_t index = 0;
+};
+
+}  // namespace vantile::springboard
