@@ -13,6 +13,14 @@ namespace vantile::springboard {
 
 namespace {
 
+// Built by appending: GCC 12 misreads "literal" + std::string as an overlapping copy (-Wrestrict).
+std::string quoted(const char* key) {
+  std::string text = "\"";
+  text += key;
+  text += '"';
+  return text;
+}
+
 // As long as the host's own --seconds may run.
 constexpr double kLatestEvent = 86400;
 
@@ -27,7 +35,7 @@ class EventFields {
       return std::nullopt;
     }
     if (!field->is_number() || !std::isfinite(field->get<double>())) {
-      refuse("\"" + std::string(key) + "\" must be a number");
+      refuse(quoted(key) + " must be a number");
       return std::nullopt;
     }
     return field->get<double>();
@@ -39,7 +47,7 @@ class EventFields {
       return std::nullopt;
     }
     if (!field->is_string() || field->get_ref<const std::string&>().empty()) {
-      refuse("\"" + std::string(key) + "\" must be a non-empty string");
+      refuse(quoted(key) + " must be a non-empty string");
       return std::nullopt;
     }
     return field->get<std::string>();
@@ -52,7 +60,7 @@ class EventFields {
       return std::nullopt;
     }
     if (field->is_null() && !nullAllowed) {
-      refuse("\"" + std::string(key) + "\" must not be null");
+      refuse(quoted(key) + " must not be null");
       return std::nullopt;
     }
     return *field;
@@ -74,7 +82,7 @@ class EventFields {
     for (const auto& entry : names) {
       allowed += (allowed.empty() ? "" : ", ") + entry.first;
     }
-    refuse("\"" + std::string(key) + "\" must be one of " + allowed + ", not \"" + *name + "\"");
+    refuse(quoted(key) + " must be one of " + allowed + ", not \"" + *name + "\"");
     return std::nullopt;
   }
 

@@ -18,7 +18,11 @@ std::string countdownText(double seconds) {
   const long hours = whole / 3600;
   const long minutes = whole / 60 % 60;
   const long rest = whole % 60;
-  const auto twoDigits = [](long value) { return (value < 10 ? "0" : "") + std::to_string(value); };
+  const auto twoDigits = [](long value) {
+    std::string text = std::to_string(value);
+    if (value < 10) text.insert(text.begin(), '0');
+    return text;
+  };
   return hours > 0 ? std::to_string(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(rest)
                    : std::to_string(minutes) + ":" + twoDigits(rest);
 }

@@ -30,9 +30,12 @@ constexpr PixelRGBA kWhite{255, 255, 255, 255};
 constexpr PixelRGBA kRed{255, 0, 0, 255};
 
 std::string png(int width, PixelRGBA colour) {
-  std::vector<std::uint8_t> rgba;
-  for (int pixel = 0; pixel < width; ++pixel) {
-    rgba.insert(rgba.end(), {colour.red, colour.green, colour.blue, colour.alpha});
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * 4);
+  for (std::size_t at = 0; at < rgba.size(); at += 4) {
+    rgba[at] = colour.red;
+    rgba[at + 1] = colour.green;
+    rgba[at + 2] = colour.blue;
+    rgba[at + 3] = colour.alpha;
   }
   return *graphics::encodePNG(*graphics::Image::fromRGBA(width, 1, rgba));
 }
