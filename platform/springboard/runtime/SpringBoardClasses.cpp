@@ -55,6 +55,8 @@ void declareView(objc::Class& cls) {
 
 void declareViewController(objc::Class& cls) {
   objc::addMethod<signatures::Action>(cls, "viewDidLoad", [](objc::Object&) {});
+  // Only controllers made for the lock screen show over it.
+  objc::addMethod<signatures::Answer>(cls, "_canShowWhileLocked", [](objc::Object&) { return false; });
 }
 
 void declareTimerViewController(objc::Class& cls) {
