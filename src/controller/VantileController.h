@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "controller/ControllerHooks.h"
-#include "controller/EverySecondEntry.h"
-#include "controller/ThemePreset.h"
-#include "controller/TokenProviders.h"
+#include "controller/data/EverySecondEntry.h"
+#include "controller/loading/ThemePreset.h"
+#include "controller/data/TokenProviders.h"
 #include "engine/ElementOrchestratorDelegate.h"
 #include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/foundation/MainQueue.h"

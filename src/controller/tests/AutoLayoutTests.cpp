@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controller/LayoutGeometry.h"
+#include "controller/styling/LayoutGeometry.h"
 #include "controller/tests/StylingFixture.h"
 #include "platform/ui/views/View.h"
 

@@ -1,4 +1,4 @@
-#include "controller/ElementViewIndex.h"
+#include "controller/loading/ElementViewIndex.h"
 
 #include "platform/ui/views/View.h"
 

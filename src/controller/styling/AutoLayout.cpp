@@ -1,5 +1,5 @@
 // Automatic layout of the children of "UIView" containers.
-#include "controller/LayoutGeometry.h"
+#include "controller/styling/LayoutGeometry.h"
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/ui/views/View.h"

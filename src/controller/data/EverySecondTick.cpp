@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <array>
 
-#include "controller/LabelAttributedText.h"
+#include "controller/styling/LabelAttributedText.h"
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Strings.h"

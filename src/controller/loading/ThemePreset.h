@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "controller/ElementViewIndex.h"
+#include "controller/loading/ElementViewIndex.h"
 #include "platform/foundation/Value.h"
 
 namespace vantile {

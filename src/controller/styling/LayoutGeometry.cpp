@@ -1,4 +1,4 @@
-#include "controller/LayoutGeometry.h"
+#include "controller/styling/LayoutGeometry.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "controller/ThemePreset.h"
+#include "controller/loading/ThemePreset.h"
 
 namespace vantile {
 

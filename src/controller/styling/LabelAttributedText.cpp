@@ -1,4 +1,4 @@
-#include "controller/LabelAttributedText.h"
+#include "controller/styling/LabelAttributedText.h"
 
 #include "platform/foundation/Strings.h"
 

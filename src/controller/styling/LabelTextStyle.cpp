@@ -1,6 +1,6 @@
 // The styling of text, image and container elements: data text with its style, kerning,
 // second-word colour and second text; gradient; music images; the descent into containers.
-#include "controller/LabelAttributedText.h"
+#include "controller/styling/LabelAttributedText.h"
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Conversions.h"
