@@ -14,6 +14,8 @@
 #include "platform/foundation/PreferenceDomain.h"
 #include "platform/springboard/device/DeviceStateReader.h"
 #include "platform/ui/views/Screen.h"
+#include "platform/web/RemoteViewController.h"
+#include "platform/web/ViewServiceDirectory.h"
 #include "scenario/ScenarioReader.h"
 #include "scenario/ScenarioRunner.h"
 
@@ -24,6 +26,9 @@ namespace {
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitRefused = 2;
+
+// How long, at most, the pictures wait for the web widget's service.
+constexpr double kRemoteViewCatchUp = 10;
 
 // How often a live run looks for changed screens.
 constexpr double kLiveCheckInterval = 0.25;
@@ -59,6 +64,8 @@ int SpringBoardHost::run() {
     return runLive(*stops);
   }
   runScenario(events_, options_.seconds, *session_);
+  // The web widget's service draws in its own time: its pictures catch up first (bounded).
+  platform::web::waitForRemoteViews(kRemoteViewCatchUp);
   ScreenOutputs outputs(outputPaths(options_));
   return outputs.write(session_->lockScreen(), session_->homeScreen()) ? kExitSuccess : kExitFailure;
 }
@@ -93,6 +100,9 @@ std::optional<int> SpringBoardHost::start() {
 
   // SpringBoard's classes exist before the tweak loads, so that it can replace their operations.
   session_ = std::make_unique<StandInSession>(std::move(device));
+  if (const auto webService = builtWebServicePath()) {
+    platform::web::registerViewService("com.kestrune.webservices", *webService);
+  }
   const auto library = options_.tweak.value_or(builtTweakPath());
   if (const auto problem = loadTweak(library)) {
     report("springboard: cannot load the tweak " + library.string() + ": " + *problem);

@@ -6,15 +6,16 @@
 #include <string>
 
 #include "integration/SpringBoardTypes.h"
+#include "platform/web/RemoteViewTypes.h"
 
 namespace vantile::integration {
 
 // Signatures of the replaced operations that SpringBoard's own classes do not use.
 namespace extra {
-using WindowMove = void(ObjectRef fromWindow, ObjectRef toWindow);
+using WindowMove = platform::web::signatures::WindowMove;
 using DisplayMode = std::int64_t();
 using SetDisplayMode = void(std::int64_t mode);
-using ConnectionHandler = std::function<void(ObjectRef viewController, std::optional<std::string> error)>;
+using ConnectionHandler = platform::web::signatures::ConnectionHandler;
 using RequestViewController = ObjectRef(ConnectionHandler handler);
 }  // namespace extra
 

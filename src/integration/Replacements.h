@@ -19,7 +19,7 @@ using platform::graphics::Rect;
 using platform::ui::Event;
 using platform::ui::View;
 
-// Remote views (their own behaviour comes with the web widget) and the Settings split view.
+// Remote views and the Settings split view.
 void hook__UIRemoteView__didMoveFromWindow_toWindow_(Self& self, ObjectRef fromWindow, ObjectRef toWindow);
 bool hook_UIViewController__canShowWhileLocked(Self& self);
 bool hook_KWVRemoteRootViewController__shouldUseXPCObjects(Self& self);

@@ -9,6 +9,7 @@
 #include "integration/SettingsLoader.h"
 #include "integration/SpringBoardAnswers.h"
 #include "integration/TweakState.h"
+#include "integration/WebWidgetHost.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/objc/Runtime.h"
@@ -74,6 +75,7 @@ HookGroups groupsFor(const TweakSettings& settings) {
 
 void installTweak() {
   TweakState& state = tweakState();
+  installWebWidgetHost(state.hooks);
   installRows(remoteViewRows());
   createRemoteRootViewControllerClass();
   installRows(splitViewRows());

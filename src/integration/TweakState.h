@@ -10,6 +10,7 @@
 #include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"
+#include "platform/ui/views/ViewController.h"
 
 namespace vantile::integration {
 
@@ -42,11 +43,20 @@ struct HomeScreenState {
   std::shared_ptr<platform::ui::View> iconC;
 };
 
+// The web widget's remote view under the lock-screen theme.
+struct WebWidgetState {
+  // The service's proxy of the newest attachment; none before the first.
+  ObjectRef webServiceProxy;
+  std::shared_ptr<platform::ui::ViewController> remoteViewController;
+  std::weak_ptr<platform::ui::View> container;
+};
+
 // The tweak's process-wide state, touched on the main thread only.
 struct TweakState {
   TweakSettings settings;
   LockScreenState lockScreen;
   HomeScreenState homeScreen;
+  WebWidgetState webWidget;
   KeptImplementations kept;
   // The first flashlight SpringBoard makes.
   ObjectRef keptFlashlight;

@@ -35,6 +35,9 @@
 #include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/springboard/views/StatusBar.h"
 #include "platform/ui/views/EventHitTesting.h"
+#include "platform/web/RemoteView.h"
+#include "platform/web/RemoteViewController.h"
+#include "platform/web/ServiceProxy.h"
 
 namespace platform::springboard {
 
@@ -107,6 +110,11 @@ constexpr std::array kClasses{
     ClassEntry{"CALayer", "NSObject", kAny, kAny, declareNothing},
     ClassEntry{"AVPlayerLayer", "CALayer", kAny, kAny, declareNothing},
     ClassEntry{"AVFlashlight", "NSObject", kAny, kAny, AVFlashlight::declareClass},
+    // UIKit's remote views, through which view services show their controllers.
+    ClassEntry{"NSXPCInterface", "NSObject", kAny, kAny, declareNothing},
+    ClassEntry{"_UIRemoteView", "UIView", kAny, kAny, web::RemoteView::declareClass},
+    ClassEntry{"_UIRemoteViewController", "UIViewController", kAny, kAny, web::RemoteViewController::declareClass},
+    ClassEntry{"_UIViewServiceViewControllerProxy", "NSObject", kAny, kAny, web::ServiceProxy::declareClass},
     // The application and its services.
     ClassEntry{"SpringBoard", "UIApplication", kAny, kAny, SpringBoard::declareClass},
     ClassEntry{"SBLockScreenManager", "NSObject", kAny, kAny, SBLockScreenManager::declareClass},

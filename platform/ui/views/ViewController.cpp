@@ -40,6 +40,20 @@ std::shared_ptr<View> ViewController::view() {
   return view_;
 }
 
+void ViewController::addChildViewController(const std::shared_ptr<ViewController>& child) {
+  if (!child || child.get() == this) return;
+  child->removeFromParentViewController();
+  child->parent_ = weak_from_this();
+  children_.push_back(child);
+}
+
+void ViewController::removeFromParentViewController() {
+  const std::shared_ptr<ViewController> parent = parent_.lock();
+  parent_.reset();
+  if (!parent) return;
+  std::erase_if(parent->children_, [this](const std::shared_ptr<ViewController>& child) { return child.get() == this; });
+}
+
 std::shared_ptr<ViewController> ViewController::forRootView(const View& view) {
   const auto found = controllersByRootView().find(&view);
   return found == controllersByRootView().end() ? nullptr : found->second.lock();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/ui/views/View.h"
 
@@ -27,6 +28,12 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
   std::shared_ptr<View> view();
   bool isViewLoaded() const { return view_ != nullptr; }
 
+  // Containment: a parent holds its children; adding a child takes it from its old parent.
+  void addChildViewController(const std::shared_ptr<ViewController>& child);
+  void removeFromParentViewController();
+  const std::vector<std::shared_ptr<ViewController>>& childViewControllers() const { return children_; }
+  std::shared_ptr<ViewController> parentViewController() const { return parent_.lock(); }
+
   // The controller whose root view `view` is; nothing for any other view.
   static std::shared_ptr<ViewController> forRootView(const View& view);
 
@@ -36,6 +43,8 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
 
  private:
   std::shared_ptr<View> view_;
+  std::vector<std::shared_ptr<ViewController>> children_;
+  std::weak_ptr<ViewController> parent_;
 };
 
 }  // namespace platform::ui

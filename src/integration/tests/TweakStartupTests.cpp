@@ -110,8 +110,7 @@ TEST_F(TweakStartupTest, AnotherProcessGetsTheRemoteViewAndSplitViewInstallsOnly
   EXPECT_TRUE(created->isSubclassOf(remote));
   EXPECT_TRUE(objc::respondsToSelector(*created, "requestViewControllerWithConnectionHandler:"));
   EXPECT_EQ(objc::methodTypeEncoding(objc::metaclass(*created), "requestViewControllerWithConnectionHandler:"), "@@:@?");
-  // The replacement passes on to what the class inherited.
-  EXPECT_TRUE(objc::send<sig::Answer>(*created, "_shouldUseXPCObjects"));
+  EXPECT_FALSE(objc::send<sig::Answer>(*created, "_shouldUseXPCObjects"));
   EXPECT_FALSE(themeGroupInstalled());
   EXPECT_FALSE(homeScreenHidingInstalled());
   EXPECT_TRUE(state().observers.empty());
