@@ -208,12 +208,12 @@ TEST(WidgetScripts, ValuesBecomeScriptStringLiteralsThatNoTextCanBreakOutOf) {
 TEST(WidgetScripts, ChargingIsTheBareWordTrueOnlyForTheTextTrue) {
   const std::pair<const char*, const char*> cases[] = {
       {R"("true")", "true"},   {R"("false")", "false"}, {"true", "false"},
-      {R"("1")", "false"},     {R"("TRUE")", "false"},  {R"("true; alert(1)")", "false"},
+      {R"("1")", "false"},     {R"("TRUE")", "false"},  {R"x("true; alert(1)")x", "false"},
   };
   for (const auto& [value, word] : cases) {
     const auto script = widgetScriptFor(SnapshotKind::battery, std::string(R"({"batteryCharging":)") + value + "}");
     ASSERT_TRUE(script.has_value()) << value;
-    EXPECT_EQ(script->data, std::string(R"(var batteryPercent = "(null)"; var batteryCharging = )") + word + ";")
+    EXPECT_EQ(script->data, std::string(R"x(var batteryPercent = "(null)"; var batteryCharging = )x") + word + ";")
         << value;
   }
 }
@@ -230,7 +230,7 @@ TEST_F(WebWidgetHostTest, TheRemoteViewAndClassOperationsAnswerAsTheWidgetNeeds)
   EXPECT_EQ(interfaceName("exportedInterface"), "KWVRootViewControllerRemoteHost");
   EXPECT_EQ(interfaceName("serviceViewControllerInterface"), "KWVRootViewControllerRemoteService");
 
-  auto anyController = makeObject("UIViewController");
+  auto anyController = testing::makeObject("UIViewController");
   EXPECT_TRUE(objc::send<sig::Answer>(*anyController, "_canShowWhileLocked"));
 
   loadWKService(theme);
