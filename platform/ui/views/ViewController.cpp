@@ -9,11 +9,11 @@ namespace platform::ui {
 namespace {
 
 // Root views to their controllers; a controller owns its root view, so an entry lives
-// exactly as long as its controller.
-std::map<const View*, std::weak_ptr<ViewController>>& controllersByRootView() {
-  static std::map<const View*, std::weak_ptr<ViewController>> controllers;
-  return controllers;
-}
+// exactly as long as its controller. Made while the platform loads, so it outlives the
+// controllers that plug-ins loaded later keep until the process ends.
+std::map<const View*, std::weak_ptr<ViewController>> rootViewControllers;
+
+std::map<const View*, std::weak_ptr<ViewController>>& controllersByRootView() { return rootViewControllers; }
 
 }  // namespace
 

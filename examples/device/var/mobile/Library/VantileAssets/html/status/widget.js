@@ -4,28 +4,32 @@ function text(id, value) {
   document.getElementById(id).textContent = value;
 }
 
+function known(value) {
+  return typeof value === 'string' && value !== '' && value !== '(null)';
+}
+
 function showBattery() {
   var percent = parseInt(batteryPercent, 10);
   if (isNaN(percent)) return;
   var level = document.getElementById('batteryLevel');
   level.style.width = Math.max(0, Math.min(100, percent)) + '%';
   level.className = batteryCharging ? 'charging' : '';
-  text('batteryText', 'Battery ' + percent + '%' + (batteryCharging ? ', charging' : ''));
+  text('batteryText', percent + '%' + (batteryCharging ? ' +' : ''));
 }
 
 function showSignal() {
   var bars = parseInt(signalBars, 10) || 0;
   var marks = document.querySelectorAll('#bars i');
   for (var i = 0; i < marks.length; i++) marks[i].className = i < bars ? 'on' : '';
-  var wifi = parseInt(wifiBars, 10) > 0 && wifiName !== '(null)' && wifiName !== '' ? ' · Wi-Fi ' + wifiName : '';
-  text('signalText', (signalName && signalName !== '(null)' ? signalName : 'No carrier') + wifi);
+  text('signalText', known(signalName) ? signalName : 'No carrier');
+  text('wifiText', parseInt(wifiBars, 10) > 0 && known(wifiName) ? wifiName : '');
 }
 
 function showWeather() {
-  if (typeof weather !== 'object' || weather === null || weather.temperature === undefined) return;
-  var place = weather.city ? weather.city + ': ' : '';
-  var condition = weather.condition ? ', ' + weather.condition : '';
-  text('weatherText', place + weather.temperature + '°' + (weather.temptype || '') + condition);
+  if (typeof weather !== 'object' || weather === null || !known(weather.temperature)) return;
+  text('temperature', weather.temperature + '°');
+  var words = [weather.city, weather.condition].filter(known);
+  text('weatherText', words.join(' · '));
 }
 
 function mainUpdate(kind) {
@@ -34,6 +38,6 @@ function mainUpdate(kind) {
     if (kind === 'statusbar') showSignal();
     if (kind === 'weather') showWeather();
   } catch (error) {
-    // A snapshot that is missing a value leaves the row as it was.
+    // A snapshot without a value leaves its part as it was.
   }
 }
