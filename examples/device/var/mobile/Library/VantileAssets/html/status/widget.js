@@ -21,7 +21,7 @@ function showSignal() {
   var bars = parseInt(signalBars, 10) || 0;
   var marks = document.querySelectorAll('#bars i');
   for (var i = 0; i < marks.length; i++) marks[i].className = i < bars ? 'on' : '';
-  text('signalText', known(signalName) ? signalName : 'No carrier');
+  text('signalText', known(signalName) ? signalName : '–');
   text('wifiText', parseInt(wifiBars, 10) > 0 && known(wifiName) ? wifiName : '');
 }
 
