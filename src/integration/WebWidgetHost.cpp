@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "engine/helpers/VantileHelpers.h"
-#include "integration/ReplacementSupport.h"
 #include "integration/TweakState.h"
 #include "integration/WidgetScripts.h"
 #include "platform/foundation/DeviceRoot.h"

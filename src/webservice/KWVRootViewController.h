@@ -17,15 +17,12 @@ class KWVRootViewController {
  public:
   using Done = std::function<void()>;
 
-  // The protocols of the view-service connection: what the service vends, what the host does.
+  // The protocol the service vends; the host's, "KWVRootViewControllerRemoteHost", is empty.
   static constexpr const char* kExportedInterface = "KWVRootViewControllerRemoteService";
-  static constexpr const char* kRemoteViewControllerInterface = "KWVRootViewControllerRemoteHost";
   static constexpr const char* kLogFile = "/var/mobile/Media/Downloads/VantileWebService.log";
 
   // The main screen's size (points) and scale.
   KWVRootViewController(platform::graphics::Size screenSize, double screenScale);
-
-  static bool _canShowWhileLocked() { return true; }
 
   void viewDidLoad();
   void addWKWebview();
