@@ -7,7 +7,11 @@
 #include <variant>
 #include <vector>
 
+#include "platform/objc/Messaging.h"
+#include "platform/objc/Runtime.h"
+#include "platform/web/RemoteViewController.h"
 #include "platform/web/RemoteViewMessages.h"
+#include "platform/web/RemoteViewTypes.h"
 #include "platform/web/ServiceConnection.h"
 #include "testing/TemporaryDeviceRoot.h"
 
@@ -65,6 +69,21 @@ TEST_F(ServiceStartTest, AServiceThatCannotComeUpGivesAReasonWithinTheBoundedWai
   EXPECT_EQ(startFails(script("quits", "exit 3"), 5), "the view service ended before it was ready");
   // Killed once the wait is over, not waited for.
   EXPECT_EQ(startFails(script("silent", "exec sleep 30"), 0.3), "the view service did not answer within 0.3 s");
+}
+
+TEST_F(ServiceStartTest, ARequestForAServiceThatIsNotInstalledAnswersTheHandlerWithTheReason) {
+  objc::Class* cls = objc::registerClass("_UIRemoteViewController");
+  ASSERT_NE(cls, nullptr);
+  RemoteViewController::declareClass(*cls);
+  std::vector<std::string> answers;
+  objc::send<signatures::RequestViewController>(
+      *cls, "requestViewController:fromServiceWithBundleIdentifier:connectionHandler:",
+      std::string("KWVRootViewController"), std::string("com.example.absent"),
+      signatures::ConnectionHandler([&](signatures::Object controller, std::optional<std::string> error) {
+        answers.push_back(controller ? "controller" : error.value_or("neither"));
+      }));
+  objc::removeClass("_UIRemoteViewController");
+  EXPECT_EQ(answers, std::vector<std::string>{"no view service com.example.absent is installed"});
 }
 
 }  // namespace
