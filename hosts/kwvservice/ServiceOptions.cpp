@@ -45,7 +45,7 @@ ServiceOptionsReading parseServiceOptions(const std::vector<std::string>& argume
       if (!scale || !(*scale > 0 && *scale <= 4)) return {std::nullopt, "--scale takes a number above 0, at most 4"};
       options.scale = *scale;
     } else {
-      return {std::nullopt, "unknown option " + flag};
+      return {std::nullopt, std::string("unknown option ").append(flag)};
     }
   }
   if (options.channel < 0) return {std::nullopt, "--channel-fd is missing (the service is started by its host)"};

@@ -57,7 +57,7 @@ std::optional<VirtualDisplay> VirtualDisplay::start(double timeoutSeconds) {
     stop(server);
     return std::nullopt;
   }
-  std::string name = ":" + number;
+  std::string name = std::string(":").append(number);
   ::setenv("DISPLAY", name.c_str(), 1);
   return VirtualDisplay(server, std::move(name));
 }

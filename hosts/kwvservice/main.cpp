@@ -34,8 +34,8 @@ std::optional<std::string> helloProblem(const std::optional<platform::web::Messa
   const auto newline = hello->payload.find('\n');
   const std::string controller = hello->payload.substr(0, newline);
   const std::string protocol = newline == std::string::npos ? std::string() : hello->payload.substr(newline + 1);
-  if (controller != "KWVRootViewController") return "no view controller named " + controller;
-  if (protocol != KWVRootViewController::kExportedInterface) return "no service protocol named " + protocol;
+  if (controller != "KWVRootViewController") return std::string("no view controller named ").append(controller);
+  if (protocol != KWVRootViewController::kExportedInterface) return std::string("no service protocol named ").append(protocol);
   return std::nullopt;
 }
 

@@ -26,7 +26,7 @@ signatures::Object requestViewController(objc::Object& self, std::string viewCon
   auto& cls = dynamic_cast<objc::Class&>(self);
   const auto executable = viewServiceExecutable(serviceBundleIdentifier);
   if (!executable) {
-    if (handler) handler(nullptr, "no view service " + serviceBundleIdentifier + " is installed");
+    if (handler) handler(nullptr, std::string("no view service ").append(serviceBundleIdentifier).append(" is installed"));
     return nullptr;
   }
   const ui::Screen& screen = ui::Screen::mainScreen();

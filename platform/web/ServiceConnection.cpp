@@ -80,7 +80,7 @@ SpawnPlan planFor(const ServiceConnection::Request& request, int childSocket) {
     if (std::string_view(*entry).starts_with("VANTILE_ROOT=")) continue;
     plan.environment.emplace_back(*entry);
   }
-  plan.environment.push_back("VANTILE_ROOT=" + foundation::deviceRoot().string());
+  plan.environment.push_back(std::string("VANTILE_ROOT=").append(foundation::deviceRoot().string()));
   plan.seal();
   return plan;
 }
@@ -101,7 +101,7 @@ SpawnPlan planFor(const ServiceConnection::Request& request, int childSocket) {
 std::variant<std::shared_ptr<ServiceConnection>, std::string> ServiceConnection::start(const Request& request,
                                                                                        FrameReceiver receiver) {
   if (::access(request.executable.c_str(), X_OK) != 0) {
-    return "the view service program " + request.executable.string() + " is not installed";
+    return std::string("the view service program ").append(request.executable.string()).append(" is not installed");
   }
   int ends[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
@@ -123,11 +123,12 @@ std::variant<std::shared_ptr<ServiceConnection>, std::string> ServiceConnection:
   }
   std::string problem;
   if (!answer) {
-    problem = waitReadable(hostEnd.get(), 0) ? "the view service ended before it was ready"
-                                              : "the view service did not answer within " +
-                                                    formatNumber(request.startTimeout) + " s";
+    problem = waitReadable(hostEnd.get(), 0) ? std::string("the view service ended before it was ready")
+                                              : std::string("the view service did not answer within ")
+                                                    .append(formatNumber(request.startTimeout))
+                                                    .append(" s");
   } else if (answer->kind == MessageKind::refused) {
-    problem = "the view service refused: " + answer->payload;
+    problem = std::string("the view service refused: ").append(answer->payload);
   } else if (answer->kind != MessageKind::ready) {
     problem = "the view service answered out of turn";
   }

@@ -44,7 +44,7 @@ void removePreviousRemoteView() {
 void attachRemoteWebView(const ObjectRef& remote, const std::optional<std::string>& error,
                          const std::shared_ptr<View>& hostView, const std::shared_ptr<ViewController>& hostController) {
   if (error) {
-    VantileHelpers::writeToLog("KWVRemoteRootViewController ERROR " + *error);
+    VantileHelpers::writeToLog(std::string("KWVRemoteRootViewController ERROR ").append(*error));
     return;
   }
   const auto controller = std::dynamic_pointer_cast<ViewController>(remote);
