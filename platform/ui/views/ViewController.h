@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/ui/views/View.h"
@@ -27,6 +28,20 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
   std::shared_ptr<View> view();
   bool isViewLoaded() const { return view_ != nullptr; }
 
+  // Shows `controller`'s view on top of this controller's window, over the whole window. A
+  // controller shows one presented controller at a time: a second one is refused (logged),
+  // as is one that is already presented. Animated or not, it shows at once; the completion
+  // runs on the main queue.
+  void presentViewController(std::shared_ptr<ViewController> controller, bool animated,
+                             std::function<void()> completion = {});
+  // Takes the controller this one presented off the screen (with anything it presented in
+  // turn); on a controller that presents nothing, its presenter dismisses it.
+  void dismissViewController(bool animated, std::function<void()> completion = {});
+  std::shared_ptr<ViewController> presentedViewController() const { return presented_; }
+  std::shared_ptr<ViewController> presentingViewController() const { return presenting_.lock(); }
+  // This controller, followed through its presented controllers to the last.
+  std::shared_ptr<ViewController> topPresentedViewController();
+
   // The controller whose root view `view` is; nothing for any other view.
   static std::shared_ptr<ViewController> forRootView(const View& view);
 
@@ -36,6 +51,8 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
 
  private:
   std::shared_ptr<View> view_;
+  std::shared_ptr<ViewController> presented_;
+  std::weak_ptr<ViewController> presenting_;
 };
 
 }  // namespace platform::ui
