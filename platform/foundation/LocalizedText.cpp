@@ -14,7 +14,7 @@ namespace {
 const icu::Collator* caseInsensitiveCollator() {
   static const std::unique_ptr<icu::Collator> collator = [] {
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> made(icu::Collator::createInstance(icu::Locale::getDefault(), status));
+    std::unique_ptr<icu::Collator> made(icu::Collator::createInstance(icu::Locale::getRoot(), status));
     if (U_FAILURE(status) || !made) return std::unique_ptr<icu::Collator>();
     made->setStrength(icu::Collator::SECONDARY);
     return made;

@@ -5,8 +5,9 @@
 
 namespace platform::foundation {
 
-// Foundation's localizedCaseInsensitiveCompare: the current locale's collation, ignoring case
-// (ICU). Negative, 0 or positive, as left sorts before, with or after right.
+// Foundation's localizedCaseInsensitiveCompare: the Unicode collation (ICU's root, so the
+// process's POSIX locale does not sort capitals first), ignoring case. Negative, 0 or positive,
+// as left sorts before, with or after right.
 int localizedCaseInsensitiveCompare(std::string_view left, std::string_view right);
 
 // The first character (one code point) of UTF-8 text, capitalised; empty for empty or broken text.
