@@ -487,6 +487,45 @@ void artwork(cairo_t* cr, int size) {
 
 }  // namespace
 
+// --- App drawer marks ---
+
+enum class DrawerMark { gear, check, close };
+
+// A white mark on a clear square of `size` pixels: the drawer's gear and the settings panel's
+// apply and close buttons.
+void drawerMark(cairo_t* cr, int size, DrawerMark mark) {
+  cairo_scale(cr, size, size);
+  setColour(cr, {1, 1, 1, 0.95});
+  cairo_set_line_width(cr, 0.09);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  switch (mark) {
+    case DrawerMark::gear:
+      for (int tooth = 0; tooth < 8; ++tooth) {
+        const double angle = tooth * kPi / 4;
+        cairo_move_to(cr, 0.5 + 0.28 * std::cos(angle), 0.5 + 0.28 * std::sin(angle));
+        cairo_line_to(cr, 0.5 + 0.42 * std::cos(angle), 0.5 + 0.42 * std::sin(angle));
+      }
+      cairo_stroke(cr);
+      cairo_arc(cr, 0.5, 0.5, 0.24, 0, 2 * kPi);
+      cairo_stroke(cr);
+      break;
+    case DrawerMark::check:
+      cairo_move_to(cr, 0.22, 0.52);
+      cairo_line_to(cr, 0.42, 0.72);
+      cairo_line_to(cr, 0.78, 0.3);
+      cairo_stroke(cr);
+      break;
+    case DrawerMark::close:
+      cairo_move_to(cr, 0.28, 0.28);
+      cairo_line_to(cr, 0.72, 0.72);
+      cairo_move_to(cr, 0.72, 0.28);
+      cairo_line_to(cr, 0.28, 0.72);
+      cairo_stroke(cr);
+      break;
+  }
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: make_example_assets <device folder>\n");
@@ -549,6 +588,10 @@ int main(int argc, char** argv) {
   for (const auto& icon : icons) {
     ok &= drawPicture(springboard / "AppIcons" / (std::string(icon.name) + ".png"), 180, 180,
                       [&icon](cairo_t* cr) { appIcon(cr, 180, icon.top, icon.bottom, icon.glyph); });
+  }
+  for (const auto& [name, mark] : {std::pair{"appdrawergear", DrawerMark::gear}, std::pair{"check", DrawerMark::check},
+                                   std::pair{"close", DrawerMark::close}}) {
+    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90, [mark](cairo_t* cr) { drawerMark(cr, 90, mark); });
   }
   ok &= drawPicture(device / "var/mobile/Media/Artwork/tidal-hours.png", 300, 300, [](cairo_t* cr) { artwork(cr, 300); });
   return ok ? 0 : 1;

@@ -2,10 +2,12 @@
 
 #include <iostream>
 
+#include "DrawerTargets.h"
 #include "ScreenOutputs.h"
 #include "ThemeSettings.h"
 #include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/foundation/PreferenceDomain.h"
+#include "platform/ui/controls/AlertController.h"
 
 namespace vantile::springboard {
 
@@ -97,6 +99,23 @@ void StandInSession::performWithPayload(const ScenarioEvent& event) {
     process_.swipe(swipe->point, standInDirection(swipe->direction));
   } else if (const auto* rotation = std::get_if<Rotation>(&event.payload)) {
     process_.rotate(rotation->orientation);
+  } else if (const auto* letter = std::get_if<LetterTap>(&event.payload)) {
+    if (const auto point = drawerLetterPoint(*process_.shownWindow(), letter->letter)) {
+      process_.tap(*point);
+    } else {
+      reportEvent(event, "no open app drawer shows the letter \"" + letter->letter + "\"");
+    }
+  } else if (const auto* app = std::get_if<AppPress>(&event.payload)) {
+    if (const auto point = drawerAppPoint(*process_.shownWindow(), app->bundle)) {
+      process_.longPress(*point);
+    } else {
+      reportEvent(event, "no open app drawer shows the app \"" + app->bundle + "\"");
+    }
+  } else if (const auto* choice = std::get_if<ActionChoice>(&event.payload)) {
+    const auto alert = platform::ui::AlertController::shownInKeyWindow();
+    if (!alert || !alert->chooseAction(choice->title)) {
+      reportEvent(event, "no alert or sheet shown offers \"" + choice->title + "\"");
+    }
   } else if (const auto* snapshot = std::get_if<Snapshot>(&event.payload)) {
     ScreenOutputs({snapshot->lockPng, snapshot->homePng, snapshot->dump}).write(lockScreen(), homeScreen());
   }

@@ -15,6 +15,7 @@
 #include "platform/springboard/services/AVFlashlight.h"
 #include "platform/springboard/services/MTAlarmManagerExportedObject.h"
 #include "platform/springboard/services/MediaRemote.h"
+#include "platform/springboard/services/AppRegistry.h"
 #include "platform/springboard/services/SBApplication.h"
 #include "platform/springboard/services/SBBacklightController.h"
 #include "platform/springboard/services/SBCameraHardwareButton.h"
@@ -46,6 +47,8 @@ constexpr double kSwipeDistance = 200;
 constexpr double kTopEdge = 60;
 
 foundation::MainQueue& mainQueue() { return foundation::MainQueue::shared(); }
+
+constexpr double kNotchedScreenHeight = 812;
 
 template <class T>
 std::shared_ptr<T> makeShared(std::string_view className) {
@@ -118,6 +121,15 @@ void SpringBoardProcess::makeSharedObjects() {
   }
   uiController_ = makeShared<SBUIController>("SBUIController");
   iconController_ = makeShared<SBIconController>("SBIconController");
+  iconManager_ = makeShared<SBHIconManager>("SBHIconManager");
+  iconManager_->iconModel->visibleIconIdentifiers = [this] {
+    std::vector<std::string> visible;
+    for (const auto& application : applicationController_->allApplications()) {
+      const AppState* app = device_.state().app(application->bundleIdentifier());
+      if (app == nullptr || !app->hidden) visible.push_back(application->bundleIdentifier());
+    }
+    return visible;
+  };
   alarmManager_ = makeShared<MTAlarmManagerExportedObject>("MTAlarmManagerExportedObject");
   locationModel_ = std::make_shared<WATodayAutoupdatingLocationModel>();
   weatherWidget_ = std::make_shared<WALockscreenWidgetViewController>();
@@ -145,6 +157,7 @@ void SpringBoardProcess::makeSharedObjects() {
   std::vector<std::shared_ptr<SBApplication>> applications;
   for (const AppState& app : device_.state().apps) {
     auto application = std::make_shared<SBApplication>(app.bundleID, app.name);
+    application->setKinds(app.system, app.internal);
     application->badgeChanged = [this](SBApplication& changed) {
       if (auto home = homeScreenView()) {
         if (auto icon = home->iconContentView()->rootFolderView()->iconViewFor(changed.bundleIdentifier())) {
@@ -188,6 +201,10 @@ void SpringBoardProcess::buildScreens() {
   homeScreenWindow_ = ui::Window::make(bounds);
   homeScreenWindow_->addSubview(makeWallpaperView(WallpaperVariant::homeScreen, bounds));
   homeScreenWindow_->addSubview(homeScreen_->loadViewIfNeeded());
+  homeScreenWindow_->setRootViewController(homeScreen_);
+  // Screens as tall as the notched phones' leave room for the notch and the home indicator.
+  if (bounds.height() >= kNotchedScreenHeight) homeScreenWindow_->setSafeAreaInsets({44, 0, 34, 0});
+  homeScreenWindow_->makeKeyAndVisible();
   if (auto home = homeScreenView()) {
     iconController_->rootFolderController->rootFolderView = home->iconContentView()->rootFolderView();
   }

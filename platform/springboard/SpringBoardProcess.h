@@ -30,6 +30,7 @@ class SBCoverSheetPresentationManager;
 class SBDashBoardIdleTimerProvider;
 class SBHomeScreenView;
 class SBHomeScreenViewController;
+class SBHIconManager;
 class SBIconController;
 class SBIdleTimerGlobalStateMonitor;
 class SBLockScreenManager;
@@ -178,6 +179,7 @@ class SpringBoardProcess {
   std::shared_ptr<SBCoverSheetPresentationManager> presentationManager_;
   std::shared_ptr<SBUIController> uiController_;
   std::shared_ptr<SBIconController> iconController_;
+  std::shared_ptr<SBHIconManager> iconManager_;
   std::shared_ptr<MTAlarmManagerExportedObject> alarmManager_;
   std::shared_ptr<WATodayAutoupdatingLocationModel> locationModel_;
   std::shared_ptr<WALockscreenWidgetViewController> weatherWidget_;

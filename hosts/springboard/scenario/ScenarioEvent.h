@@ -30,6 +30,9 @@ enum class ScenarioAction {
   swipe,
   rotate,
   snapshot,
+  tapLetter,
+  longPressApp,
+  chooseAction,
 };
 
 enum class SwipeDirection { up, down, left, right };
@@ -64,6 +67,21 @@ struct Rotation {
   platform::ui::DeviceOrientation orientation = platform::ui::DeviceOrientation::portrait;
 };
 
+// A letter of the open app drawer's letter strip.
+struct LetterTap {
+  std::string letter;
+};
+
+// An app's icon in the open app drawer's grid, by bundle identifier.
+struct AppPress {
+  std::string bundle;
+};
+
+// An action of the alert or action sheet shown, by title.
+struct ActionChoice {
+  std::string title;
+};
+
 // Paths as the scenario gives them; at least one is set.
 struct Snapshot {
   std::optional<std::filesystem::path> lockPng;
@@ -72,7 +90,7 @@ struct Snapshot {
 };
 
 using ScenarioPayload = std::variant<std::monostate, DeviceValueChange, SettingWrite, DarwinPost, TouchAt, SwipeFrom,
-                                     Rotation, Snapshot>;
+                                     Rotation, Snapshot, LetterTap, AppPress, ActionChoice>;
 
 struct ScenarioEvent {
   // Seconds after the start of the clock.

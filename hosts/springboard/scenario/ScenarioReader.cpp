@@ -197,6 +197,21 @@ ScenarioPayload snapshot(EventFields& fields) {
   return snapshot;
 }
 
+ScenarioPayload letterTap(EventFields& fields) {
+  auto letter = fields.text("letter");
+  return letter ? ScenarioPayload(LetterTap{std::move(*letter)}) : ScenarioPayload();
+}
+
+ScenarioPayload appPress(EventFields& fields) {
+  auto bundle = fields.text("bundle");
+  return bundle ? ScenarioPayload(AppPress{std::move(*bundle)}) : ScenarioPayload();
+}
+
+ScenarioPayload actionChoice(EventFields& fields) {
+  auto title = fields.text("title");
+  return title ? ScenarioPayload(ActionChoice{std::move(*title)}) : ScenarioPayload();
+}
+
 ScenarioPayload nothing(EventFields&) { return {}; }
 
 struct ActionReader {
@@ -222,6 +237,9 @@ const std::map<std::string, ActionReader, std::less<>>& actionReaders() {
       {"swipe", {ScenarioAction::swipe, swipeFrom}},
       {"rotate", {ScenarioAction::rotate, rotation}},
       {"snapshot", {ScenarioAction::snapshot, snapshot}},
+      {"tapLetter", {ScenarioAction::tapLetter, letterTap}},
+      {"longPressApp", {ScenarioAction::longPressApp, appPress}},
+      {"chooseAction", {ScenarioAction::chooseAction, actionChoice}},
   };
   return readers;
 }

@@ -55,6 +55,27 @@ TEST(ScenarioReader, ReadsEveryEventWithItsFieldsSortedByTimeKeepingTheFileOrder
   EXPECT_EQ(scenarioLength(events), 6);
 }
 
+TEST(ScenarioReader, ReadsTheAppDrawerEvents) {
+  const auto reading = readScenario(R"([
+    {"at": 1, "do": "tapLetter", "letter": "M"},
+    {"at": 2, "do": "longPressApp", "bundle": "com.apple.Maps"},
+    {"at": 3, "do": "chooseAction", "title": "Add to favorites"}
+  ])",
+                                    "s.json");
+  ASSERT_TRUE(reading.events) << reading.error;
+  const auto& events = *reading.events;
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].action, ScenarioAction::tapLetter);
+  EXPECT_EQ(std::get<LetterTap>(events[0].payload).letter, "M");
+  EXPECT_EQ(events[1].action, ScenarioAction::longPressApp);
+  EXPECT_EQ(std::get<AppPress>(events[1].payload).bundle, "com.apple.Maps");
+  EXPECT_EQ(events[2].action, ScenarioAction::chooseAction);
+  EXPECT_EQ(std::get<ActionChoice>(events[2].payload).title, "Add to favorites");
+
+  const auto refused = readScenario(R"([{"at": 1, "do": "tapLetter"}])", "s.json");
+  EXPECT_EQ(refused.error, "springboard: s.json: event 0: \"tapLetter\" needs \"letter\"");
+}
+
 TEST(ScenarioReader, TakesAnEmptyScenario) {
   const auto reading = readScenario("[]", "s.json");
   ASSERT_TRUE(reading.events);

@@ -16,6 +16,7 @@
 #include "platform/springboard/runtime/PlainStockOperations.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/springboard/services/AVFlashlight.h"
+#include "platform/springboard/services/AppRegistry.h"
 #include "platform/springboard/services/MTAlarmManagerExportedObject.h"
 #include "platform/springboard/services/SBApplication.h"
 #include "platform/springboard/services/SBBacklightController.h"
@@ -77,6 +78,17 @@ void declareIconListView(objc::Class& cls) { plain::declareIconListView(cls); }
 void declareIconController(objc::Class& cls) {
   SBIconController::declareClass(cls);
   plain::declareIconControllerOverlays(cls);
+  declareIconManagerAccess(cls);
+}
+
+void declareApplication(objc::Class& cls) {
+  SBApplication::declareClass(cls);
+  declareApplicationKinds(cls);
+}
+
+void declareApplicationController(objc::Class& cls) {
+  SBApplicationController::declareClass(cls);
+  declareApplicationRegistry(cls);
 }
 
 void declareRootFolderView(objc::Class& cls) {
@@ -115,6 +127,7 @@ constexpr std::array kClasses{
     ClassEntry{"_UIRemoteView", "UIView", kAny, kAny, web::RemoteView::declareClass},
     ClassEntry{"_UIRemoteViewController", "UIViewController", kAny, kAny, web::RemoteViewController::declareClass},
     ClassEntry{"_UIViewServiceViewControllerProxy", "NSObject", kAny, kAny, web::ServiceProxy::declareClass},
+    ClassEntry{"UIImage", "NSObject", kAny, kAny, declareApplicationIconImages},
     // The application and its services.
     ClassEntry{"SpringBoard", "UIApplication", kAny, kAny, SpringBoard::declareClass},
     ClassEntry{"SBLockScreenManager", "NSObject", kAny, kAny, SBLockScreenManager::declareClass},
@@ -129,8 +142,8 @@ constexpr std::array kClasses{
     ClassEntry{"SBMediaController", "NSObject", kAny, kAny, SBMediaController::declareClass},
     ClassEntry{"SBIdleTimerGlobalStateMonitor", "NSObject", kAny, kAny, SBIdleTimerGlobalStateMonitor::declareClass},
     ClassEntry{"SBDashBoardIdleTimerProvider", "NSObject", kAny, kAny, SBDashBoardIdleTimerProvider::declareClass},
-    ClassEntry{"SBApplication", "NSObject", kAny, kAny, SBApplication::declareClass},
-    ClassEntry{"SBApplicationController", "NSObject", kAny, kAny, SBApplicationController::declareClass},
+    ClassEntry{"SBApplication", "NSObject", kAny, kAny, declareApplication},
+    ClassEntry{"SBApplicationController", "NSObject", kAny, kAny, declareApplicationController},
     ClassEntry{"SBStatusBarStateAggregator", "NSObject", kAny, kAny, SBStatusBarStateAggregator::declareClass},
     ClassEntry{"SBUIController", "NSObject", kAny, kAny, SBUIController::declareClass},
     ClassEntry{"SBCoverSheetPresentationManager", "NSObject", 11, kAny, SBCoverSheetPresentationManager::declareClass},
@@ -207,6 +220,8 @@ constexpr std::array kClasses{
     ClassEntry{"SBRootFolderView", "UIView", kAny, kAny, declareRootFolderView},
     ClassEntry{"SBRootFolderController", "UIViewController", kAny, kAny, SBRootFolderController::declareClass},
     ClassEntry{"SBIconController", "NSObject", kAny, kAny, declareIconController},
+    ClassEntry{"SBHIconManager", "NSObject", kAny, kAny, SBHIconManager::declareClass},
+    ClassEntry{"SBIconModel", "NSObject", kAny, kAny, SBIconModel::declareClass},
     ClassEntry{"SBIconScrollView", "UIScrollView", kAny, kAny, declareNothing},
     ClassEntry{"SBIconListView", "UIView", kAny, kAny, declareIconListView},
     ClassEntry{"SBDockIconListView", "SBIconListView", kAny, kAny, declareNothing},

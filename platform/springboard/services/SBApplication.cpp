@@ -59,6 +59,11 @@ std::shared_ptr<SBApplication> SBApplicationController::applicationWithBundleIde
   return found == applications_.end() ? nullptr : *found;
 }
 
+void SBApplicationController::uninstall(const SBApplication& application) {
+  uninstalled_.push_back(application.bundleIdentifier());
+  std::erase_if(applications_, [&](const auto& installed) { return installed.get() == &application; });
+}
+
 void SBApplicationController::declareClass(objc::Class& cls) { SharedInstances::declareSharedInstance(cls); }
 
 }  // namespace platform::springboard

@@ -18,6 +18,12 @@ class SBApplication : public objc::SharedObject {
 
   const std::string& bundleIdentifier() const { return bundleIdentifier_; }
   const std::string& displayName() const { return displayName_; }
+  bool isSystemApplication() const { return system_; }
+  bool isInternalApplication() const { return internal_; }
+  void setKinds(bool system, bool internal) {
+    system_ = system;
+    internal_ = internal;
+  }
 
   // A string, a number, or null for no badge.
   void setBadgeValue(platform::Value badge);
@@ -35,6 +41,8 @@ class SBApplication : public objc::SharedObject {
   std::string bundleIdentifier_;
   std::string displayName_;
   platform::Value badgeValue_;
+  bool system_ = false;
+  bool internal_ = false;
 };
 
 // The installed apps, in home-screen order.
@@ -49,11 +57,15 @@ class SBApplicationController : public objc::SharedObject {
   }
   const std::vector<std::shared_ptr<SBApplication>>& allApplications() const { return applications_; }
   std::shared_ptr<SBApplication> applicationWithBundleIdentifier(std::string_view bundleIdentifier) const;
+  // Takes the app off the device (as -uninstallApplication:) and remembers it.
+  void uninstall(const SBApplication& application);
+  const std::vector<std::string>& uninstalledBundleIdentifiers() const { return uninstalled_; }
 
   static void declareClass(objc::Class& cls);
 
  private:
   std::vector<std::shared_ptr<SBApplication>> applications_;
+  std::vector<std::string> uninstalled_;
 };
 
 }  // namespace platform::springboard

@@ -7,6 +7,8 @@
 
 namespace platform::ui {
 
+class Window;
+
 // The process's application object: it tells whoever listens when the application becomes
 // active and when it goes to the background. Hosts drive it (unlock, screen off); delivery is
 // immediate, on the calling (main) thread, as the platform's notification centre delivers.
@@ -34,6 +36,10 @@ class Application {
   const std::vector<std::string>& openedURLs() const { return openedURLs_; }
   void forgetOpenedURLs() { openedURLs_.clear(); }
 
+  // The window that takes key input and hosts alerts; nothing until one is made key.
+  std::shared_ptr<Window> keyWindow() const { return keyWindow_.lock(); }
+  void setKeyWindow(const std::shared_ptr<Window>& window) { keyWindow_ = window; }
+
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -45,6 +51,7 @@ class Application {
   std::vector<std::weak_ptr<Listener>> listeners_;
   bool active_ = true;
   std::vector<std::string> openedURLs_;
+  std::weak_ptr<Window> keyWindow_;
 };
 
 }  // namespace platform::ui

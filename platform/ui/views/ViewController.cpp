@@ -2,7 +2,10 @@
 
 #include <map>
 
+#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/SystemLog.h"
 #include "platform/ui/views/Screen.h"
+#include "platform/ui/views/Window.h"
 
 namespace platform::ui {
 
@@ -57,6 +60,42 @@ void ViewController::removeFromParentViewController() {
 std::shared_ptr<ViewController> ViewController::forRootView(const View& view) {
   const auto found = controllersByRootView().find(&view);
   return found == controllersByRootView().end() ? nullptr : found->second.lock();
+}
+
+void ViewController::presentViewController(std::shared_ptr<ViewController> controller, bool /*animated*/,
+                                          std::function<void()> completion) {
+  if (!controller || controller.get() == this) return;
+  if (presented_ || controller->presentingViewController()) {
+    foundation::systemLog("ViewController: refused a presentation while one is already shown");
+    return;
+  }
+  presented_ = controller;
+  controller->presenting_ = weak_from_this();
+  if (const auto window = view()->window()) {
+    const auto shown = controller->view();
+    shown->setFrame(window->bounds());
+    window->addSubview(shown);
+  }
+  if (completion) foundation::MainQueue::shared().post(std::move(completion));
+}
+
+void ViewController::dismissViewController(bool animated, std::function<void()> completion) {
+  if (!presented_) {
+    if (const auto presenter = presentingViewController()) presenter->dismissViewController(animated, std::move(completion));
+    return;
+  }
+  // Whatever the presented controller shows goes with it.
+  if (presented_->presented_) presented_->dismissViewController(false);
+  if (presented_->isViewLoaded()) presented_->view()->removeFromSuperview();
+  presented_->presenting_.reset();
+  presented_.reset();
+  if (completion) foundation::MainQueue::shared().post(std::move(completion));
+}
+
+std::shared_ptr<ViewController> ViewController::topPresentedViewController() {
+  auto top = shared_from_this();
+  while (top->presented_) top = top->presented_;
+  return top;
 }
 
 std::shared_ptr<View> ViewController::loadView() { return View::make(Screen::mainScreen().bounds()); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +34,19 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
   void removeFromParentViewController();
   const std::vector<std::shared_ptr<ViewController>>& childViewControllers() const { return children_; }
   std::shared_ptr<ViewController> parentViewController() const { return parent_.lock(); }
+  // Shows `controller`'s view on top of this controller's window, over the whole window. A
+  // controller shows one presented controller at a time: a second one is refused (logged),
+  // as is one that is already presented. Animated or not, it shows at once; the completion
+  // runs on the main queue.
+  void presentViewController(std::shared_ptr<ViewController> controller, bool animated,
+                             std::function<void()> completion = {});
+  // Takes the controller this one presented off the screen (with anything it presented in
+  // turn); on a controller that presents nothing, its presenter dismisses it.
+  void dismissViewController(bool animated, std::function<void()> completion = {});
+  std::shared_ptr<ViewController> presentedViewController() const { return presented_; }
+  std::shared_ptr<ViewController> presentingViewController() const { return presenting_.lock(); }
+  // This controller, followed through its presented controllers to the last.
+  std::shared_ptr<ViewController> topPresentedViewController();
 
   // The controller whose root view `view` is; nothing for any other view.
   static std::shared_ptr<ViewController> forRootView(const View& view);
@@ -45,6 +59,8 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
   std::shared_ptr<View> view_;
   std::vector<std::shared_ptr<ViewController>> children_;
   std::weak_ptr<ViewController> parent_;
+  std::shared_ptr<ViewController> presented_;
+  std::weak_ptr<ViewController> presenting_;
 };
 
 }  // namespace platform::ui

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/controls/AlertController.h"
+#include "platform/ui/controls/ColorPickerViewController.h"
+#include "platform/ui/gestures/TouchInjector.h"
+#include "platform/ui/views/Screen.h"
+#include "platform/ui/views/Window.h"
+
+namespace platform::ui {
+namespace {
+
+foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
+
+class Presentation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    queue().clear();
+    queue().useManualClock(1'000'000);
+    window->setRootViewController(root);
+    window->makeKeyAndVisible();
+  }
+  void TearDown() override {
+    queue().clear();
+    queue().useRealClock();
+  }
+
+  std::shared_ptr<Window> window = Window::make(Screen::mainScreen().bounds());
+  std::shared_ptr<ViewController> root = ViewController::make();
+  std::vector<std::string> chosen;
+};
+
+TEST_F(Presentation, AnActionSheetShowsOverTheKeyWindowAndAChoiceDismissesItBeforeItsHandlerRuns) {
+  auto sheet = AlertController::make("App Options", std::nullopt, AlertController::Style::actionSheet);
+  for (const char* title : {"Delete", "Cancel"}) {
+    sheet->addAction({title, AlertAction::Style::normal, [this, title] {
+                        chosen.push_back(title);
+                        EXPECT_EQ(AlertController::shownInKeyWindow(), nullptr);
+                      }});
+  }
+  root->presentViewController(sheet, true);
+  EXPECT_EQ(AlertController::shownInKeyWindow(), sheet);
+  EXPECT_EQ(sheet->view()->superview(), window);
+  EXPECT_FALSE(sheet->chooseAction("Nothing"));
+  EXPECT_TRUE(sheet->chooseAction("Delete"));
+  EXPECT_EQ(chosen, std::vector<std::string>{"Delete"});
+  EXPECT_EQ(sheet->view()->superview(), nullptr);
+}
+
+TEST_F(Presentation, ATapOnARowChoosesItsAction) {
+  auto alert = AlertController::make("Vantile", "App Deleted.", AlertController::Style::alert);
+  alert->addAction({"Ok", AlertAction::Style::normal, [this] { chosen.push_back("Ok"); }});
+  root->presentViewController(alert, true);
+  const auto panel = alert->view()->subviews().front();
+  const auto row = panel->subviews().back();
+  const auto center = row->convertPointToView({row->bounds().midX(), row->bounds().midY()}, nullptr);
+  TouchInjector(window).tap(*center);
+  EXPECT_EQ(chosen, std::vector<std::string>{"Ok"});
+}
+
+TEST_F(Presentation, ASecondPresentationIsRefusedAndDismissingTakesThePresentedChainAway) {
+  auto host = ViewController::make();
+  auto other = ViewController::make();
+  root->presentViewController(host, true);
+  root->presentViewController(other, true);
+  EXPECT_EQ(root->presentedViewController(), host);
+  auto picker = ColorPickerViewController::make();
+  host->presentViewController(picker, true);
+  EXPECT_EQ(root->topPresentedViewController(), picker);
+  EXPECT_EQ(ColorPickerViewController::shownInKeyWindow(), picker);
+  root->dismissViewController(true);
+  EXPECT_EQ(root->presentedViewController(), nullptr);
+  EXPECT_EQ(picker->view()->superview(), nullptr);
+  EXPECT_EQ(host->presentedViewController(), nullptr);
+}
+
+}  // namespace
+}  // namespace platform::ui
