@@ -60,7 +60,7 @@ int SpringBoardHost::run() {
   }
   runScenario(events_, options_.seconds, *session_);
   ScreenOutputs outputs(outputPaths(options_));
-  return outputs.write(session_->lockScreen(), session_->homeScreen()) ? kExitSuccess : kExitFailure;
+  return outputs.write(session_->lockScreen(), session_->homeScreen(), session_->springBoardState()) ? kExitSuccess : kExitFailure;
 }
 
 std::optional<int> SpringBoardHost::start() {
@@ -164,7 +164,7 @@ int SpringBoardHost::runLive(StopSignals& stops) {
   const auto homeScreenChanged = notifications.addObserver("com.kestrune.vantile/sbChanged", showAgain);
   ScreenOutputs outputs(outputPaths(options_));
   while (!stops.received()) {
-    outputs.write(session_->lockScreen(), session_->homeScreen());
+    outputs.write(session_->lockScreen(), session_->homeScreen(), session_->springBoardState());
     queue.runFor(kLiveCheckInterval);
   }
   return kExitSuccess;

@@ -43,6 +43,16 @@ class SBRootFolderController : public objc::SharedObject {
   static void declareClass(objc::Class& cls);
 };
 
+class SBIconController;
+
+// The home screen's icon manager, as the icon controller answers it: it presents the search.
+class SBHIconManager : public objc::SharedObject {
+ public:
+  SBHIconManager() : SharedObject("SBHIconManager") {}
+
+  std::weak_ptr<SBIconController> iconController;
+};
+
 // The icon manager: sharedInstance, _rootFolderController and its rootFolderView.
 class SBIconController : public objc::SharedObject {
  public:
@@ -51,6 +61,8 @@ class SBIconController : public objc::SharedObject {
   static std::shared_ptr<SBIconController> sharedInstance();
 
   std::shared_ptr<SBRootFolderController> rootFolderController;
+  // The icon manager it answers (set by the process).
+  std::shared_ptr<SBHIconManager> iconManager;
 
   static void declareClass(objc::Class& cls);
 };

@@ -16,6 +16,7 @@
 #include "platform/springboard/runtime/PlainStockOperations.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/springboard/services/AVFlashlight.h"
+#include "platform/springboard/services/FBSSystemService.h"
 #include "platform/springboard/services/MTAlarmManagerExportedObject.h"
 #include "platform/springboard/services/SBApplication.h"
 #include "platform/springboard/services/SBBacklightController.h"
@@ -99,7 +100,7 @@ constexpr std::array kClasses{
     ClassEntry{"UIResponder", "NSObject", kAny, kAny, declareNothing},
     ClassEntry{"UIView", "UIResponder", kAny, kAny, declareView},
     ClassEntry{"UIViewController", "UIResponder", kAny, kAny, declareViewController},
-    ClassEntry{"UIApplication", "UIResponder", kAny, kAny, declareNothing},
+    ClassEntry{"UIApplication", "UIResponder", kAny, kAny, SpringBoard::declareApplicationClass},
     ClassEntry{"UILabel", "UIView", kAny, kAny, declareNothing},
     ClassEntry{"UIImageView", "UIView", kAny, kAny, declareNothing},
     ClassEntry{"UIScrollView", "UIView", kAny, kAny, declareNothing},
@@ -109,6 +110,7 @@ constexpr std::array kClasses{
     ClassEntry{"AVFlashlight", "NSObject", kAny, kAny, AVFlashlight::declareClass},
     // The application and its services.
     ClassEntry{"SpringBoard", "UIApplication", kAny, kAny, SpringBoard::declareClass},
+    ClassEntry{"FBSSystemService", "NSObject", kAny, kAny, FBSSystemService::declareClass},
     ClassEntry{"SBLockScreenManager", "NSObject", kAny, kAny, SBLockScreenManager::declareClass},
     ClassEntry{"SBLockScreenUnlockRequest", "NSObject", kAny, kAny, SBLockScreenUnlockRequest::declareClass},
     ClassEntry{"SBFWallpaperFilterSettings", "NSObject", kAny, kAny, SBFWallpaperFilterSettings::declareClass},
@@ -199,6 +201,7 @@ constexpr std::array kClasses{
     ClassEntry{"SBRootFolderView", "UIView", kAny, kAny, declareRootFolderView},
     ClassEntry{"SBRootFolderController", "UIViewController", kAny, kAny, SBRootFolderController::declareClass},
     ClassEntry{"SBIconController", "NSObject", kAny, kAny, declareIconController},
+    ClassEntry{"SBHIconManager", "NSObject", kAny, kAny, plain::declareIconManager},
     ClassEntry{"SBIconScrollView", "UIScrollView", kAny, kAny, declareNothing},
     ClassEntry{"SBIconListView", "UIView", kAny, kAny, declareIconListView},
     ClassEntry{"SBDockIconListView", "SBIconListView", kAny, kAny, declareNothing},
@@ -221,6 +224,7 @@ constexpr std::array kClasses{
     ClassEntry{"SBHomeScreenOverlayViewController", "UIViewController", 14, kAny, plain::declareOverlayViewController},
     ClassEntry{"SBHTodayView", "UIView", kAny, kAny, declareNothing},
     ClassEntry{"SBHLibraryView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBSearchOverlayView", "UIView", kAny, kAny, declareNothing},
 };
 
 bool existsOn(const ClassEntry& entry, int iosVersion) {
