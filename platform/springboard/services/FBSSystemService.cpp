@@ -21,7 +21,8 @@ void FBSSystemService::declareClass(objc::Class& cls) {
         if (opened) {
           result(std::nullopt);
         } else {
-          result("no application " + bundleID);
+          std::string error = "no application ";
+          result(error.append(bundleID));
         }
       });
 }

@@ -67,7 +67,9 @@ void saveLockScreenBundleID(VantileController& controller, const std::string& na
   document["PresetView"] = VantileController::editNestedDict(preset->document, *element, path->second)["PresetView"];
   const std::string text = document.dump(2, ' ', false, Value::error_handler_t::replace);
   if (!platform::foundation::writeFileAtomically(platform::foundation::devicePath(controller.currentLSTheme), text)) {
-    VantileHelpers::writeToLog("Could not rewrite the theme file " + controller.currentLSTheme + " for " + name);
+    std::string line = "Could not rewrite the theme file ";
+    line.append(controller.currentLSTheme).append(" for ").append(name);
+    VantileHelpers::writeToLog(line);
   }
   preset->document["PresetView"] = std::move(document["PresetView"]);
 }

@@ -80,7 +80,9 @@ void AnimationRunner::handleAllAnimations(const Value& animation, const std::str
     const auto view = targets.getAnimatingElementView(item);
     std::string step = AnimationSteps::cleanAnimationString(AnimationSteps::getValueString(stepValue));
     if (const auto trigger = triggerOf(step)) {
-      step = foundation::replacingOccurrences(step, "trigger:" + trigger->name, "");
+      std::string piece = "trigger:";
+      piece.append(trigger->name);
+      step = foundation::replacingOccurrences(step, piece, "");
       queNextAnimation(targets.getAnimatingElementView(trigger->name), trigger->wait);
     }
     if (view) setElementNowInfoToAnimationStuff(settings, *view);

@@ -62,7 +62,8 @@ void AnimationSteps::setElementAnimationInfo(std::string_view cleanedStep, Value
 }
 
 std::int64_t AnimationSteps::convertStringTransitionToLong(const Value& transition) {
-  const std::string text = "transition:" + getValueString(transition);
+  std::string text = "transition:";
+  text.append(getValueString(transition));
   for (const auto& [name, options] : kTransitions) {
     std::string wanted = "transition:";
     wanted.append(name);
