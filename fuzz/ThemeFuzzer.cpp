@@ -1,5 +1,8 @@
-// Arbitrary theme files through the theme controller: loaded for both screens, ticked, drawn.
+// Arbitrary theme files through the theme controller: loaded for both screens, every element's
+// "animation" and "actions" run as a tap would, touches forwarded, ticked, drawn.
 #include "controller/VantileController.h"
+#include "controller/actions/TouchRouting.h"
+#include "controller/animation/AnimationRunner.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/foundation/MainQueue.h"
@@ -34,6 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto view = controller->createViewFromTheme(kThemePath, location)) {
       platform::ui::renderLayerTree(*view->layer(), {90, 195}, 1);
     }
+  }
+  for (const bool lockScreen : {true, false}) {
+    const auto& preset = lockScreen ? controller->vantilePreset : controller->vantilePresetSB;
+    if (!preset) continue;
+    const auto entries = preset->nameIndex.entries();
+    for (const auto& [name, tag] : entries) {
+      controller->isLSTap = lockScreen;
+      vantile::AnimationRunner(*controller).handleAnimation(std::to_string(tag));
+    }
+  }
+  vantile::TouchRouting routing(*controller);
+  for (const platform::graphics::Point point : {platform::graphics::Point{10, 10}, {187, 300}, {300, 700}}) {
+    routing.checkLSTouch(point, {0, 0});
+    routing.checkSBTouch(point, {0, 0});
   }
   auto& queue = platform::foundation::MainQueue::shared();
   queue.advance(2.5);

@@ -38,7 +38,8 @@ bool ScreenOutputs::writePicture(const platform::ui::View& screen, const std::fi
   return true;
 }
 
-bool ScreenOutputs::write(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen) {
+bool ScreenOutputs::write(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
+                          const platform::Value& state) {
   bool written = true;
   if (paths_.lockPng) {
     written = writePicture(lockScreen, *paths_.lockPng, lastLockPicture_) && written;
@@ -47,7 +48,7 @@ bool ScreenOutputs::write(const platform::ui::View& lockScreen, const platform::
     written = writePicture(homeScreen, *paths_.homePng, lastHomePicture_) && written;
   }
   if (paths_.dump) {
-    std::string text = dumpScreens(lockScreen, homeScreen).dump(2, ' ', false, platform::Value::error_handler_t::replace) + "\n";
+    std::string text = dumpScreens(lockScreen, homeScreen, state).dump(2, ' ', false, platform::Value::error_handler_t::replace) + "\n";
     if (text != lastDump_) {
       if (platform::foundation::writeFileAtomically(*paths_.dump, text)) {
         lastDump_ = std::move(text);

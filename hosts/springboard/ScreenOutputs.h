@@ -24,7 +24,9 @@ class ScreenOutputs {
   explicit ScreenOutputs(OutputPaths paths) : paths_(std::move(paths)) {}
 
   // False, with a log line, when an output cannot be written.
-  bool write(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen);
+  // `state`: what SpringBoard shows besides the views, for the dump.
+  bool write(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
+             const platform::Value& state = platform::Value());
 
  private:
   bool writePicture(const platform::ui::View& screen, const std::filesystem::path& file,

@@ -67,7 +67,7 @@ int SpringBoardHost::run() {
   // The web widget's service draws in its own time: its pictures catch up first (bounded).
   platform::web::waitForRemoteViews(kRemoteViewCatchUp);
   ScreenOutputs outputs(outputPaths(options_));
-  return outputs.write(session_->lockScreen(), session_->homeScreen()) ? kExitSuccess : kExitFailure;
+  return outputs.write(session_->lockScreen(), session_->homeScreen(), session_->springBoardState()) ? kExitSuccess : kExitFailure;
 }
 
 std::optional<int> SpringBoardHost::start() {
@@ -174,7 +174,7 @@ int SpringBoardHost::runLive(StopSignals& stops) {
   const auto homeScreenChanged = notifications.addObserver("com.kestrune.vantile/sbChanged", showAgain);
   ScreenOutputs outputs(outputPaths(options_));
   while (!stops.received()) {
-    outputs.write(session_->lockScreen(), session_->homeScreen());
+    outputs.write(session_->lockScreen(), session_->homeScreen(), session_->springBoardState());
     queue.runFor(kLiveCheckInterval);
   }
   return kExitSuccess;

@@ -117,8 +117,23 @@ void StandInSession::performWithPayload(const ScenarioEvent& event) {
       reportEvent(event, "no alert or sheet shown offers \"" + choice->title + "\"");
     }
   } else if (const auto* snapshot = std::get_if<Snapshot>(&event.payload)) {
-    ScreenOutputs({snapshot->lockPng, snapshot->homePng, snapshot->dump}).write(lockScreen(), homeScreen());
+    ScreenOutputs({snapshot->lockPng, snapshot->homePng, snapshot->dump}).write(lockScreen(), homeScreen(), springBoardState());
   }
+}
+
+}  // namespace vantile::springboard
+
+namespace vantile::springboard {
+
+platform::Value StandInSession::springBoardState() const {
+  using platform::springboard::ShownScreen;
+  const auto shown = process_.shownScreen();
+  platform::Value state = {
+      {"shown", shown == ShownScreen::lockScreen ? "lockscreen" : shown == ShownScreen::homeScreen ? "homescreen" : "application"},
+      {"locked", platform::springboard::DeviceModel::shared().state().locked},
+      {"flashlight", platform::springboard::DeviceModel::shared().state().flashlight}};
+  if (const auto& front = process_.frontApplication()) state["frontApplication"] = *front;
+  return state;
 }
 
 }  // namespace vantile::springboard

@@ -21,6 +21,10 @@ class StandInSession : public ScenarioTarget {
 
   void perform(const ScenarioEvent& event) override;
 
+  // The screen in front ("lockscreen", "homescreen", "application"), the lock, the app in
+  // front and the flashlight level, for the dump.
+  platform::Value springBoardState() const;
+
   // Shows the screen in front once more, as someone looking at the phone after changing its
   // theme: the lock screen as after two presses of the power button, the home screen as after
   // the home button. A theme marked for rebuild is rebuilt there.

@@ -1,5 +1,6 @@
 #include "ViewTreeDump.h"
 
+#include "platform/graphics/AffineTransform.h"
 #include "platform/ui/text/Label.h"
 
 namespace vantile::springboard {
@@ -21,6 +22,19 @@ platform::Value dumpViewTree(const platform::ui::View& view) {
   if (const auto& layerName = view.layer()->name()) {
     entry["layer"] = *layerName;
   }
+  if (!view.layer()->animationKeys().empty()) {
+    // The model values above are already the end values; this is what the screen shows now.
+    const platform::ui::LayerProperties shown = view.layer()->presentationProperties();
+    const platform::graphics::Size size = shown.bounds.size;
+    const platform::graphics::Point anchor{shown.anchorPoint.x * size.width, shown.anchorPoint.y * size.height};
+    const platform::graphics::Rect shownFrame =
+        platform::graphics::AffineTransform::translation(-anchor.x, -anchor.y)
+            .concat(shown.transform)
+            .concat(platform::graphics::AffineTransform::translation(shown.position.x, shown.position.y))
+            .apply(platform::graphics::Rect{0, 0, size.width, size.height});
+    entry["shown"] = {{"frame", {shownFrame.origin.x, shownFrame.origin.y, shownFrame.size.width, shownFrame.size.height}},
+                      {"alpha", shown.opacity}};
+  }
   platform::Value subviews = platform::Value::array();
   for (const auto& subview : view.subviews()) {
     subviews.push_back(dumpViewTree(*subview));
@@ -29,8 +43,11 @@ platform::Value dumpViewTree(const platform::ui::View& view) {
   return entry;
 }
 
-platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen) {
-  return {{"lockscreen", dumpViewTree(lockScreen)}, {"homescreen", dumpViewTree(homeScreen)}};
+platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
+                            const platform::Value& state) {
+  platform::Value dump = {{"lockscreen", dumpViewTree(lockScreen)}, {"homescreen", dumpViewTree(homeScreen)}};
+  if (state.is_object()) dump["springboard"] = state;
+  return dump;
 }
 
 }  // namespace vantile::springboard

@@ -7,10 +7,12 @@ namespace vantile::springboard {
 
 // The view tree as JSON, a stable format that scenario tests compare: per view, depth first in
 // subview order, "class", "id" (when set), "tag", "frame" [x, y, w, h] in the superview's space,
-// "hidden", "alpha", "text" (labels), "layer" (the layer's name, when set), "subviews".
+// "hidden", "alpha", "text" (labels), "layer" (the layer's name, when set), "shown" (while the
+// layer animates: the "frame" and "alpha" on screen at this instant), "subviews".
 platform::Value dumpViewTree(const platform::ui::View& view);
 
-// {"lockscreen": <tree>, "homescreen": <tree>}.
-platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen);
+// {"lockscreen": <tree>, "homescreen": <tree>}, and "springboard": `state` when it is an object.
+platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
+                            const platform::Value& state = platform::Value());
 
 }  // namespace vantile::springboard

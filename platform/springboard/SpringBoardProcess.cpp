@@ -13,6 +13,7 @@
 #include "platform/springboard/runtime/SharedInstances.h"
 #include "platform/springboard/runtime/SpringBoardClasses.h"
 #include "platform/springboard/services/AVFlashlight.h"
+#include "platform/springboard/services/FBSSystemService.h"
 #include "platform/springboard/services/MTAlarmManagerExportedObject.h"
 #include "platform/springboard/services/MediaRemote.h"
 #include "platform/springboard/services/AppRegistry.h"
@@ -130,6 +131,10 @@ void SpringBoardProcess::makeSharedObjects() {
     }
     return visible;
   };
+  iconManager_->iconController = iconController_;
+  iconController_->iconManager = iconManager_;
+  systemService_ = makeShared<FBSSystemService>("FBSSystemService");
+  systemService_->openApplication = [this](const std::string& bundleID) { return openApplication(bundleID); };
   alarmManager_ = makeShared<MTAlarmManagerExportedObject>("MTAlarmManagerExportedObject");
   locationModel_ = std::make_shared<WATodayAutoupdatingLocationModel>();
   weatherWidget_ = std::make_shared<WALockscreenWidgetViewController>();
@@ -143,6 +148,7 @@ void SpringBoardProcess::makeSharedObjects() {
     return shown_ == ShownScreen::homeScreen && !coverSheetOverHome_ && !device_.state().locked;
   };
   springBoard_->physicalButtonPressed = [this](const ui::Event& event) { physicalButtonPressed(event); };
+  springBoard_->launchApplication = [this](const std::string& bundleID) { return openApplication(bundleID); };
   lockScreenManager_->unlockUI = [this] {
     unlock();
     return !device_.state().locked;
@@ -507,9 +513,11 @@ std::shared_ptr<ui::View> SpringBoardProcess::hitTest(graphics::Point point) {
 
 void SpringBoardProcess::tap(graphics::Point point) {
   if (!launched_ || !screenOn_) return;
-  const auto hit = hitTest(point);
+  // A touch stays with the window it began in, even when its hit test changes the screen shown.
   const ShownScreen screen = shown_;
-  ui::TouchInjector(shownWindow()).tap(point);
+  const auto window = shownWindow();
+  const auto hit = hitTest(point);
+  ui::TouchInjector(window).tap(point);
   if (screen == ShownScreen::lockScreen) {
     handleTapOnLockScreen(hit);
   } else if (screen == ShownScreen::homeScreen) {
@@ -537,17 +545,30 @@ void SpringBoardProcess::handleTapOnHomeScreen(const std::shared_ptr<ui::View>& 
   }
 }
 
+bool SpringBoardProcess::openApplication(const std::string& bundleID) {
+  if (!launched_ || device_.state().locked) return false;
+  auto application = applicationController_->applicationWithBundleIdentifier(bundleID);
+  if (!application) return false;
+  frontApplication_ = bundleID;
+  shown_ = ShownScreen::application;
+  coverSheetOverHome_ = false;
+  application->processDidLaunch(nullptr);
+  return true;
+}
+
 void SpringBoardProcess::longPress(graphics::Point point) {
   if (!launched_ || !screenOn_) return;
+  const auto window = shownWindow();
   hitTest(point);
-  ui::TouchInjector(shownWindow()).press(point, kLongPressDuration);
+  ui::TouchInjector(window).press(point, kLongPressDuration);
 }
 
 void SpringBoardProcess::swipe(graphics::Point point, SwipeDirection direction) {
   if (!launched_ || !screenOn_) return;
-  hitTest(point);
   const ShownScreen screen = shown_;
-  ui::TouchInjector(shownWindow()).drag(point, swipeEnd(point, direction), kSwipeSteps);
+  const auto window = shownWindow();
+  hitTest(point);
+  ui::TouchInjector(window).drag(point, swipeEnd(point, direction), kSwipeSteps);
   if (screen == ShownScreen::lockScreen && direction == SwipeDirection::up) {
     unlock();
   } else if (screen == ShownScreen::homeScreen && direction == SwipeDirection::down && point.y < kTopEdge &&

@@ -18,6 +18,7 @@
 namespace platform::springboard {
 
 class AVFlashlight;
+class FBSSystemService;
 class CSCoverSheetViewController;
 class CSTimerViewController;
 class MTAlarmManagerExportedObject;
@@ -119,6 +120,7 @@ class SpringBoardProcess {
   }
   const std::shared_ptr<SBUIController>& uiController() const { return uiController_; }
   const std::shared_ptr<SBIconController>& iconController() const { return iconController_; }
+  const std::shared_ptr<FBSSystemService>& systemService() const { return systemService_; }
   const std::shared_ptr<MTAlarmManagerExportedObject>& alarmManager() const { return alarmManager_; }
   const std::shared_ptr<WATodayAutoupdatingLocationModel>& locationModel() const { return locationModel_; }
   const std::shared_ptr<WALockscreenWidgetViewController>& weatherWidget() const { return weatherWidget_; }
@@ -143,6 +145,8 @@ class SpringBoardProcess {
   void physicalButtonPressed(const ui::Event& event);
   void handleTapOnLockScreen(const std::shared_ptr<ui::View>& hit);
   void handleTapOnHomeScreen(const std::shared_ptr<ui::View>& hit);
+  // Brings an installed app to the front of the unlocked device; false otherwise.
+  bool openApplication(const std::string& bundleID);
   std::shared_ptr<ui::View> hitTest(graphics::Point point);
   void announceAlarms();
   void deliverForecast();
@@ -180,6 +184,7 @@ class SpringBoardProcess {
   std::shared_ptr<SBUIController> uiController_;
   std::shared_ptr<SBIconController> iconController_;
   std::shared_ptr<SBHIconManager> iconManager_;
+  std::shared_ptr<FBSSystemService> systemService_;
   std::shared_ptr<MTAlarmManagerExportedObject> alarmManager_;
   std::shared_ptr<WATodayAutoupdatingLocationModel> locationModel_;
   std::shared_ptr<WALockscreenWidgetViewController> weatherWidget_;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/foundation/Value.h"
+#include "platform/graphics/Geometry.h"
 #include "platform/graphics/Image.h"
 
 namespace platform::ui {
@@ -28,6 +29,17 @@ struct ControllerHooks {
   std::function<std::optional<platform::graphics::Image>(const platform::Value& element)> getCorrectWeatherIconImage;
   // The installed apps as app records ("bundle", "name", "badge"); empty: no app is known.
   std::function<std::vector<platform::Value>()> appRecords;
+
+  // The app drawer: made filling a frame and open; told what to do with the app tapped in it
+  // (it then closes and removes itself). Empty: there is no drawer to open.
+  struct AppDrawer {
+    std::function<std::shared_ptr<platform::ui::View>(const platform::graphics::Rect& frame)> initAppDrawerWithFrame;
+    std::function<void(platform::ui::View& drawer, std::function<void(const std::string& bundleID)> completion)>
+        setCompletionBlock;
+    std::function<bool(const platform::ui::View& drawer)> isDrawerOpen;
+    std::function<void(platform::ui::View& drawer, bool open)> setDrawerOpen;
+  };
+  AppDrawer drawer;
 };
 
 }  // namespace vantile

@@ -16,7 +16,9 @@ const std::shared_ptr<VantileController>& VantileController::sharedInstance() {
 }
 
 std::shared_ptr<VantileController> VantileController::make() {
-  return std::make_shared<VantileController>(ConstructionKey{});
+  auto controller = std::make_shared<VantileController>(ConstructionKey{});
+  controller->installActionsAndAnimations();
+  return controller;
 }
 
 VantileController::VantileController(ConstructionKey) {}
@@ -69,10 +71,11 @@ bool VantileController::implements(Operation operation) const {
     case Operation::createChildren:
       return true;
     case Operation::handleAnimation:
-    case Operation::handleTapped:
     case Operation::launchApp:
     case Operation::changeApp:
     case Operation::enableActionsForView:
+      return true;
+    case Operation::handleTapped:
       return false;
   }
   return false;

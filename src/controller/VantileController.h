@@ -91,6 +91,11 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   void updateReferenceToView(const std::string& name, std::int32_t count, const std::string& location) override;
   void createChildren(const platform::Value& children, const std::shared_ptr<platform::ui::View>& view,
                       const std::string& location, const std::optional<std::vector<std::string>>& order) override;
+  // Taps, app icons and action recognisers (controller/actions, controller/animation).
+  void handleAnimation(platform::ui::GestureRecognizer& recognizer) override;
+  void launchApp(platform::ui::GestureRecognizer& recognizer) override;
+  void changeApp(platform::ui::GestureRecognizer& recognizer) override;
+  void enableActionsForView(const std::shared_ptr<platform::ui::View>& view, const std::string& actions) override;
 
   // --- Preset index and element lookup ---
 
@@ -154,6 +159,7 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   platform::Value animationDict = platform::Value::object();
   std::vector<EverySecondEntry> updateEverySecondArray;
   std::string currentSBTheme;
+  std::string currentLSTheme;
   bool isLSTap = false;
   bool weatherAnimationsEnabledForLS = false;
   bool weatherAnimationsEnabledForSB = false;
@@ -171,6 +177,8 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   ControllerHooks hooks;
 
  private:
+  // Animations, swipes and the drawer's closing answer through the hooks.
+  void installActionsAndAnimations();
   std::optional<ThemePreset>* presetFor(std::string_view location);
   const std::optional<ThemePreset>* presetFor(std::string_view location) const;
   std::shared_ptr<platform::ui::View>* rootViewFor(std::string_view location);

@@ -8,6 +8,7 @@
 #include "integration/Replacements.h"
 #include "integration/SettingsLoader.h"
 #include "integration/SpringBoardAnswers.h"
+#include "integration/TouchForwarding.h"
 #include "integration/TweakState.h"
 #include "integration/WebWidgetHost.h"
 #include "platform/foundation/Bundle.h"
@@ -88,6 +89,7 @@ void installTweak() {
 
   if (!state.isSpringBoard) return;
   answerControllerFromSpringBoard();
+  forwardTouchesToController();
   // Chosen once: a change of these switches takes effect at the next SpringBoard start.
   const HookGroups groups = groupsFor(state.settings);
   if (groups.theme) installRows(themeGroupRows());

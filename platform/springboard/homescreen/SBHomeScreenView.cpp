@@ -33,6 +33,10 @@ void SBHomeScreenView::build(const graphics::Rect& frame) {
   libraryView_->setBackgroundColor(kOverlay);
   libraryView_->setHidden(true);
   addSubview(libraryView_);
+  searchView_ = StockView::make("SBSearchOverlayView", bounds);
+  searchView_->setBackgroundColor(kOverlay);
+  searchView_->setHidden(true);
+  addSubview(searchView_);
 }
 
 void SBHomeScreenView::didMoveToWindow() { objc::send<signatures::Action>(*this, "didMoveToWindow"); }

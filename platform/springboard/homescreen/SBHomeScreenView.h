@@ -11,7 +11,7 @@ namespace platform::springboard {
 
 // The home screen's view. It is made as SpringBoard makes it: allocated empty, then sent
 // initWithFrame: through the runtime, whose stock implementation builds the icon content, the
-// status bar and the (hidden) today and app library overlays, and answers the view.
+// status bar and the (hidden) today, app library and search overlays, and answers the view.
 class SBHomeScreenView : public ui::View, public objc::Object {
  public:
   static std::shared_ptr<SBHomeScreenView> alloc();
@@ -24,6 +24,7 @@ class SBHomeScreenView : public ui::View, public objc::Object {
   const std::shared_ptr<StatusBar>& statusBar() const { return statusBar_; }
   const std::shared_ptr<ui::View>& todayView() const { return todayView_; }
   const std::shared_ptr<ui::View>& libraryView() const { return libraryView_; }
+  const std::shared_ptr<ui::View>& searchView() const { return searchView_; }
   int windowMoves() const { return windowMoves_; }
 
   static void declareClass(objc::Class& cls);
@@ -38,6 +39,7 @@ class SBHomeScreenView : public ui::View, public objc::Object {
   std::shared_ptr<StatusBar> statusBar_;
   std::shared_ptr<ui::View> todayView_;
   std::shared_ptr<ui::View> libraryView_;
+  std::shared_ptr<ui::View> searchView_;
   int windowMoves_ = 0;
 };
 

@@ -43,6 +43,10 @@ class SBRootFolderController : public objc::SharedObject {
   static void declareClass(objc::Class& cls);
 };
 
+class SBIconController;
+
+class SBHIconManager;
+
 // The icon manager: sharedInstance, _rootFolderController and its rootFolderView.
 class SBIconController : public objc::SharedObject {
  public:
@@ -51,6 +55,8 @@ class SBIconController : public objc::SharedObject {
   static std::shared_ptr<SBIconController> sharedInstance();
 
   std::shared_ptr<SBRootFolderController> rootFolderController;
+  // The icon manager it answers (set by the process).
+  std::shared_ptr<SBHIconManager> iconManager;
 
   static void declareClass(objc::Class& cls);
 };

@@ -12,14 +12,16 @@ std::shared_ptr<AVPlayerLayer> AVPlayerLayer::make() { return std::make_shared<A
 AVPlayerLayer::AVPlayerLayer(ConstructionKey key) : Layer(key), Object("AVPlayerLayer") {}
 
 std::shared_ptr<SBIconContentView> SBIconContentView::make(const graphics::Rect& frame) {
-  return std::make_shared<SBIconContentView>(ConstructionKey{}, frame);
+  auto view = std::make_shared<SBIconContentView>(ConstructionKey{}, frame);
+  // Added once the view is shared: a subview added in the constructor would know no superview.
+  view->addSubview(view->rootFolderView_);
+  return view;
 }
 
 SBIconContentView::SBIconContentView(ConstructionKey key, const graphics::Rect& frame)
-    : View(key, frame), Object("SBIconContentView") {
-  rootFolderView_ = SBRootFolderView::make({0, 0, frame.size.width, frame.size.height});
-  addSubview(rootFolderView_);
-}
+    : View(key, frame),
+      Object("SBIconContentView"),
+      rootFolderView_(SBRootFolderView::make({0, 0, frame.size.width, frame.size.height})) {}
 
 void SBIconContentView::didMoveToWindow() { objc::send<signatures::Action>(*this, "didMoveToWindow"); }
 

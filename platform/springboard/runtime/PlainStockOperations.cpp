@@ -7,8 +7,10 @@
 #include "platform/springboard/homescreen/SBIconListView.h"
 #include "platform/springboard/homescreen/SBIconView.h"
 #include "platform/springboard/lockscreen/CSCoverSheetViewController.h"
+#include "platform/springboard/runtime/ActionSignatures.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/Signatures.h"
+#include "platform/springboard/services/AppRegistry.h"
 #include "platform/springboard/services/SBApplication.h"
 #include "platform/springboard/homescreen/SBHomeScreenViewController.h"
 
@@ -39,6 +41,15 @@ std::shared_ptr<SBHomeScreenView> homeScreenViewOf(objc::Object& iconController)
 
 void showOverlay(objc::Object& iconController, bool library) {
   if (auto home = homeScreenViewOf(iconController)) (library ? home->libraryView() : home->todayView())->setHidden(false);
+}
+
+bool todayOverlayShown(objc::Object& iconController) {
+  const auto home = homeScreenViewOf(iconController);
+  return home && !home->todayView()->isHidden();
+}
+
+void hideTodayOverlay(objc::Object& iconController) {
+  if (auto home = homeScreenViewOf(iconController)) home->todayView()->setHidden(true);
 }
 
 }  // namespace
@@ -162,6 +173,15 @@ void declareIconControllerOverlays(objc::Class& cls) {
                                          showOverlay(self, false);
                                          if (completion) completion();
                                        });
+  objc::addMethod<sig::Getter>(cls, "iconManager",
+                               [](objc::Object& self) -> sig::Object { return receiver<SBIconController>(self).iconManager; });
+  objc::addMethod<sig::Answer>(cls, "isTodayOverlayPresented", [](objc::Object& self) { return todayOverlayShown(self); });
+  objc::addMethod<sig::Flag>(cls, "dismissTodayOverlayAnimated:", [](objc::Object& self, bool) { hideTodayOverlay(self); });
+  objc::addMethod<sig::AnimatedWithCompletion>(cls, "dismissTodayOverlayAnimated:completion:",
+                                               [](objc::Object& self, bool, std::function<void()> completion) {
+                                                 hideTodayOverlay(self);
+                                                 if (completion) completion();
+                                               });
   for (const auto* selector : {"iconManager:rootFolderController:didOverscrollOnFirstPageByAmount:",
                                "iconManager:rootFolderController:didOverscrollOnLastPageByAmount:"}) {
     objc::addMethod<sig::Overscroll>(cls, selector, [](objc::Object&, sig::Object, sig::Object, double) {});
@@ -170,6 +190,17 @@ void declareIconControllerOverlays(objc::Class& cls) {
                                "iconManager:rootFolderController:didEndOverscrollOnLastPageWithVelocity:translation:"}) {
     objc::addMethod<sig::EndOverscroll>(cls, selector, [](objc::Object&, sig::Object, sig::Object, double, double) {});
   }
+}
+
+void declareIconManager(objc::Class& cls) {
+  objc::addMethod<sig::PresentSpotlight>(
+      cls, "presentSpotlightFromSource:animated:completionHandler:",
+      [](objc::Object& self, std::int64_t, bool, std::function<void()> completion) {
+        if (const auto controller = receiver<SBHIconManager>(self).iconController.lock()) {
+          if (auto home = homeScreenViewOf(*controller)) home->searchView()->setHidden(false);
+        }
+        if (completion) completion();
+      });
 }
 
 void declareSwitcherGestureManager(objc::Class& cls) {

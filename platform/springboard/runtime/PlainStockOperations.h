@@ -29,6 +29,7 @@ void declareStaticWallpaperView(objc::Class& cls);
 // Home screen.
 void declareIconView(objc::Class& cls);
 void declareIconControllerOverlays(objc::Class& cls);
+void declareIconManager(objc::Class& cls);
 void declareSwitcherGestureManager(objc::Class& cls);
 void declareWorkspaceTransitionContext(objc::Class& cls);
 void declareIconListView(objc::Class& cls);

@@ -17,6 +17,7 @@
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/springboard/services/AVFlashlight.h"
 #include "platform/springboard/services/AppRegistry.h"
+#include "platform/springboard/services/FBSSystemService.h"
 #include "platform/springboard/services/MTAlarmManagerExportedObject.h"
 #include "platform/springboard/services/SBApplication.h"
 #include "platform/springboard/services/SBBacklightController.h"
@@ -75,10 +76,14 @@ void declareCoverSheetViewController(objc::Class& cls) {
 
 void declareIconListView(objc::Class& cls) { plain::declareIconListView(cls); }
 
+void declareIconManager(objc::Class& cls) {
+  SBHIconManager::declareClass(cls);
+  plain::declareIconManager(cls);
+}
+
 void declareIconController(objc::Class& cls) {
   SBIconController::declareClass(cls);
   plain::declareIconControllerOverlays(cls);
-  declareIconManagerAccess(cls);
 }
 
 void declareApplication(objc::Class& cls) {
@@ -114,7 +119,7 @@ constexpr std::array kClasses{
     ClassEntry{"UIResponder", "NSObject", kAny, kAny, declareNothing},
     ClassEntry{"UIView", "UIResponder", kAny, kAny, declareView},
     ClassEntry{"UIViewController", "UIResponder", kAny, kAny, declareViewController},
-    ClassEntry{"UIApplication", "UIResponder", kAny, kAny, declareNothing},
+    ClassEntry{"UIApplication", "UIResponder", kAny, kAny, SpringBoard::declareApplicationClass},
     ClassEntry{"UILabel", "UIView", kAny, kAny, declareNothing},
     ClassEntry{"UIImageView", "UIView", kAny, kAny, declareNothing},
     ClassEntry{"UIScrollView", "UIView", kAny, kAny, declareNothing},
@@ -130,6 +135,7 @@ constexpr std::array kClasses{
     ClassEntry{"UIImage", "NSObject", kAny, kAny, declareApplicationIconImages},
     // The application and its services.
     ClassEntry{"SpringBoard", "UIApplication", kAny, kAny, SpringBoard::declareClass},
+    ClassEntry{"FBSSystemService", "NSObject", kAny, kAny, FBSSystemService::declareClass},
     ClassEntry{"SBLockScreenManager", "NSObject", kAny, kAny, SBLockScreenManager::declareClass},
     ClassEntry{"SBLockScreenUnlockRequest", "NSObject", kAny, kAny, SBLockScreenUnlockRequest::declareClass},
     ClassEntry{"SBFWallpaperFilterSettings", "NSObject", kAny, kAny, SBFWallpaperFilterSettings::declareClass},
@@ -220,7 +226,7 @@ constexpr std::array kClasses{
     ClassEntry{"SBRootFolderView", "UIView", kAny, kAny, declareRootFolderView},
     ClassEntry{"SBRootFolderController", "UIViewController", kAny, kAny, SBRootFolderController::declareClass},
     ClassEntry{"SBIconController", "NSObject", kAny, kAny, declareIconController},
-    ClassEntry{"SBHIconManager", "NSObject", kAny, kAny, SBHIconManager::declareClass},
+    ClassEntry{"SBHIconManager", "NSObject", kAny, kAny, declareIconManager},
     ClassEntry{"SBIconModel", "NSObject", kAny, kAny, SBIconModel::declareClass},
     ClassEntry{"SBIconScrollView", "UIScrollView", kAny, kAny, declareNothing},
     ClassEntry{"SBIconListView", "UIView", kAny, kAny, declareIconListView},
@@ -244,6 +250,7 @@ constexpr std::array kClasses{
     ClassEntry{"SBHomeScreenOverlayViewController", "UIViewController", 14, kAny, plain::declareOverlayViewController},
     ClassEntry{"SBHTodayView", "UIView", kAny, kAny, declareNothing},
     ClassEntry{"SBHLibraryView", "UIView", kAny, kAny, declareNothing},
+    ClassEntry{"SBSearchOverlayView", "UIView", kAny, kAny, declareNothing},
 };
 
 bool existsOn(const ClassEntry& entry, int iosVersion) {

@@ -5,7 +5,6 @@
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
-#include "platform/springboard/runtime/SharedInstances.h"
 #include "platform/springboard/services/SBApplication.h"
 
 namespace platform::springboard {
@@ -20,11 +19,6 @@ void SBIconModel::declareClass(objc::Class& cls) {
 void SBHIconManager::declareClass(objc::Class& cls) {
   objc::addMethod<signatures::Getter>(
       cls, "iconModel", [](objc::Object& self) { return signatures::Object(receiver<SBHIconManager>(self).iconModel); });
-}
-
-void declareIconManagerAccess(objc::Class& iconController) {
-  objc::addMethod<signatures::Getter>(iconController, "iconManager",
-                                      [](objc::Object&) { return SharedInstances::get("SBHIconManager"); });
 }
 
 void declareApplicationKinds(objc::Class& application) {

@@ -38,18 +38,20 @@ class SBIconModel : public objc::SharedObject {
   static void declareClass(objc::Class& cls);
 };
 
-// The icon manager of the icon controller (-iconManager), holding the model (-iconModel).
+class SBIconController;
+
+// The icon manager of the icon controller (-iconManager): it holds the model (-iconModel) and
+// presents the search.
 class SBHIconManager : public objc::SharedObject {
  public:
   SBHIconManager() : SharedObject("SBHIconManager"), iconModel(std::make_shared<SBIconModel>()) {}
 
   std::shared_ptr<SBIconModel> iconModel;
+  std::weak_ptr<SBIconController> iconController;
 
   static void declareClass(objc::Class& cls);
 };
 
-// -iconManager on SBIconController: the shared "SBHIconManager".
-void declareIconManagerAccess(objc::Class& iconController);
 // -isSystemApplication, -isInternalApplication, -isSpringBoard on SBApplication.
 void declareApplicationKinds(objc::Class& application);
 // -allApplications, -applicationWithBundleIdentifier:, -uninstallApplication: on SBApplicationController.

@@ -43,6 +43,8 @@ void SBApplication::declareClass(objc::Class& cls) {
   objc::addMethod<signatures::ValueGetter>(cls, "badgeValue",
                                            [](objc::Object& self) { return receiver<SBApplication>(self).badgeValue_; });
   objc::addMethod<signatures::ObjectAction>(cls, "_processDidLaunch:", [](objc::Object&, signatures::Object) {});
+  objc::addMethod<signatures::Text>(
+      cls, "bundleIdentifier", [](objc::Object& self) { return receiver<SBApplication>(self).bundleIdentifier_; });
   objc::addProperty(cls, "bundleIdentifier",
                     [](objc::Object& self) { return receiver<SBApplication>(self).bundleIdentifier_; });
   objc::addProperty(cls, "displayName", [](objc::Object& self) { return receiver<SBApplication>(self).displayName_; });

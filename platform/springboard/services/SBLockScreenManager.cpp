@@ -4,6 +4,7 @@
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/device/DeviceModel.h"
+#include "platform/springboard/runtime/ActionSignatures.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/SharedInstances.h"
 
@@ -13,6 +14,17 @@ void SBLockScreenUnlockRequest::declareClass(objc::Class& cls) {
   objc::addProperty(cls, "name", [](objc::Object& self) { return receiver<SBLockScreenUnlockRequest>(self).name; });
   objc::addProperty(cls, "source", [](objc::Object& self) { return receiver<SBLockScreenUnlockRequest>(self).source; });
   objc::addProperty(cls, "intent", [](objc::Object& self) { return receiver<SBLockScreenUnlockRequest>(self).intent; });
+  objc::addClassMethod<signatures::Getter>(
+      cls, "new", [](objc::Object&) -> signatures::Object { return std::make_shared<SBLockScreenUnlockRequest>(); });
+  objc::addMethod<signatures::SetText>(cls, "setName:", [](objc::Object& self, std::string name) {
+    receiver<SBLockScreenUnlockRequest>(self).name = std::move(name);
+  });
+  objc::addMethod<signatures::SetInteger>(cls, "setSource:", [](objc::Object& self, std::int64_t source) {
+    receiver<SBLockScreenUnlockRequest>(self).source = static_cast<long>(source);
+  });
+  objc::addMethod<signatures::SetInteger>(cls, "setIntent:", [](objc::Object& self, std::int64_t intent) {
+    receiver<SBLockScreenUnlockRequest>(self).intent = static_cast<long>(intent);
+  });
 }
 
 std::shared_ptr<SBLockScreenManager> SBLockScreenManager::sharedInstance() {
@@ -48,11 +60,17 @@ void SBLockScreenManager::declareClass(objc::Class& cls) {
                                       [](objc::Object&) { return DeviceModel::shared().state().locked; });
   objc::addMethod<signatures::UnlockRequest>(
       cls, "unlockWithRequest:completion:",
-      [](objc::Object& self, signatures::Object, std::function<void(bool)> completion) {
+      [](objc::Object& self, signatures::Object request, std::function<void(bool)> completion) {
         auto& manager = receiver<SBLockScreenManager>(self);
+        manager.lastUnlockRequest = objectAs<SBLockScreenUnlockRequest>(request);
         const bool unlocked = manager.unlockUI ? manager.unlockUI() : false;
         if (completion) completion(unlocked);
       });
+  // The device has no passcode of its own here: the empty one unlocks, as on a phone without one.
+  objc::addMethod<signatures::AttemptUnlock>(cls, "attemptUnlockWithPasscode:", [](objc::Object& self, std::string passcode) {
+    auto& manager = receiver<SBLockScreenManager>(self);
+    return passcode.empty() && manager.unlockUI && manager.unlockUI();
+  });
 }
 
 }  // namespace platform::springboard

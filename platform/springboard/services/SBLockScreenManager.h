@@ -35,8 +35,10 @@ class SBLockScreenManager : public objc::SharedObject {
   bool isUILocked();
   void unlockWithRequest(signatures::Object request, std::function<void(bool unlocked)> completion);
 
-  // How the stock unlock reaches the process (set by it).
+  // How the stock unlock reaches the process (set by it); answers whether the device unlocked.
   std::function<bool()> unlockUI;
+  // What the last unlockWithRequest:completion: asked with (null before any).
+  std::shared_ptr<SBLockScreenUnlockRequest> lastUnlockRequest;
 
   static void declareClass(objc::Class& cls);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/foundation/Value.h"
 #include "platform/objc/SharedObject.h"
@@ -20,12 +21,15 @@ class SBMediaController : public objc::SharedObject {
   const platform::Value& nowPlayingInfo() const { return nowPlayingInfo_; }
   // How many times something was stored.
   int storeCount() const { return storeCount_; }
+  // The track changes asked for, in order (+1 next, -1 previous).
+  const std::vector<int>& trackChanges() const { return trackChanges_; }
 
   static void declareClass(objc::Class& cls);
 
  private:
   platform::Value nowPlayingInfo_;
   int storeCount_ = 0;
+  std::vector<int> trackChanges_;
 };
 
 }  // namespace platform::springboard

@@ -2,6 +2,7 @@
 
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
+#include "platform/springboard/runtime/ActionSignatures.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/SharedInstances.h"
 #include "platform/ui/views/Application.h"
@@ -46,6 +47,16 @@ void SpringBoard::declareClass(objc::Class& cls) {
     ui::Application::shared().openURL(std::move(url));
     return true;
   });
+  objc::addMethod<signatures::LaunchApplication>(
+      cls, "launchApplicationWithIdentifier:suspended:", [](objc::Object& self, std::string bundleID, bool) {
+        auto& springBoard = receiver<SpringBoard>(self);
+        return springBoard.launchApplication && springBoard.launchApplication(bundleID);
+      });
+}
+
+void SpringBoard::declareApplicationClass(objc::Class& cls) {
+  objc::addClassMethod<signatures::Getter>(cls, "sharedApplication",
+                                           [](objc::Object&) { return SharedInstances::get("SpringBoard"); });
 }
 
 }  // namespace platform::springboard

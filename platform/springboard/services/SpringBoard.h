@@ -30,8 +30,12 @@ class SpringBoard : public objc::SharedObject {
   // What the stock operations ask of the process (set by it).
   std::function<bool()> showingHomescreen;
   std::function<void(const ui::Event&)> physicalButtonPressed;
+  // Answers whether the app opened.
+  std::function<bool(const std::string& bundleID)> launchApplication;
 
   static void declareClass(objc::Class& cls);
+  // UIApplication's +sharedApplication, answering SpringBoard's application object.
+  static void declareApplicationClass(objc::Class& cls);
 };
 
 }  // namespace platform::springboard

@@ -34,6 +34,9 @@ class Device {
   // "15.0" unless set.
   const std::string& systemVersion() const { return systemVersion_; }
   void setSystemVersion(std::string version) { systemVersion_ = std::move(version); }
+  // The private "_feedbackSupportLevel": 2 with a haptic engine, 1 or 0 without.
+  int feedbackSupportLevel() const { return feedbackSupportLevel_; }
+  void setFeedbackSupportLevel(int level) { feedbackSupportLevel_ = level; }
 
  private:
   Device() = default;
@@ -41,6 +44,7 @@ class Device {
   UserInterfaceIdiom idiom_ = UserInterfaceIdiom::phone;
   DeviceOrientation orientation_ = DeviceOrientation::portrait;
   std::string systemVersion_ = "15.0";
+  int feedbackSupportLevel_ = 2;
   std::vector<std::weak_ptr<std::function<void(DeviceOrientation)>>> orientationObservers_;
 };
 

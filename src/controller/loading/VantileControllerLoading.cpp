@@ -89,6 +89,7 @@ std::shared_ptr<View> VantileController::createViewFromTheme(std::string path, c
     return placeholderView(path);
   }
   if (type == "homescreen") currentSBTheme = path;
+  if (type == "lockscreen") currentLSTheme = path;
   *rootView = createViewFromDictionary((*preset)->presetView(), type);
   firstLoadForLocation(type);
   if (type == "homescreen") {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "platform/foundation/Value.h"
+
+namespace vantile {
+
+class VantileController;
+
+// What each (target, source) pair of an animation last did, so that "toggle" steps play back
+// to the target's theme values every second run. Kept in the controller's animationDict under
+// "AnimationDetails"; every theme build empties it.
+class AnimationHistory {
+ public:
+  explicit AnimationHistory(VantileController& controller) : controller_(controller) {}
+
+  // A forward run records the theme values of the groups the step names; a run after one,
+  // with "toggle" on, writes the recorded values into the settings instead.
+  void saveAnimationState(const std::string& item, const std::string& itemName, platform::Value& settings,
+                          const std::string& itemAnimation);
+
+ private:
+  VantileController& controller_;
+};
+
+}  // namespace vantile

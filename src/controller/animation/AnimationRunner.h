@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/foundation/Value.h"
+#include "platform/graphics/Geometry.h"
+
+namespace platform::ui {
+class GestureRecognizer;
+class View;
+}  // namespace platform::ui
+
+namespace vantile {
+
+class VantileController;
+
+// Plays an element's "animation" value: one step per target with the platform's view
+// animations, triggers queued on the main queue, spins. Every caller sets the controller's
+// isLSTap first: it picks the lock-screen or the home-screen theme for the run.
+class AnimationRunner {
+ public:
+  explicit AnimationRunner(VantileController& controller) : controller_(controller) {}
+
+  // The source element is the one whose view has the tag (decimal text).
+  void handleAnimation(const std::string& senderTag);
+  void handleAnimation(const platform::ui::GestureRecognizer& recognizer);
+  void handleAnimation(const std::shared_ptr<platform::ui::View>& view);
+  void handleAllAnimations(const platform::Value& animation, const std::string& itemName);
+  void makeTheAnimation(platform::Value& settings, const std::string& itemAnimation, const std::string& item,
+                        const std::string& itemName, const std::shared_ptr<platform::ui::View>& elementView);
+  // Inside an animation block: frame, opacity and transform from the settings.
+  static void runAnimationWithStuff(const platform::Value& settings, platform::ui::View& view);
+  // The view's own animation, after at least one frame.
+  void queNextAnimation(std::shared_ptr<platform::ui::View> view, float delay);
+  // Asked only of views with exactly three subviews.
+  static bool isAppIcon(const platform::ui::View& view);
+  static void setElementNowInfoToAnimationStuff(platform::Value& settings, const platform::ui::View& view);
+  static platform::graphics::Rect getFrameWithoutTransform(const platform::ui::View& view);
+
+  // A re-queued step with "wait:0" would otherwise spin the main queue.
+  static constexpr double kMinimumQueueDelay = 1.0 / 60.0;
+
+ private:
+  VantileController& controller_;
+};
+
+}  // namespace vantile
