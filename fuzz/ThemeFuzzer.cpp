@@ -1,4 +1,5 @@
-// Arbitrary theme files through the theme controller: loaded for both screens, ticked, drawn.
+// Arbitrary theme files through the theme controller: loaded for both screens, bound to live
+// data (music and power both ways, so every visibility and trigger rule runs), ticked, drawn.
 #include "controller/VantileController.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
@@ -30,12 +31,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform::foundation::writeFileAtomically(platform::foundation::devicePath(kThemePath), theme);
 
   const auto controller = vantile::VantileController::make();
-  for (const char* location : {"lockscreen", "homescreen"}) {
-    if (const auto view = controller->createViewFromTheme(kThemePath, location)) {
-      platform::ui::renderLayerTree(*view->layer(), {90, 195}, 1);
-    }
-  }
+  bool on = false;
+  auto& providers = controller->providers;
+  providers.isMusicPlaying = [&on] { return on; };
+  providers.isOnAC = [&on] { return on; };
+  providers.batteryAsInt = [&on] { return on ? 19 : 105; };
+  providers.getWeatherInfo = [] {
+    return platform::Value{{"conditionCode", "32"}, {"temperature", "-5"}, {"day1icon", "7"}};
+  };
+  controller->hooks.handleAnimation = [](const std::shared_ptr<platform::ui::View>&) {};
   auto& queue = platform::foundation::MainQueue::shared();
+  for (const char* location : {"lockscreen", "homescreen"}) {
+    const auto view = controller->createViewFromTheme(kThemePath, location);
+    for (const bool state : {true, false}) {
+      on = state;
+      controller->fastUpdate(location);
+      queue.advance(0);
+    }
+    if (view) platform::ui::renderLayerTree(*view->layer(), {90, 195}, 1);
+  }
   queue.advance(2.5);
   queue.clear();
   return 0;
