@@ -71,7 +71,7 @@ TEST(SpringBoardScenario, TheMinuteChangeReachesTheThemesClock) {
   const platform::Value dump = readDump(dumpFile);
   const auto* clock = findElement(dump["lockscreen"], "clock");
   ASSERT_TRUE(clock) << dump.dump(1);
-  EXPECT_EQ((*clock)["text"], "09:00");
+  EXPECT_EQ((*clock)["text"], "9:00");
 }
 
 struct ThemeProblemCase {

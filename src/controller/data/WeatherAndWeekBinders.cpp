@@ -49,8 +49,9 @@ std::optional<platform::graphics::Image> VantileController::getCorrectWeatherIco
   std::optional<std::string> code = weatherEntry(weather, "conditionCode");
   if (!code && providers.checkIfWeatherNeedsUpdating) providers.checkIfWeatherNeedsUpdating();
   const std::string forecast = stringFor(element, "forecast").value_or("");
+  // A slot the forecast does not hold ("today" holds "day" too) keeps the current condition.
   if (foundation::contains(forecast, "day") || foundation::contains(forecast, "hour")) {
-    code = weatherEntry(weather, forecast + "icon");
+    if (auto slot = weatherEntry(weather, forecast + "icon")) code = std::move(slot);
   }
   // A missing code reads the picture "(null).png", as the address is written with it.
   std::string name = "weatherIcons/";

@@ -96,7 +96,7 @@ TEST_F(VisibilityRules, TriggerSpecificationsAnimateTheOnOrOffElementAtEveryPass
                         Case{"triggerOn:A, triggerOff:B, triggerOff:A", {}, {}},
                         Case{"triggerOn:A, triggerOff", {}, {}}}) {
     SCOPED_TRACE(c.spec);
-    load({{"source", box({{"showWhenPlaying", c.spec}})}, {"A", box({})}, {"B", box({})}});
+    load({{"source", box({{"showWhenPlaying", c.spec}})}, {"A", box(Value::object())}, {"B", box(Value::object())}});
     animated.clear();
     playing = true;
     pass();
@@ -144,21 +144,30 @@ TEST_F(Knockout, CutsTheLabelsGlyphsFromThePanelsTopLeftCorner) {
   const auto glyphs = ui::snapshot(*label, 1);
   ASSERT_TRUE(cut && glyphs);
 
+  // The mask's picture is taken at the screen's scale, so glyph edges may differ by a pixel:
+  // only pixels whose neighbours agree are judged.
+  auto glyphAlphaAround = [&glyphs](int x, int y, auto accepts) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const auto pixel = glyphs->pixelAt(x + dx, y + dy);
+        if (!accepts(pixel ? pixel->alpha : 0)) return false;
+      }
+    }
+    return true;
+  };
   int glyphPixels = 0;
   for (int y = 0; y < cut->height(); ++y) {
     for (int x = 0; x < cut->width(); ++x) {
       const int cutAlpha = cut->pixelAt(x, y)->alpha;
-      const auto glyph = glyphs->pixelAt(x, y);
-      const int glyphAlpha = glyph ? glyph->alpha : 0;
-      if (glyphAlpha >= 250) {
+      if (glyphAlphaAround(x, y, [](int alpha) { return alpha >= 250; })) {
         ++glyphPixels;
         EXPECT_LE(cutAlpha, 5) << x << "," << y;
-      } else if (glyphAlpha == 0) {
+      } else if (glyphAlphaAround(x, y, [](int alpha) { return alpha == 0; })) {
         EXPECT_GE(cutAlpha, 250) << x << "," << y;
       }
     }
   }
-  EXPECT_GT(glyphPixels, 100);
+  EXPECT_GT(glyphPixels, 40);
 }
 
 TEST_F(Knockout, ANonLabelTargetLeavesNoMask) {

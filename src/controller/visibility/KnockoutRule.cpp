@@ -35,13 +35,14 @@ void VantileController::checkIfHasKnockout(const Value& element, const std::shar
   glyphs->setTextAlignment(label->textAlignment());
   glyphs->setText(label->text());
   glyphs->setFont(label->font());
-  auto white = ui::View::make(glyphBox);
-  white->setBackgroundColor(Color{1, 1, 1, 1});
-  white->setMaskView(glyphs);
-  auto picture = ui::renderLayerTree(*white->layer(), white->bounds().size, ui::Screen::mainScreen().scale());
-
   auto cut = ui::Layer::make();
-  cut->setContents(std::move(picture));
+  // An empty label has no glyphs to cut (and no picture to take).
+  if (glyphBox.width() >= 1 && glyphBox.height() >= 1) {
+    auto white = ui::View::make(glyphBox);
+    white->setBackgroundColor(Color{1, 1, 1, 1});
+    white->setMaskView(glyphs);
+    cut->setContents(ui::renderLayerTree(*white->layer(), glyphBox.size, ui::Screen::mainScreen().scale()));
+  }
   cut->setFrame(glyphBox);
   auto mask = ui::Layer::make();
   mask->setBounds({-kMaskReach, -kMaskReach, 2 * kMaskReach, 2 * kMaskReach});
