@@ -239,7 +239,6 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   // Depth first through the containers of one level, each after its own children.
   void loopAllItems(const std::string& location, const platform::Value& children);
 
-
   // --- Data binders ---
 
   // The data pass over these elements and, through containers, their descendants.
