@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "controller/VantileController.h"
 #include "platform/foundation/DeviceRoot.h"
@@ -57,5 +58,44 @@ void BM_TickOfHundredDateLabels(benchmark::State& state) {
   std::filesystem::remove_all(root);
 }
 BENCHMARK(BM_TickOfHundredDateLabels)->Unit(benchmark::kMicrosecond);
+
+// The full refresh of a demo screen: every element through its binder, with providers that
+// answer as a playing, charging device does, and the rules the pass queues.
+void BM_FullDataPassOfDemoScreen(benchmark::State& state, const char* file, const char* location) {
+  const auto folder = std::filesystem::temp_directory_path() / ("controller-data-pass-bench-" + std::to_string(getpid()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::copy(VANTILE_EXAMPLE_DEVICE, folder, std::filesystem::copy_options::recursive);
+  platform::foundation::setDeviceRoot(folder);
+  auto& queue = platform::foundation::MainQueue::shared();
+  queue.useManualClock(1'765'265'400);
+
+  auto controller = vantile::VantileController::make();
+  auto& providers = controller->providers;
+  providers.batteryAsInt = [] { return 76; };
+  providers.signalpercent = [] { return std::string("75"); };
+  providers.wifipercent = [] { return std::string("100"); };
+  providers.isMusicPlaying = [] { return true; };
+  providers.isOnAC = [] { return true; };
+  providers.getWeatherInfo = [] { return Value{{"conditionCode", "30"}, {"temperature", "68"}}; };
+  controller->hooks.appRecords = [] {
+    return std::vector<Value>{{{"bundle", "com.apple.mobilemail"}, {"name", "Mail"}, {"badge", "12"}},
+                              {{"bundle", "com.apple.Music"}, {"name", "Music"}, {"badge", ""}}};
+  };
+  controller->createViewFromTheme(std::string("/var/mobile/Library/Vantile/themes/") + file, location);
+  queue.advance(0);
+  for (auto _ : state) {
+    controller->fastUpdate(location);
+    queue.advance(0);
+  }
+
+  controller.reset();
+  queue.clear();
+  platform::foundation::setDeviceRoot({});
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK_CAPTURE(BM_FullDataPassOfDemoScreen, lockscreen, "Nightfall.json", "lockscreen")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FullDataPassOfDemoScreen, homescreen, "Harbour.json", "homescreen")
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Arbitrary JSON element trees through the registry and the orchestrator into a host, then
-// drawn by the renderer.
+// drawn by the renderer; and, as the children of a theme, through the theme controller's
+// data binders and visibility, follow and knockout rules.
+#include "controller/VantileController.h"
 #include "engine/testing/RecordingHost.h"
+#include "platform/foundation/Files.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/Value.h"
@@ -13,6 +16,8 @@
 #include <string_view>
 
 namespace {
+
+constexpr const char* kThemePath = "/var/mobile/Library/Vantile/themes/fuzzed-tree.json";
 
 // Real theme files are read through a depth-limited reader; stay within the same bound.
 bool nestsTooDeeply(std::string_view text) {
@@ -53,6 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto host = vantile::testing::RecordingHost::make(environment);
     host->build(tree, root);
     platform::ui::renderLayerTree(*root->layer(), {120, 260}, 1);
+  }
+  const platform::Value theme = {{"PresetView", {{"frame", {{"width", "375"}, {"height", "812"}}}, {"children", tree}}}};
+  platform::foundation::writeFileAtomically(platform::foundation::devicePath(kThemePath),
+                                            theme.dump(-1, ' ', false, platform::Value::error_handler_t::replace));
+  const auto controller = vantile::VantileController::make();
+  controller->providers.isMusicPlaying = [] { return true; };
+  controller->providers.batteryAsInt = [] { return 49; };
+  if (const auto view = controller->createViewFromTheme(kThemePath, "lockscreen")) {
+    controller->fastUpdate("lockscreen");
+    platform::foundation::MainQueue::shared().advance(0);
   }
   // Log lines and clock ticks queued by the build would otherwise pile up across runs.
   platform::foundation::MainQueue::shared().clear();

@@ -1,4 +1,5 @@
-// Arbitrary theme files through the theme controller: loaded for both screens, every element's
+// Arbitrary theme files through the theme controller: loaded for both screens, bound to live
+// data (music and power both ways, so every visibility and trigger rule runs), every element's
 // "animation" and "actions" run as a tap would, touches forwarded, ticked, drawn.
 #include "controller/VantileController.h"
 #include "controller/actions/TouchRouting.h"
@@ -33,10 +34,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform::foundation::writeFileAtomically(platform::foundation::devicePath(kThemePath), theme);
 
   const auto controller = vantile::VantileController::make();
+  bool on = false;
+  auto& providers = controller->providers;
+  providers.isMusicPlaying = [&on] { return on; };
+  providers.isOnAC = [&on] { return on; };
+  providers.batteryAsInt = [&on] { return on ? 19 : 105; };
+  providers.getWeatherInfo = [] {
+    return platform::Value{{"conditionCode", "32"}, {"temperature", "-5"}, {"day1icon", "7"}};
+  };
+  auto& queue = platform::foundation::MainQueue::shared();
   for (const char* location : {"lockscreen", "homescreen"}) {
-    if (const auto view = controller->createViewFromTheme(kThemePath, location)) {
-      platform::ui::renderLayerTree(*view->layer(), {90, 195}, 1);
+    const auto view = controller->createViewFromTheme(kThemePath, location);
+    for (const bool state : {true, false}) {
+      on = state;
+      controller->fastUpdate(location);
+      queue.advance(0);
     }
+    if (view) platform::ui::renderLayerTree(*view->layer(), {90, 195}, 1);
   }
   for (const bool lockScreen : {true, false}) {
     const auto& preset = lockScreen ? controller->vantilePreset : controller->vantilePresetSB;
@@ -52,7 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     routing.checkLSTouch(point, {0, 0});
     routing.checkSBTouch(point, {0, 0});
   }
-  auto& queue = platform::foundation::MainQueue::shared();
   queue.advance(2.5);
   queue.clear();
   return 0;

@@ -16,17 +16,15 @@ class View;
 
 namespace vantile {
 
-// Operations of the controller that other parts of the tweak provide: the full data pass,
-// element animations, the home-screen gestures and app images. An empty one is an operation the
-// controller does not answer, and the step that would call it does nothing.
+// Operations of the controller that other parts of the tweak provide: element animations, the
+// home-screen gestures, the installed apps and their icon pictures. An empty one is an operation
+// the controller does not answer, and the step that would call it does nothing.
 struct ControllerHooks {
-  std::function<void(const platform::Value& children, const std::string& location)> updateData;
   std::function<void(const std::shared_ptr<platform::ui::View>& view)> handleAnimation;
   std::function<void()> addGestures;
   std::function<void()> swipeHappened;
-  std::function<std::optional<platform::graphics::Image>(const std::string& bundleID)> getAppImageFromBundle;
-  // The weather icon picture of a weather-icon element, coloured as it asks.
-  std::function<std::optional<platform::graphics::Image>(const platform::Value& element)> getCorrectWeatherIconImage;
+  // The platform's icon picture of the app; nothing when it has none.
+  std::function<std::optional<platform::graphics::Image>(const std::string& bundleID)> applicationIconImage;
   // The installed apps as app records ("bundle", "name", "badge"); empty: no app is known.
   std::function<std::vector<platform::Value>()> appRecords;
 

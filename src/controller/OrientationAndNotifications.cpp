@@ -58,8 +58,8 @@ void VantileController::updateIconsForPreset(const ThemePreset& preset, const Va
     if (type == "AppIcon") {
       const auto tag = preset.nameIndex.tagForName(name);
       auto view = preset.views.find(tag.value_or(0), *presetView);
-      if (!view || !hooks.getAppImageFromBundle) continue;
-      const auto image = hooks.getAppImageFromBundle(conventions::stringFor(element, "bundleID").value_or(""));
+      if (!view) continue;
+      const auto image = getAppImageFromBundle(conventions::stringFor(element, "bundleID").value_or(""));
       for (const auto& subview : view->subviews()) {
         auto* imageView = dynamic_cast<platform::ui::ImageView*>(subview.get());
         if (imageView != nullptr && subview->layer()->name() == "AppIconImageView") imageView->setImage(image);

@@ -26,6 +26,8 @@
 #include "platform/ui/views/Device.h"
 
 namespace platform::ui {
+class ImageView;
+class Label;
 class ScrollView;
 class ScrollViewDelegate;
 class View;
@@ -190,6 +192,11 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   void registerDarwinObservers();
   // Issues the next view tag, stepping over the tags that element views use inside themselves.
   std::int32_t nextTag(std::string_view type);
+  // "homescreen" when the view lies in the home-screen tree, else "lockscreen".
+  std::string locationOfView(const platform::ui::View& view) const;
+  // The element's "styleOverride" element in the location's theme; nothing without one.
+  std::optional<platform::Value> styleOverrideElement(const platform::Value& element, std::string_view location) const;
+  void runTrigger(std::string_view spec, bool on, const std::shared_ptr<platform::ui::View>& view);
   // Drops every-second entries whose views left the loaded trees.
   void pruneEverySecondArray();
   std::optional<std::string> resolveToken(std::string_view name);
@@ -240,11 +247,41 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   // Depth first through the containers of one level, each after its own children.
   void loopAllItems(const std::string& location, const platform::Value& children);
 
-  // VantileSystem's battery charge in whole percent; empty: battery fills stay as built.
-  std::function<std::int32_t()> batteryAsInt;
-  // The follow rules of a container and its view; empty: no container follows another.
-  std::function<void(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view)>
-      checkIfViewFollows;
+  // --- Data binders ---
+
+  // The data pass over these elements and, through containers, their descendants.
+  void updateData(const platform::Value& children, const std::string& location);
+  void updateBatteryIconData(const platform::Value& element, platform::ui::View& view);
+  void updateBatteryBarData(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view);
+  void updateProgressBarData(const platform::Value& element, platform::ui::View& view);
+  void updateAppIconData(const platform::Value& element, platform::ui::View& view);
+  void updateAppBadge(const platform::Value* app, platform::ui::View& iconView, platform::ui::Label& badge,
+                      const platform::Value& element);
+  void updateAppBadgeImage(platform::ui::Label& badge, const platform::Value& element);
+  void updateWeatherIconData(const platform::Value& element, platform::ui::ImageView& view);
+  // The weather picture of the element's condition or forecast slot, coloured as it asks.
+  std::optional<platform::graphics::Image> getCorrectWeatherIconImage(const platform::Value& element);
+  static std::optional<platform::graphics::Image> changeColorIfNeeded(
+      const platform::Value& element, std::optional<platform::graphics::Image> image);
+  void updateWeekWidgetData(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view);
+  void updateCircleProgress(const platform::Value& element, platform::ui::View& view);
+  void updateMusicData(const platform::Value& element, platform::ui::ImageView& view);
+  void updateOtherData(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view,
+                       const std::string& location);
+  void updateWebView(const platform::Value& element, platform::ui::View& view);
+  // The app's icon picture, or the assets folder's default app picture.
+  std::optional<platform::graphics::Image> getAppImageFromBundle(const std::string& bundleID) const;
+  // The picture at a file address ("file://..."); nothing when it cannot be read.
+  static std::optional<platform::graphics::Image> getUIImageFromDirectory(std::string_view address);
+
+  // --- Conditional visibility, follow and knockout ---
+
+  // Fades the view in or out with music and power, or runs the element's trigger animations.
+  void checkIfUIViewShouldHide(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view);
+  // Moves the view to the end of the followed element's bar fill or onto its week widget's today.
+  void checkIfViewFollows(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view);
+  // Cuts the named label's glyphs out of the view (from its top-left corner).
+  void checkIfHasKnockout(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view);
 
   // --- Label text style and fonts ---
 

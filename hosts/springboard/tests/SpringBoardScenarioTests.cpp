@@ -49,6 +49,31 @@ TEST(SpringBoardScenario, AttachesBothThemesInsideSpringBoardsViewsAndRunsTheirC
   EXPECT_EQ(homeTheme->view, expected["homescreen"]) << homeTheme->view.dump(2);
 }
 
+// The first view of the dump with the element name, depth first.
+const platform::Value* findElement(const platform::Value& tree, const std::string& name) {
+  if (tree.is_object() && tree.value("id", "") == name) return &tree;
+  if (!tree.is_object() || !tree.contains("subviews")) return nullptr;
+  for (const auto& subview : tree["subviews"]) {
+    if (const auto* found = findElement(subview, name)) return found;
+  }
+  return nullptr;
+}
+
+// The date view's minute change asks for a refresh, whose data pass shows the new minute.
+TEST(SpringBoardScenario, TheMinuteChangeReachesTheThemesClock) {
+  ScenarioDevice device("hosts/springboard/tests/fixtures/scenario-device");
+  const auto dumpFile = device.path() / "views.json";
+  HostProcess host(springboardProgram(),
+                   {"--root", device.path().string(), "--at", "2026-03-14T08:59:50", "--seconds", "20", "--dump",
+                    dumpFile.string()},
+                   {"TZ=Asia/Tokyo"});
+  ASSERT_EQ(host.wait(), 0) << host.errors();
+  const platform::Value dump = readDump(dumpFile);
+  const auto* clock = findElement(dump["lockscreen"], "clock");
+  ASSERT_TRUE(clock) << dump.dump(1);
+  EXPECT_EQ((*clock)["text"], "9:00");
+}
+
 struct ThemeProblemCase {
   std::string settings;
   std::vector<std::string> flags;

@@ -103,6 +103,12 @@ class Layer : public std::enable_shared_from_this<Layer> {
   ContentMode contentsGravity() const { return contentsGravity_; }
   void setContentsGravity(ContentMode gravity) { contentsGravity_ = gravity; }
 
+  // How the layer is combined with what lies below it: nothing draws over it; "xor" keeps
+  // each only where the other is not (the layer and the backdrop cut each other out). Any
+  // other name draws over it, as an unknown filter does.
+  const std::optional<std::string>& compositingFilter() const { return compositingFilter_; }
+  void setCompositingFilter(std::optional<std::string> filter) { compositingFilter_ = std::move(filter); }
+
   // The mask's alpha cuts this layer and its sublayers. A mask belongs to no layer tree:
   // a layer that has a superlayer, or this layer itself, is refused.
   const std::shared_ptr<Layer>& mask() const { return mask_; }
@@ -174,6 +180,7 @@ class Layer : public std::enable_shared_from_this<Layer> {
   std::optional<std::string> name_;
   std::optional<graphics::Image> contents_;
   ContentMode contentsGravity_ = ContentMode::scaleToFill;
+  std::optional<std::string> compositingFilter_;
   std::shared_ptr<Layer> mask_;
   std::weak_ptr<const LayerDelegate> delegate_;
   std::vector<std::shared_ptr<Layer>> sublayers_;

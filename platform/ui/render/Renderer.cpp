@@ -48,7 +48,17 @@ void Renderer::drawLayer(const Layer& layer) {
   if (!isVisible(properties)) return;
   const std::optional<cairo_matrix_t> placement = placementOf(properties);
   if (!placement) return;
+  if (layer.compositingFilter() != "xor") {
+    drawPlacedLayer(layer, properties, *placement);
+    return;
+  }
+  cairo_push_group(cairo_);
   drawPlacedLayer(layer, properties, *placement);
+  cairo_pop_group_to_source(cairo_);
+  cairo_save(cairo_);
+  cairo_set_operator(cairo_, CAIRO_OPERATOR_XOR);
+  cairo_paint(cairo_);
+  cairo_restore(cairo_);
 }
 
 void Renderer::drawRootLayer(const Layer& layer) {

@@ -31,7 +31,7 @@ void VantileController::refreshLocation(const std::string& location) {
   static const Value kNothing;
   const auto* preset = presetFor(location);
   const Value* children = preset != nullptr && *preset ? (*preset)->children() : nullptr;
-  if (hooks.updateData) hooks.updateData(children != nullptr ? *children : kNothing, location);
+  updateData(children != nullptr ? *children : kNothing, location);
 }
 
 void VantileController::fastUpdate(const std::string& location) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/foundation/Value.h"
+#include "platform/graphics/Image.h"
 
 namespace vantile {
 
@@ -22,6 +24,14 @@ struct TokenProviders {
   std::function<bool()> isMusicPlaying;
   std::function<float()> internalElapsed;
   std::function<float()> internalDuration;
+  // Battery charge in whole percent; signal and Wi-Fi strength as percent texts ("%d").
+  std::function<std::int32_t()> batteryAsInt;
+  std::function<std::string()> signalpercent;
+  std::function<std::string()> wifipercent;
+
+  // SpringBoard: whether external power is connected, and the now-playing item's artwork.
+  std::function<bool()> isOnAC;
+  std::function<std::optional<platform::graphics::Image>()> nowPlayingArtwork;
 
   // VantileWeather.
   std::function<void()> checkIfWeatherNeedsUpdating;

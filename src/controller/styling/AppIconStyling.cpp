@@ -20,9 +20,7 @@ namespace foundation = platform::foundation;
 namespace ui = platform::ui;
 using namespace conventions;
 
-constexpr std::int64_t kBadgeImageTag = 9991;
 constexpr Color kDefaultTextColor{0, 0, 0, 1};
-constexpr Color kClear{0, 0, 0, 0};
 
 // The keys a "styleOverride" element lends an icon; a key the other element lacks goes too.
 constexpr const char* kOverriddenKeys[] = {"labelColor", "badgeTextColor", "badgeBGColor", "badgeImage",
@@ -74,55 +72,7 @@ void styleNameLabel(ui::Label& label, const Value& element, const Value* app) {
   label.setFont(platform::graphics::systemFont(10));
 }
 
-void addBadgeImage(ui::Label& badge, const Value& element, const std::string& imageName) {
-  auto image = ui::ImageView::make(badge.bounds());
-  image->setImage(assetImage(imageName));
-  image->setContentMode(ui::ContentMode::scaleAspectFit);
-  if (const double scale = numberFor(element, "badgeImageScale"); scale != 0) {
-    image->setTransform(image->transform().scaledBy(scale, scale));
-  }
-  image->setTag(kBadgeImageTag);
-  badge.addSubview(image);
-  badge.setBackgroundColor(kClear);
-  badge.setTextColor(kClear);
-  const auto shiftX = foundation::intValue(stringFor(element, "badgeImageX").value_or(""));
-  const auto shiftY = foundation::intValue(stringFor(element, "badgeImageY").value_or(""));
-  if (shiftX != 0 || shiftY != 0) {
-    auto center = image->center();
-    image->setCenter({center.x + shiftX, center.y + shiftY});
-  }
-}
-
-void styleBadge(ui::Label& badge, const Value& element, const Value* app) {
-  badge.setText("");
-  badge.setBackgroundColor(kClear);
-  if (const auto old = badge.viewWithTag(kBadgeImageTag); old && old.get() != &badge) old->removeFromSuperview();
-  if (!app) return;
-
-  badge.setText(foundation::description(valueFor(*app, "badge")));
-  badge.setTextAlignment(ui::TextAlignment::center);
-  badge.setNumberOfLines(1);
-  badge.setFont(platform::graphics::systemFont(12));
-  badge.setTextColor(colorFor(element, "badgeTextColor").value_or(kDefaultTextColor));
-  if (!badge.text().empty()) {
-    badge.setBackgroundColor(colorFor(element, "badgeBGColor"));
-    badge.layer()->setCornerRadius(10);
-    badge.setClipsToBounds(true);
-    if (const auto imageName = stringFor(element, "badgeImage"); imageName && *imageName != "none") {
-      badge.setClipsToBounds(false);
-      addBadgeImage(badge, element, *imageName);
-    }
-  }
-  const double textWidth = platform::graphics::measureText(badge.text(), badge.font()).width;
-  if (textWidth > badge.bounds().width()) {
-    const auto frame = badge.frame();
-    badge.setFrame({frame.x(), frame.y(), textWidth + 5, frame.height()});
-  }
-}
-
 }  // namespace
-
-void VantileController::updateAppBundleArray() { appRecords = hooks.appRecords ? hooks.appRecords() : std::vector<Value>{}; }
 
 void VantileController::updateAppIcon(const Value& original, std::int32_t tag, const std::string& location) {
   updateAppBundleArray();
@@ -155,13 +105,16 @@ void VantileController::updateAppIcon(const Value& original, std::int32_t tag, c
   for (const auto& part : icon->subviews()) {
     const auto& name = part->layer()->name();
     if (name == "AppIconImageView") {
-      if (const auto image = std::dynamic_pointer_cast<ui::ImageView>(part); image && hooks.getAppImageFromBundle) {
-        image->setImage(hooks.getAppImageFromBundle(bundleID));
+      if (const auto image = std::dynamic_pointer_cast<ui::ImageView>(part)) {
+        image->setImage(getAppImageFromBundle(bundleID));
       }
     } else if (name == "AppIconAppLabel") {
       if (const auto label = std::dynamic_pointer_cast<ui::Label>(part)) styleNameLabel(*label, element, app);
     } else if (name == "AppIconAppBadge") {
-      if (const auto badge = std::dynamic_pointer_cast<ui::Label>(part)) styleBadge(*badge, element, app);
+      if (const auto badge = std::dynamic_pointer_cast<ui::Label>(part)) {
+        badge->setTextColor(colorFor(element, "badgeTextColor").value_or(kDefaultTextColor));
+        updateAppBadge(app, *icon, *badge, element);
+      }
     }
   }
 }

@@ -47,15 +47,15 @@ std::shared_ptr<platform::ui::View> descendantWithTag(platform::ui::View& view, 
 
 void VantileController::updateBatteryFill(const Value& element, platform::ui::View& view, bool withGradient) {
   const auto fill = view.viewWithTag(withGradient ? kBarFillTag : kBatteryIconFillTag);
-  if (!fill || !batteryAsInt) return;
-  const std::int32_t level = batteryAsInt();
+  if (!fill || fill.get() == &view || !providers.batteryAsInt) return;
+  const std::int32_t level = providers.batteryAsInt();
   const auto superview = view.superview();
   const platform::graphics::Rect reference = superview ? superview->bounds() : platform::graphics::Rect{};
   const double width = std::trunc(frameFor(element, reference).width());
   platform::graphics::Rect frame = fill->frame();
   frame.size.width = level / 100.0 * width;
   fill->setFrame(frame);
-  fill->setBackgroundColor(batteryBandColor(element, level));
+  fill->setBackgroundColor(batteryBandColor(element, level).value_or(kClear));
   if (withGradient) applyGradientFill(*fill, element);
 }
 

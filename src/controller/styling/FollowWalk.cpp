@@ -22,7 +22,7 @@ void VantileController::loopAllItems(const std::string& location, const platform
   for (const auto& [name, element] : children.items()) {
     if (!isContainer(conventions::stringFor(element, "type"))) continue;
     loopAllItems(location, conventions::valueFor(element, "children"));
-    if (checkIfViewFollows) checkIfViewFollows(element, getElDict(name, location).view);
+    if (const auto view = getElDict(name, location).view) checkIfViewFollows(element, view);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "controller/styling/LabelAttributedText.h"
 
+#include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Strings.h"
 
 namespace vantile::labeltext {
@@ -48,6 +49,15 @@ AttributedString joinedWithSecondText(const std::string& first, const platform::
   attributed.addAttributes({0, firstLength}, TextAttributes{.font = firstFont});
   attributed.addAttributes({firstLength, utf16Length(second)}, TextAttributes{.font = secondFont, .color = secondColor});
   return attributed;
+}
+
+std::optional<platform::graphics::Color> secondTextColor(const platform::Value& element) {
+  std::optional<platform::graphics::Color> color = platform::graphics::Color{1, 1, 1, 1};
+  if (conventions::hasKey(element, "textColor")) color = conventions::colorFor(element, "textColor");
+  if (const auto attrColor = conventions::stringFor(element, "fontColorAttr"); attrColor && *attrColor != "none") {
+    color = conventions::colorFor(element, "fontColorAttr");
+  }
+  return color;
 }
 
 }  // namespace vantile::labeltext

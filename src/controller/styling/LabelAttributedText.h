@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/foundation/Value.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/TextMeasurement.h"
 #include "platform/ui/text/AttributedString.h"
@@ -31,5 +32,9 @@ platform::ui::AttributedString joinedWithSecondText(const std::string& first, co
                                                     const std::string& second,
                                                     const platform::graphics::Font& secondFont,
                                                     std::optional<platform::graphics::Color> secondColor);
+
+// The colour of an element's second text: white, else "textColor", else "fontColorAttr" (unless
+// "none"); a later key that is present replaces the earlier colour even when it does not parse.
+std::optional<platform::graphics::Color> secondTextColor(const platform::Value& element);
 
 }  // namespace vantile::labeltext

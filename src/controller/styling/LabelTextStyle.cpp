@@ -4,6 +4,7 @@
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Conversions.h"
+#include "platform/foundation/MainQueue.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/text/Label.h"
 
@@ -16,20 +17,9 @@ using platform::graphics::Color;
 using namespace conventions;
 namespace foundation = platform::foundation;
 
-constexpr Color kWhite{1, 1, 1, 1};
-
 bool isSet(const std::optional<std::string>& value) { return value && *value != "none"; }
 
 bool isContainer(std::string_view type) { return type == "UIView" || type == "ScrollView" || type == "GlassView"; }
-
-// The colour of the second text: white, else "textColor", else "fontColorAttr"; a later key
-// that is present replaces the earlier colour even when it does not parse.
-std::optional<Color> secondTextColor(const Value& element) {
-  std::optional<Color> color = kWhite;
-  if (hasKey(element, "textColor")) color = colorFor(element, "textColor");
-  if (isSet(stringFor(element, "fontColorAttr"))) color = colorFor(element, "fontColorAttr");
-  return color;
-}
 
 void applyGradient(platform::ui::View& view, const Value& element) {
   if (auto* label = dynamic_cast<platform::ui::Label*>(&view)) {
@@ -39,18 +29,6 @@ void applyGradient(platform::ui::View& view, const Value& element) {
   const std::optional<std::string> name = stringFor(element, "gradientImage");
   if (!isSet(name)) return;
   if (auto image = assetImage(*name)) view.setBackgroundPattern(std::move(image));
-}
-
-// A pause image shows while music plays; the element's own image comes back when it stops.
-void applyMusicImage(platform::ui::ImageView& imageView, const Value& element, bool musicPlaying) {
-  const std::optional<std::string> pauseImage = stringFor(element, "pauseImage");
-  if (!isSet(pauseImage)) return;
-  if (musicPlaying) {
-    imageView.setImage(assetImage(*pauseImage));
-  } else {
-    const std::optional<std::string> imageURL = stringFor(element, "imageURL");
-    imageView.setImage(imageURL ? assetImage(*imageURL) : std::nullopt);
-  }
 }
 
 }  // namespace
@@ -89,16 +67,24 @@ void VantileController::updateUILabel(const Value& element, std::int32_t tag, co
                                               stringFor(element, "fontSizeAttr"));
     if (label) {
       label->setAttributedText(
-          labeltext::joinedWithSecondText(label->text(), firstFont, second, secondFont, secondTextColor(element)));
+          labeltext::joinedWithSecondText(label->text(), firstFont, second, secondFont, labeltext::secondTextColor(element)));
     }
   }
 
   if (view) applyGradient(*view, element);
   if (const auto imageView = std::dynamic_pointer_cast<platform::ui::ImageView>(view)) {
-    applyMusicImage(*imageView, element, providers.isMusicPlaying && providers.isMusicPlaying());
+    updateMusicData(element, *imageView);
   }
 
-  if (isContainer(type) && hasKey(element, "children")) updateChildren(valueFor(element, "children"), location);
+  if (!isContainer(type)) return;
+  if (view) {
+    checkIfUIViewShouldHide(element, view);
+    // Queued, so the knockout sees the container's children already styled.
+    foundation::MainQueue::shared().post([weak = weak_from_this(), element, view] {
+      if (auto self = weak.lock()) self->checkIfHasKnockout(element, view);
+    });
+  }
+  if (hasKey(element, "children")) updateChildren(valueFor(element, "children"), location);
 }
 
 platform::graphics::Font VantileController::getFontFromStyles(const Value& element, const platform::ui::View* label,

@@ -145,9 +145,8 @@ void VantileController::resetViewFrameIfNeeded(platform::ui::View& view, const V
 }
 
 void VantileController::updateWeatherIcon(const Value& element, std::int32_t tag, const std::string& location) {
-  if (!hooks.getCorrectWeatherIconImage) return;
   if (const auto imageView = std::dynamic_pointer_cast<platform::ui::ImageView>(elementView(location, tag))) {
-    imageView->setImage(hooks.getCorrectWeatherIconImage(element));
+    imageView->setImage(getCorrectWeatherIconImage(element));
   }
 }
 

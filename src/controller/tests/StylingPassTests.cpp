@@ -76,11 +76,11 @@ TEST_F(StylingPass, ColoursBatteryFillsByLevelBand) {
   const Color low{1, 0, 0, 1};
   const Color mid{0, 0, 1, 1};
   const Color inner{0, 1, 0, 1};
-  for (const Case& c : {Case{15, low, 15}, Case{20, inner, 20}, Case{35, mid, 35}, Case{50, inner, 50},
-                        Case{80, inner, 80}}) {
+  for (const Case& c : {Case{15, low, 15}, Case{19, low, 19}, Case{20, inner, 20}, Case{21, mid, 21},
+                        Case{49, mid, 49}, Case{50, inner, 50}, Case{80, inner, 80}}) {
     SCOPED_TRACE(c.level);
     controller = VantileController::make();
-    controller->batteryAsInt = [level = c.level] { return level; };
+    controller->providers.batteryAsInt = [level = c.level] { return level; };
     load({{"battery",
            {{"type", "BatteryIcon"},
             {"frame", frame(0, 0, 100, 40)},

@@ -257,7 +257,7 @@ TEST_F(ThemeLoading, DarwinObserversAreRegisteredOnceAndRouteTheirNotifications)
   int swipes = 0;
   std::vector<std::string> iconRequests;
   controller->hooks.swipeHappened = [&swipes] { ++swipes; };
-  controller->hooks.getAppImageFromBundle = [&iconRequests](const std::string& bundle) {
+  controller->hooks.applicationIconImage = [&iconRequests](const std::string& bundle) {
     iconRequests.push_back(bundle);
     return std::nullopt;
   };

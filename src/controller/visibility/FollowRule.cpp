@@ -1,0 +1,62 @@
+// Elements that sit at the end of another element's bar fill or on its week widget's today.
+#include "controller/VantileController.h"
+#include "engine/builders/ElementFactoryConventions.h"
+#include "platform/foundation/Conversions.h"
+#include "platform/foundation/Strings.h"
+#include "platform/ui/views/View.h"
+
+namespace vantile {
+
+namespace {
+
+using platform::Value;
+using platform::graphics::Point;
+using namespace conventions;
+namespace foundation = platform::foundation;
+
+constexpr std::int32_t kBatteryBarFillTag = 9968;
+constexpr std::int32_t kProgressBarFillTag = 9937;
+constexpr std::int32_t kTodayTag = 3354;
+
+bool isNoName(const std::optional<std::string>& name) {
+  return !name || *name == "none" || name->empty() || *name == "(null)";
+}
+
+// "dx,dy"; the no-offset spellings, and a missing second part, read 0.
+Point followOffset(const std::optional<std::string>& value) {
+  if (!value || *value == "x,y" || *value == " " || *value == "(null)") return {};
+  const auto parts = foundation::components(*value, ",");
+  const float dx = parts.empty() ? 0 : foundation::floatValue(parts[0]);
+  const float dy = parts.size() < 2 ? 0 : foundation::floatValue(parts[1]);
+  return {dx, dy};
+}
+
+}  // namespace
+
+void VantileController::checkIfViewFollows(const Value& element, const std::shared_ptr<platform::ui::View>& view) {
+  const std::optional<std::string> item = stringFor(element, "followWidthItem");
+  if (!view || isNoName(item)) return;
+  const Point offset = followOffset(stringFor(element, "followWidthOffset"));
+  const auto target = getElDict(*item, locationOfView(*view)).view;
+  if (!target) return;
+  const Point origin = target->frame().origin;
+  const auto frame = view->frame();
+
+  auto fill = target->viewWithTag(kBatteryBarFillTag);
+  if (!fill) fill = target->viewWithTag(kProgressBarFillTag);
+  if (fill) {
+    const auto x = static_cast<float>(origin.x + fill->frame().width() + offset.x);
+    const auto y = static_cast<float>(origin.y + fill->frame().y() + offset.y);
+    view->setFrame({x, y, frame.width(), frame.height()});
+    return;
+  }
+  if (target->subviews().empty() || target->subviews().front()->subviews().empty()) return;
+  const auto& row = target->subviews().front()->subviews().front();
+  if (const auto today = row->viewWithTag(kTodayTag)) {
+    const auto x = static_cast<float>(origin.x + row->frame().x() + today->frame().x() + offset.x);
+    const auto y = static_cast<float>(origin.y + today->frame().y() + offset.y);
+    view->setFrame({x, y, frame.width(), frame.height()});
+  }
+}
+
+}  // namespace vantile
