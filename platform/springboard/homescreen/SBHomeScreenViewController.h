@@ -46,11 +46,13 @@ class SBRootFolderController : public objc::SharedObject {
 // The icon manager: sharedInstance, _rootFolderController and its rootFolderView.
 class SBIconController : public objc::SharedObject {
  public:
-  SBIconController() : SharedObject("SBIconController"), rootFolderController(std::make_shared<SBRootFolderController>()) {}
+  SBIconController();
 
   static std::shared_ptr<SBIconController> sharedInstance();
 
   std::shared_ptr<SBRootFolderController> rootFolderController;
+  // The home screen's icon manager (iconManager), whose model lists the icons.
+  std::shared_ptr<objc::SharedObject> iconManager;
 
   static void declareClass(objc::Class& cls);
 };

@@ -2,7 +2,9 @@
 
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
+#include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
+#include "platform/springboard/services/SBApplication.h"
 #include "platform/springboard/runtime/SharedInstances.h"
 #include "platform/springboard/runtime/Signatures.h"
 
@@ -22,6 +24,18 @@ void SBMediaController::declareClass(objc::Class& cls) {
     auto& controller = receiver<SBMediaController>(self);
     controller.nowPlayingInfo_ = std::move(info);
     ++controller.storeCount_;
+  });
+  objc::addMethod<signatures::Answer>(cls, "isPlaying", [](objc::Object&) {
+    const NowPlayingState& now = DeviceModel::shared().state().nowPlaying;
+    return now.hasItem() && now.playing;
+  });
+  objc::addMethod<signatures::ValueGetter>(
+      cls, "_nowPlayingInfo", [](objc::Object& self) { return receiver<SBMediaController>(self).nowPlayingInfo_; });
+  objc::addMethod<signatures::Getter>(cls, "nowPlayingApplication", [](objc::Object&) -> signatures::Object {
+    const NowPlayingState& now = DeviceModel::shared().state().nowPlaying;
+    const auto applications = SBApplicationController::sharedInstance();
+    if (now.app.empty() || !applications) return nullptr;
+    return applications->applicationWithBundleIdentifier(now.app);
   });
   objc::addMethod<signatures::ValueGetter>(
       cls, "nowPlayingInfo", [](objc::Object& self) { return receiver<SBMediaController>(self).nowPlayingInfo_; });

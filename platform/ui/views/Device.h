@@ -34,6 +34,9 @@ class Device {
   // "15.0" unless set.
   const std::string& systemVersion() const { return systemVersion_; }
   void setSystemVersion(std::string version) { systemVersion_ = std::move(version); }
+  // The name the owner gave the device; "iPhone" unless set.
+  const std::string& name() const { return name_; }
+  void setName(std::string name) { name_ = std::move(name); }
 
  private:
   Device() = default;
@@ -41,6 +44,7 @@ class Device {
   UserInterfaceIdiom idiom_ = UserInterfaceIdiom::phone;
   DeviceOrientation orientation_ = DeviceOrientation::portrait;
   std::string systemVersion_ = "15.0";
+  std::string name_ = "iPhone";
   std::vector<std::weak_ptr<std::function<void(DeviceOrientation)>>> orientationObservers_;
 };
 
