@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/NetworkInterfaces.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/objc/Messaging.h"
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
@@ -94,6 +95,7 @@ SpringBoardProcess::SpringBoardProcess(DeviceState state)
   }
   ui::Device::currentDevice().setSystemVersion(state.systemVersion());
   ui::Device::currentDevice().setName(state.deviceName);
+  foundation::setInterfaceAlias("en0", state.wifi.interface);
   device_.reset(std::move(state));
   registerSpringBoardClasses(iosVersion_);
   makeSharedObjects();

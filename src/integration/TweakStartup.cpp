@@ -5,6 +5,7 @@
 
 #include "integration/DarwinHandlers.h"
 #include "integration/HookTable.h"
+#include "integration/ProviderLinks.h"
 #include "integration/Replacements.h"
 #include "integration/SettingsLoader.h"
 #include "integration/SpringBoardAnswers.h"
@@ -74,6 +75,7 @@ HookGroups groupsFor(const TweakSettings& settings) {
 
 void installTweak() {
   TweakState& state = tweakState();
+  connectDataProviders();
   installRows(remoteViewRows());
   createRemoteRootViewControllerClass();
   installRows(splitViewRows());
