@@ -1,6 +1,8 @@
 #include "platform/services/HealthStore.h"
 
+#include <future>
 #include <map>
+#include <memory>
 
 #include "platform/foundation/DateFormatting.h"
 #include "platform/foundation/LocalDateTime.h"
@@ -53,11 +55,16 @@ void HealthStore::executeDailyStepCountQuery(foundation::TimeStamp anchor, Resul
     }
     results.emplace(std::move(statistics));
   }
-  foundation::WorkerQueue::shared().perform(
-      [handler = std::move(initialResultsHandler), results = std::move(results), error = std::move(error)] {
-        handler(results, error);
-        return foundation::Task{};
-      });
+  auto answered = std::make_shared<std::promise<void>>();
+  std::future<void> done = answered->get_future();
+  foundation::WorkerQueue::shared().perform([handler = std::move(initialResultsHandler), results = std::move(results),
+                                             error = std::move(error), answered] {
+    handler(results, error);
+    answered->set_value();
+    return foundation::Task{};
+  });
+  // On the manual clock the answer is in before the query returns, so simulated runs repeat exactly.
+  if (foundation::MainQueue::shared().usesManualClock()) done.wait();
 }
 
 }  // namespace platform::services

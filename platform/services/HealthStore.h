@@ -30,7 +30,8 @@ class StatisticsCollection {
 };
 
 // The health store's step counts, read from the device state's daily samples. A query's
-// results are delivered on a worker thread of the store, never on the main thread.
+// results are delivered on a worker thread of the store, never on the main thread; on the
+// manual clock the query waits for that delivery, so what the handler posts is queued when it returns.
 class HealthStore {
  public:
   using ResultsHandler =

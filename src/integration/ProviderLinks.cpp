@@ -41,7 +41,7 @@ void connectController(VantileController& controller) {
   providers.internalElapsed = VantileSystem::internalElapsed;
   providers.internalDuration = VantileSystem::internalDuration;
   providers.checkIfWeatherNeedsUpdating = VantileWeather::checkIfWeatherNeedsUpdating;
-  providers.getWeatherInfo = [] { return VantileWeather::getWeatherInfo(); };
+  providers.getWeatherInfo = []() -> const platform::Value& { return VantileWeather::getWeatherInfo(); };
   controller.batteryAsInt = VantileSystem::batteryAsInt;
   controller.hooks.getCorrectWeatherIconImage = weatherIconImage;
 }

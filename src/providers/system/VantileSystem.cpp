@@ -25,6 +25,13 @@ constexpr const char* kTimestampKey = "kMRMediaRemoteNowPlayingInfoTimestamp";
 
 std::string number(std::int64_t value) { return std::to_string(value); }
 
+// "0%d" for 9 or less, else "%d".
+std::string padded(std::int64_t value) {
+  std::string text = value <= 9 ? "0" : "";
+  text.append(number(value));
+  return text;
+}
+
 // "%d:%@" of minutes and seconds, seconds "0%d" when 9 or less.
 std::string minutesAndSeconds(std::int64_t wholeSeconds) {
   const std::int64_t minutes = wholeSeconds / 60;
@@ -82,7 +89,7 @@ std::optional<AlarmClock> alarmClock() {
   const auto date = platform::foundation::calendarDate(next->nextFireDate);
   if (!date) return std::nullopt;
   AlarmClock clock;
-  clock.minutes = date->minute <= 9 ? "0" + number(date->minute) : number(date->minute);
+  clock.minutes = padded(date->minute);
   clock.hour = date->hour;
   if (twelveHour) {
     clock.marker = date->hour < 12 ? "AM" : "PM";
@@ -234,8 +241,7 @@ std::string VantileSystem::alarm() {
 std::string VantileSystem::paddedalarm() {
   const auto clock = alarmClock();
   if (!clock) return "";
-  std::string hour = clock->hour <= 9 ? "0" + number(clock->hour) : number(clock->hour);
-  return hour + ":" + clock->minutes + clock->marker;
+  return padded(clock->hour) + ":" + clock->minutes + clock->marker;
 }
 
 std::string VantileSystem::musicTitle() { return infoText(readings::nowPlayingInfo(), kTitleKey); }

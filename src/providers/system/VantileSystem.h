@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -116,6 +117,10 @@ class VantileSystem {
 
  private:
   VantileSystem();
+  void writeSnapshot(const std::string& name, const platform::Value& value);
+
+  // What each snapshot file was last written with.
+  std::map<std::string, std::string> writtenSnapshots_;
 };
 
 }  // namespace vantile

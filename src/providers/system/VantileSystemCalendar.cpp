@@ -39,7 +39,11 @@ std::string formatted(TimeStamp instant, std::string_view pattern, DateLocale lo
   return platform::foundation::formatDate(instant, pattern, locale).value_or("");
 }
 
-std::string twoDigits(int value) { return value <= 9 ? "0" + std::to_string(value) : std::to_string(value); }
+std::string twoDigits(int value) {
+  std::string text = value <= 9 ? "0" : "";
+  text.append(std::to_string(value));
+  return text;
+}
 
 Value eventRecord(const platform::services::CalendarEvent& event, const std::string& title) {
   return Value{

@@ -9,12 +9,21 @@ namespace {
 
 constexpr const char* kDownloads = "/var/mobile/Media/Downloads/";
 
-// Compact JSON, written atomically; a failed write leaves the previous file.
-void writeSnapshot(const char* name, const platform::Value& value) {
+}  // namespace
+
+// Compact JSON, written atomically; a failed write leaves the previous file. A file that
+// already holds exactly this text is left alone: each write costs a file creation and a rename.
+void VantileSystem::writeSnapshot(const std::string& name, const platform::Value& value) {
   std::string path(kDownloads);
   path.append(name);
-  platform::foundation::writeFileAtomically(platform::foundation::devicePath(path), value.dump());
+  const auto file = platform::foundation::devicePath(path);
+  std::string text = value.dump();
+  auto& written = writtenSnapshots_[name];
+  if (written == text && platform::foundation::fileExists(file)) return;
+  written = platform::foundation::writeFileAtomically(file, text) ? std::move(text) : std::string();
 }
+
+namespace {
 
 platform::Value arrayOf(const std::vector<platform::Value>& records) {
   platform::Value array = platform::Value::array();

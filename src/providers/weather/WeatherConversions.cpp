@@ -70,7 +70,8 @@ std::string VantileWeather::convertTimeStringTo12HR(std::string_view time) {
   if (parts.size() < 2) return std::string(time);
   const std::int32_t hour = platform::foundation::intValue(parts[0]);
   const std::int32_t twelveHour = ((hour + 11) % 12 + 12) % 12 + 1;
-  std::string text = twelveHour < 10 ? "0" + std::to_string(twelveHour) : std::to_string(twelveHour);
+  std::string text = twelveHour < 10 ? "0" : "";
+  text.append(std::to_string(twelveHour));
   text.push_back(':');
   text.append(parts[1]);
   return text;
