@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ProviderFixture.h"
+#include "platform/foundation/DeviceRoot.h"
 #include "providers/system/VantileSystem.h"
 
 namespace vantile {
@@ -66,6 +69,19 @@ TEST_F(SnapshotTest, StepsAreWrittenOnceATokenHasReadThem) {
   ASSERT_TRUE(steps && steps->size() == 1);
   EXPECT_TRUE((*steps)[0]["steps"].is_number_integer());
   EXPECT_EQ((*steps)[0]["date"], "12-09-2026");
+}
+
+TEST_F(SnapshotTest, AnUnchangedSnapshotStaysAndARemovedOneComesBack) {
+  start();
+  VantileSystem& system = VantileSystem::sharedInstance();
+  system.saveSystemJSON();
+  const auto battery = platform::foundation::devicePath("/var/mobile/Media/Downloads/battery.json");
+  std::filesystem::remove(battery);
+  system.saveSystemJSON();
+  EXPECT_TRUE(read("/var/mobile/Media/Downloads/battery.json"));
+  set("battery.level", 12);
+  system.saveSystemJSON();
+  EXPECT_EQ(snapshot("battery.json").value_or(Value())["batteryPercent"], "12");
 }
 
 TEST_F(SnapshotTest, AnUnwritableFolderIsSilent) {
