@@ -76,7 +76,10 @@ void BM_FullDataPassOfDemoScreen(benchmark::State& state, const char* file, cons
   providers.wifipercent = [] { return std::string("100"); };
   providers.isMusicPlaying = [] { return true; };
   providers.isOnAC = [] { return true; };
-  providers.getWeatherInfo = [] { return Value{{"conditionCode", "30"}, {"temperature", "68"}}; };
+  providers.getWeatherInfo = []() -> const Value& {
+    static const Value weather{{"conditionCode", "30"}, {"temperature", "68"}};
+    return weather;
+  };
   controller->hooks.appRecords = [] {
     return std::vector<Value>{{{"bundle", "com.apple.mobilemail"}, {"name", "Mail"}, {"badge", "12"}},
                               {{"bundle", "com.apple.Music"}, {"name", "Music"}, {"badge", ""}}};

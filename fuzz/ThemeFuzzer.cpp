@@ -39,8 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   providers.isMusicPlaying = [&on] { return on; };
   providers.isOnAC = [&on] { return on; };
   providers.batteryAsInt = [&on] { return on ? 19 : 105; };
-  providers.getWeatherInfo = [] {
-    return platform::Value{{"conditionCode", "32"}, {"temperature", "-5"}, {"day1icon", "7"}};
+  providers.getWeatherInfo = []() -> const platform::Value& {
+    static const platform::Value weather{{"conditionCode", "32"}, {"temperature", "-5"}, {"day1icon", "7"}};
+    return weather;
   };
   auto& queue = platform::foundation::MainQueue::shared();
   for (const char* location : {"lockscreen", "homescreen"}) {

@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "LocalDateTime.h"
+#include "platform/foundation/LocalDateTime.h"
 
 namespace vantile::springboard {
+
+using platform::foundation::LocalDateTime;
+using platform::foundation::parseLocalDateTime;
+using platform::foundation::timeStampInProcessZone;
 
 // The device's screen: size in points and pixels per point.
 struct ScreenSpec {

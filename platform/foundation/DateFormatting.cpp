@@ -1,5 +1,6 @@
 #include "platform/foundation/DateFormatting.h"
 
+#include <unicode/dtptngen.h>
 #include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/smpdtfmt.h>
@@ -140,6 +141,18 @@ void useHostLocale() {
   UErrorCode status = U_ZERO_ERROR;
   uloc_setDefault(nullptr, &status);
   FormatterCache::shared().clear();
+}
+
+std::optional<std::string> datePatternFromTemplate(std::string_view skeleton) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::DateTimePatternGenerator> generator(
+      icu::DateTimePatternGenerator::createInstance(icu::Locale::getDefault(), status));
+  if (U_FAILURE(status)) return std::nullopt;
+  const icu::UnicodeString pattern = generator->getBestPattern(unicode(skeleton), status);
+  if (U_FAILURE(status)) return std::nullopt;
+  std::string text;
+  pattern.toUTF8String(text);
+  return text;
 }
 
 std::optional<std::string> formatDate(TimeStamp instant, std::string_view pattern, DateLocale locale) {

@@ -30,6 +30,9 @@ enum class DateLocale {
   device,
 };
 
+// The device locale's best date-format pattern for a skeleton ("j": its clock, "h a" or "HH").
+std::optional<std::string> datePatternFromTemplate(std::string_view skeleton);
+
 std::optional<std::string> formatDate(TimeStamp instant, std::string_view pattern,
                                       DateLocale locale = DateLocale::posix);
 

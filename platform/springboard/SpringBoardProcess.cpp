@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/NetworkInterfaces.h"
 #include "platform/foundation/SystemLog.h"
 #include "platform/objc/Messaging.h"
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
@@ -31,6 +32,12 @@
 #include "platform/springboard/services/SBUIController.h"
 #include "platform/springboard/services/SpringBoard.h"
 #include "platform/springboard/services/WALockscreenWidgetViewController.h"
+#include "platform/springboard/status/BCBatteryDeviceController.h"
+#include "platform/springboard/status/BluetoothManager.h"
+#include "platform/springboard/status/SBScheduledAlarmObserver.h"
+#include "platform/springboard/status/SBTelephonyManager.h"
+#include "platform/springboard/status/SBWiFiManager.h"
+#include "platform/springboard/status/WeatherPreferences.h"
 #include "platform/springboard/views/Wallpaper.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/EventHitTesting.h"
@@ -91,6 +98,8 @@ SpringBoardProcess::SpringBoardProcess(DeviceState state)
     foundation::systemLog("SpringBoard: unknown locale \"" + state.locale + "\", keeping the process's");
   }
   ui::Device::currentDevice().setSystemVersion(state.systemVersion());
+  ui::Device::currentDevice().setName(state.deviceName);
+  foundation::setInterfaceAlias("en0", state.wifi.interface);
   device_.reset(std::move(state));
   registerSpringBoardClasses(iosVersion_);
   makeSharedObjects();
@@ -137,12 +146,16 @@ void SpringBoardProcess::makeSharedObjects() {
   systemService_->openApplication = [this](const std::string& bundleID) { return openApplication(bundleID); };
   alarmManager_ = makeShared<MTAlarmManagerExportedObject>("MTAlarmManagerExportedObject");
   locationModel_ = std::make_shared<WATodayAutoupdatingLocationModel>();
-  weatherWidget_ = std::make_shared<WALockscreenWidgetViewController>();
+  weatherWidget_ = makeShared<WALockscreenWidgetViewController>("WALockscreenWidgetViewController");
   locationModel_->widget = weatherWidget_;
-  locationModel_->forecastFor = [this](const WFLocation&) {
-    const WeatherState& weather = device_.state().weather;
-    return std::make_shared<WAForecastModel>(std::make_shared<City>(weather.city, weather.temperature, weather.condition));
-  };
+  locationModel_->forecastFor = [this](const WFLocation&) { return forecastModelFor(device_.state()); };
+  // Stateless: they read the device at each call.
+  makeShared<BCBatteryDeviceController>("BCBatteryDeviceController");
+  makeShared<SBWiFiManager>("SBWiFiManager");
+  makeShared<SBTelephonyManager>("SBTelephonyManager");
+  makeShared<SBScheduledAlarmObserver>("SBScheduledAlarmObserver");
+  makeShared<BluetoothManager>("BluetoothManager");
+  makeShared<WeatherPreferences>("WeatherPreferences");
 
   springBoard_->showingHomescreen = [this] {
     return shown_ == ShownScreen::homeScreen && !coverSheetOverHome_ && !device_.state().locked;
@@ -469,6 +482,8 @@ void SpringBoardProcess::deviceChanged(const std::vector<DeviceChange>& changes)
         break;
       case DeviceAspect::flashlight:
       case DeviceAspect::identity:
+      case DeviceAspect::calendar:
+      case DeviceAspect::steps:
         break;
     }
   }

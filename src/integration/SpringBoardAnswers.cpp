@@ -1,7 +1,6 @@
 #include "integration/SpringBoardAnswers.h"
 
 #include "controller/VantileController.h"
-#include "engine/images/DeviceReadings.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/springboard/device/DeviceModel.h"
@@ -42,8 +41,6 @@ std::optional<platform::graphics::Image> nowPlayingArtwork() {
   return platform::graphics::decodeImageFile(platform::foundation::devicePath(now.artwork));
 }
 
-int wifiBars() { return device().wifi.on && !device().wifi.network.empty() ? device().wifi.bars : 0; }
-
 }  // namespace
 
 void answerControllerFromSpringBoard() {
@@ -51,21 +48,7 @@ void answerControllerFromSpringBoard() {
   controller.hooks.appRecords = installedApps;
   controller.hooks.applicationIconImage = iconOf;
 
-  TokenProviders& providers = controller.providers;
-  providers.batteryAsInt = [] { return static_cast<std::int32_t>(device().battery.level); };
-  providers.signalpercent = [] { return std::to_string(device().cellular.bars * 25); };
-  providers.wifipercent = [] { return std::to_string(wifiBars() * 100 / 3); };
-  providers.isOnAC = [] { return device().battery.externalPower; };
-  providers.isMusicPlaying = [] { return device().nowPlaying.playing; };
-  providers.internalElapsed = [] {
-    return static_cast<float>(springboard::DeviceModel::shared().nowPlayingElapsed());
-  };
-  providers.internalDuration = [] { return static_cast<float>(static_cast<std::int64_t>(device().nowPlaying.duration)); };
-  providers.nowPlayingArtwork = nowPlayingArtwork;
-
-  DeviceReadings& readings = DeviceReadings::shared();
-  readings.setSignalStrengthBarsSource([] { return std::optional(device().cellular.bars); });
-  readings.setWiFiStrengthBarsSource([] { return std::optional(wifiBars()); });
+  controller.providers.nowPlayingArtwork = nowPlayingArtwork;
 }
 
 }  // namespace vantile::integration

@@ -3,7 +3,7 @@
 namespace vantile::integration {
 
 // Has SpringBoard answer what the theme controller asks of it: the installed apps as app
-// records and their icon pictures, battery, power, signal and Wi-Fi, and what plays.
+// records, their icon pictures and the artwork of what plays.
 void answerControllerFromSpringBoard();
 
 }  // namespace vantile::integration

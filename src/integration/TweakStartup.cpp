@@ -5,6 +5,7 @@
 
 #include "integration/DarwinHandlers.h"
 #include "integration/HookTable.h"
+#include "integration/ProviderLinks.h"
 #include "integration/Replacements.h"
 #include "integration/SettingsLoader.h"
 #include "integration/SpringBoardAnswers.h"
@@ -77,6 +78,7 @@ HookGroups groupsFor(const TweakSettings& settings) {
 void installTweak() {
   TweakState& state = tweakState();
   installWebWidgetHost(state.hooks);
+  connectDataProviders();
   installRows(remoteViewRows());
   createRemoteRootViewControllerClass();
   installRows(splitViewRows());

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "HostOptions.h"
-#include "LocalDateTime.h"
+#include "HostOptions.h"
 #include "platform/foundation/DateFormatting.h"
 
 namespace vantile::springboard {

@@ -185,6 +185,8 @@ std::vector<DeviceChange> changesBetween(const DeviceState& before, const Device
        DeviceAspect::identity);
   note(before.weather != after.weather, DeviceAspect::weather);
   note(before.timer != after.timer, DeviceAspect::timer);
+  note(before.calendar != after.calendar, DeviceAspect::calendar);
+  note(before.steps != after.steps, DeviceAspect::steps);
   return changes;
 }
 

@@ -33,6 +33,8 @@ enum class DeviceAspect {
   identity,
   weather,
   timer,
+  calendar,
+  steps,
 };
 
 struct DeviceChange {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/foundation/Files.h"
+#include "platform/foundation/LocalDateTime.h"
 
 namespace platform::springboard {
 
@@ -48,6 +49,20 @@ class ObjectReader {
       if (value->is_string()) field = value->get<std::string>();
       else wrongType(key, *value, "a string");
     }
+  }
+
+  void optionalText(const std::string& key, std::optional<std::string>& field) {
+    if (const auto* value = find(key)) {
+      if (value->is_string()) field = value->get<std::string>();
+      else wrongType(key, *value, "a string");
+    }
+  }
+
+  void optionalNumber(const std::string& key, std::optional<double>& field, double low, double high) {
+    double number = 0;
+    if (find(key) == nullptr) return;
+    this->number(key, number, low, high);
+    field = number;
   }
 
   void number(const std::string& key, double& field, double low, double high) {
@@ -160,6 +175,197 @@ void readApps(ObjectReader& top, const platform::Value& apps, std::vector<AppSta
   }
 }
 
+// Each entry of an array of objects, with its reader; other entries are noted and skipped.
+template <class F>
+void eachObject(ObjectReader& parent, const platform::Value& array, const std::string& prefix, std::string_view source,
+                std::vector<std::string>& problems, F&& read) {
+  std::size_t index = 0;
+  for (const auto& entry : array) {
+    const std::string path = prefix + "." + std::to_string(index++);
+    if (!entry.is_object()) {
+      parent.problem(path + " should be an object, ignored");
+      continue;
+    }
+    ObjectReader reader(entry, path, source, problems);
+    read(reader, path);
+  }
+}
+
+void clockTime(ObjectReader& reader, const std::string& key, std::string& field) {
+  std::string time = field;
+  reader.text(key, time);
+  if (isClockTime(time)) field = time;
+  else reader.problem(reader.path(key) + " \"" + time + "\" is not HH:mm, using " + field);
+}
+
+bool isLocalDateTime(const std::string& text) { return foundation::parseLocalDateTime(text).has_value(); }
+
+void readWeather(ObjectReader& weather, WeatherState& state, std::string_view source, std::vector<std::string>& problems) {
+  weather.number("temperature", state.temperature, -200, 200);
+  state.feelsLike = state.temperature;
+  weather.number("feelsLike", state.feelsLike, -200, 200);
+  weather.integer("condition", state.condition, 0, 3200);
+  weather.text("city", state.city);
+  weather.boolean("celsius", state.celsius);
+  weather.number("humidity", state.humidity, 0, 100);
+  weather.number("dewPoint", state.dewPoint, -200, 200);
+  weather.number("windChill", state.windChill, -200, 200);
+  weather.number("heatIndex", state.heatIndex, -200, 200);
+  weather.number("windSpeed", state.windSpeed, 0, 1000);
+  weather.number("windDirection", state.windDirection, -360, 360);
+  weather.number("pressure", state.pressure, 0, 2000);
+  weather.number("visibility", state.visibility, 0, 1000);
+  weather.integer("uvIndex", state.uvIndex, 0, 20);
+  clockTime(weather, "sunrise", state.sunrise);
+  clockTime(weather, "sunset", state.sunset);
+  weather.text("updateTime", state.updateTime);
+  weather.number("latitude", state.latitude, -90, 90);
+  weather.number("longitude", state.longitude, -180, 180);
+  if (weather.find("place") != nullptr) {
+    PlaceState place;
+    ObjectReader reader(weather.object("place"), "weather.place", source, problems);
+    reader.optionalText("subThoroughfare", place.subThoroughfare);
+    reader.optionalText("thoroughfare", place.thoroughfare);
+    reader.optionalText("subLocality", place.subLocality);
+    reader.optionalText("locality", place.locality);
+    reader.optionalText("postalCode", place.postalCode);
+    reader.optionalText("subAdministrativeArea", place.subAdministrativeArea);
+    reader.optionalText("administrativeArea", place.administrativeArea);
+    reader.optionalText("country", place.country);
+    reader.optionalText("isoCountryCode", place.isoCountryCode);
+    state.place = std::move(place);
+  }
+  state.daily.clear();
+  eachObject(weather, weather.array("daily"), "weather.daily", source, problems, [&](ObjectReader& reader, const std::string&) {
+    DayForecastState day;
+    reader.number("low", day.low, -200, 200);
+    reader.number("high", day.high, -200, 200);
+    reader.integer("condition", day.condition, 0, 3200);
+    reader.optionalNumber("precipitation", day.precipitation, 0, 100);
+    state.daily.push_back(day);
+  });
+  state.hourly.clear();
+  eachObject(weather, weather.array("hourly"), "weather.hourly", source, problems, [&](ObjectReader& reader, const std::string&) {
+    HourlyForecastState hour;
+    reader.text("time", hour.time);
+    reader.number("temperature", hour.temperature, -200, 200);
+    reader.integer("condition", hour.condition, 0, 3200);
+    reader.optionalNumber("precipitation", hour.precipitation, 0, 100);
+    state.hourly.push_back(std::move(hour));
+  });
+}
+
+void readCalendar(ObjectReader& calendar, CalendarState& state, std::string_view source,
+                  std::vector<std::string>& problems) {
+  calendar.boolean("access", state.access);
+  state.calendars.clear();
+  eachObject(calendar, calendar.array("calendars"), "calendar.calendars", source, problems,
+             [&](ObjectReader& reader, const std::string&) {
+               CalendarInfo info;
+               reader.text("title", info.title);
+               reader.text("color", info.color);
+               state.calendars.push_back(std::move(info));
+             });
+  state.events.clear();
+  eachObject(calendar, calendar.array("events"), "calendar.events", source, problems,
+             [&](ObjectReader& reader, const std::string& path) {
+               CalendarEventState event;
+               reader.optionalText("title", event.title);
+               reader.optionalText("location", event.location);
+               reader.text("start", event.start);
+               event.end = event.start;
+               reader.text("end", event.end);
+               reader.boolean("allDay", event.allDay);
+               reader.text("calendar", event.calendar);
+               if (!isLocalDateTime(event.start) || !isLocalDateTime(event.end)) {
+                 reader.problem(path + " needs \"start\" and \"end\" as YYYY-MM-DDTHH:MM:SS, ignored");
+                 return;
+               }
+               state.events.push_back(std::move(event));
+             });
+}
+
+void readSteps(ObjectReader& steps, StepsState& state, std::string_view source, std::vector<std::string>& problems) {
+  steps.boolean("access", state.access);
+  state.samples.clear();
+  eachObject(steps, steps.array("samples"), "steps.samples", source, problems,
+             [&](ObjectReader& reader, const std::string& path) {
+               StepSampleState sample;
+               reader.text("date", sample.date);
+               reader.number("count", sample.count, 0, kUnlimited);
+               if (!isLocalDateTime(sample.date + "T00:00:00")) {
+                 reader.problem(path + " needs \"date\" as YYYY-MM-DD, ignored");
+                 return;
+               }
+               state.samples.push_back(std::move(sample));
+             });
+}
+
+platform::Value optionalJson(const std::optional<std::string>& text) {
+  return text ? platform::Value(*text) : platform::Value();
+}
+
+platform::Value optionalJson(const std::optional<double>& number) {
+  return number ? platform::Value(*number) : platform::Value();
+}
+
+platform::Value weatherToJson(const WeatherState& weather) {
+  platform::Value daily = platform::Value::array();
+  for (const auto& day : weather.daily) {
+    daily.push_back({{"low", day.low}, {"high", day.high}, {"condition", day.condition},
+                     {"precipitation", optionalJson(day.precipitation)}});
+  }
+  platform::Value hourly = platform::Value::array();
+  for (const auto& hour : weather.hourly) {
+    hourly.push_back({{"time", hour.time}, {"temperature", hour.temperature}, {"condition", hour.condition},
+                      {"precipitation", optionalJson(hour.precipitation)}});
+  }
+  platform::Value json = {
+      {"temperature", weather.temperature}, {"feelsLike", weather.feelsLike},   {"condition", weather.condition},
+      {"city", weather.city},               {"celsius", weather.celsius},       {"humidity", weather.humidity},
+      {"dewPoint", weather.dewPoint},       {"windChill", weather.windChill},   {"heatIndex", weather.heatIndex},
+      {"windSpeed", weather.windSpeed},     {"windDirection", weather.windDirection},
+      {"pressure", weather.pressure},       {"visibility", weather.visibility}, {"uvIndex", weather.uvIndex},
+      {"sunrise", weather.sunrise},         {"sunset", weather.sunset},         {"updateTime", weather.updateTime},
+      {"latitude", weather.latitude},       {"longitude", weather.longitude},   {"daily", daily},
+      {"hourly", hourly},
+  };
+  if (weather.place) {
+    const PlaceState& place = *weather.place;
+    json["place"] = {{"subThoroughfare", optionalJson(place.subThoroughfare)},
+                     {"thoroughfare", optionalJson(place.thoroughfare)},
+                     {"subLocality", optionalJson(place.subLocality)},
+                     {"locality", optionalJson(place.locality)},
+                     {"postalCode", optionalJson(place.postalCode)},
+                     {"subAdministrativeArea", optionalJson(place.subAdministrativeArea)},
+                     {"administrativeArea", optionalJson(place.administrativeArea)},
+                     {"country", optionalJson(place.country)},
+                     {"isoCountryCode", optionalJson(place.isoCountryCode)}};
+  }
+  return json;
+}
+
+platform::Value calendarToJson(const CalendarState& calendar) {
+  platform::Value calendars = platform::Value::array();
+  for (const auto& info : calendar.calendars) calendars.push_back({{"title", info.title}, {"color", info.color}});
+  platform::Value events = platform::Value::array();
+  for (const auto& event : calendar.events) {
+    events.push_back({{"title", optionalJson(event.title)},
+                      {"location", optionalJson(event.location)},
+                      {"start", event.start},
+                      {"end", event.end},
+                      {"allDay", event.allDay},
+                      {"calendar", event.calendar}});
+  }
+  return {{"access", calendar.access}, {"calendars", calendars}, {"events", events}};
+}
+
+platform::Value stepsToJson(const StepsState& steps) {
+  platform::Value samples = platform::Value::array();
+  for (const auto& sample : steps.samples) samples.push_back({{"date", sample.date}, {"count", sample.count}});
+  return {{"access", steps.access}, {"samples", samples}};
+}
+
 }  // namespace
 
 const AppState* DeviceState::app(std::string_view bundleID) const {
@@ -189,6 +395,7 @@ DeviceStateReading readDeviceState(const platform::Value& json, std::string_view
     wifi.boolean("on", state.wifi.on);
     wifi.text("network", state.wifi.network);
     wifi.integer("bars", state.wifi.bars, 0, 3);
+    wifi.text("interface", state.wifi.interface);
   }
   {
     ObjectReader cellular(top.object("cellular"), "cellular", source, problems);
@@ -251,9 +458,15 @@ DeviceStateReading readDeviceState(const platform::Value& json, std::string_view
   top.text("timeZone", state.timeZone);
   {
     ObjectReader weather(top.object("weather"), "weather", source, problems);
-    weather.number("temperature", state.weather.temperature, -200, 200);
-    weather.integer("condition", state.weather.condition, 0, 47);
-    weather.text("city", state.weather.city);
+    readWeather(weather, state.weather, source, problems);
+  }
+  {
+    ObjectReader calendar(top.object("calendar"), "calendar", source, problems);
+    readCalendar(calendar, state.calendar, source, problems);
+  }
+  {
+    ObjectReader steps(top.object("steps"), "steps", source, problems);
+    readSteps(steps, state.steps, source, problems);
   }
   {
     ObjectReader timer(top.object("timer"), "timer", source, problems);
@@ -308,7 +521,11 @@ platform::Value deviceStateToJson(const DeviceState& state) {
        {{"level", state.battery.level},
         {"charging", state.battery.charging},
         {"externalPower", state.battery.externalPower}}},
-      {"wifi", {{"on", state.wifi.on}, {"network", state.wifi.network}, {"bars", state.wifi.bars}}},
+      {"wifi",
+       {{"on", state.wifi.on},
+        {"network", state.wifi.network},
+        {"bars", state.wifi.bars},
+        {"interface", state.wifi.interface}}},
       {"cellular", {{"carrier", state.cellular.carrier}, {"bars", state.cellular.bars}}},
       {"bluetooth", {{"on", state.bluetooth.on}, {"accessories", accessories}}},
       {"alarm", {{"time", state.alarm.time}, {"enabled", state.alarm.enabled}}},
@@ -327,11 +544,10 @@ platform::Value deviceStateToJson(const DeviceState& state) {
       {"deviceName", state.deviceName},
       {"locale", state.locale},
       {"timeZone", state.timeZone},
-      {"weather",
-       {{"temperature", state.weather.temperature},
-        {"condition", state.weather.condition},
-        {"city", state.weather.city}}},
+      {"weather", weatherToJson(state.weather)},
       {"timer", {{"running", state.timer.running}, {"remaining", state.timer.remaining}}},
+      {"calendar", calendarToJson(state.calendar)},
+      {"steps", stepsToJson(state.steps)},
   };
 }
 

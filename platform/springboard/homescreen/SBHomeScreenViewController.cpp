@@ -1,5 +1,7 @@
 #include "platform/springboard/homescreen/SBHomeScreenViewController.h"
 
+#include "platform/springboard/services/AppRegistry.h"
+
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
@@ -50,8 +52,15 @@ std::shared_ptr<SBIconController> SBIconController::sharedInstance() {
   return SharedInstances::get<SBIconController>("SBIconController");
 }
 
+SBIconController::SBIconController()
+    : SharedObject("SBIconController"),
+      rootFolderController(std::make_shared<SBRootFolderController>()) {}
+
 void SBIconController::declareClass(objc::Class& cls) {
   SharedInstances::declareSharedInstance(cls);
+  objc::addMethod<signatures::Getter>(cls, "iconManager", [](objc::Object& self) {
+    return signatures::Object(receiver<SBIconController>(self).iconManager);
+  });
   objc::addMethod<signatures::Getter>(cls, "_rootFolderController", [](objc::Object& self) {
     return signatures::Object(receiver<SBIconController>(self).rootFolderController);
   });

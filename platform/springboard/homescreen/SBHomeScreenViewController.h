@@ -50,7 +50,7 @@ class SBHIconManager;
 // The icon manager: sharedInstance, _rootFolderController and its rootFolderView.
 class SBIconController : public objc::SharedObject {
  public:
-  SBIconController() : SharedObject("SBIconController"), rootFolderController(std::make_shared<SBRootFolderController>()) {}
+  SBIconController();
 
   static std::shared_ptr<SBIconController> sharedInstance();
 

@@ -173,8 +173,6 @@ void declareIconControllerOverlays(objc::Class& cls) {
                                          showOverlay(self, false);
                                          if (completion) completion();
                                        });
-  objc::addMethod<sig::Getter>(cls, "iconManager",
-                               [](objc::Object& self) -> sig::Object { return receiver<SBIconController>(self).iconManager; });
   objc::addMethod<sig::Answer>(cls, "isTodayOverlayPresented", [](objc::Object& self) { return todayOverlayShown(self); });
   objc::addMethod<sig::Flag>(cls, "dismissTodayOverlayAnimated:", [](objc::Object& self, bool) { hideTodayOverlay(self); });
   objc::addMethod<sig::AnimatedWithCompletion>(cls, "dismissTodayOverlayAnimated:completion:",

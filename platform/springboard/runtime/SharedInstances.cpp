@@ -25,8 +25,8 @@ std::shared_ptr<objc::Object> SharedInstances::get(std::string_view className) {
 
 void SharedInstances::clear() { instances().clear(); }
 
-void SharedInstances::declareSharedInstance(objc::Class& cls) {
-  objc::addClassMethod<signatures::Getter>(cls, "sharedInstance", [name = cls.name()](objc::Object&) {
+void SharedInstances::declareSharedInstance(objc::Class& cls, std::string_view selector) {
+  objc::addClassMethod<signatures::Getter>(cls, selector, [name = cls.name()](objc::Object&) {
     return SharedInstances::get(name);
   });
 }

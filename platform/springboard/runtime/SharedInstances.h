@@ -24,8 +24,8 @@ class SharedInstances {
     return std::dynamic_pointer_cast<T>(get(className));
   }
 
-  // Registers +sharedInstance on the class, answering what was set for its name.
-  static void declareSharedInstance(objc::Class& cls);
+  // Registers the class operation (+sharedInstance unless named), answering what was set for its name.
+  static void declareSharedInstance(objc::Class& cls, std::string_view selector = "sharedInstance");
 };
 
 }  // namespace platform::springboard

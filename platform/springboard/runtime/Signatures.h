@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/foundation/Notification.h"
 #include "platform/foundation/Value.h"
@@ -73,8 +74,20 @@ using LocationUpdateCompleted = void(Object location, std::optional<std::string>
 using SetCoverSheetPresented = void(bool presented, bool animated, std::function<void()> completion);
 // -unlockUIFromSource:withOptions: stands as an unlock request with a completion
 using UnlockRequest = void(Object request, std::function<void(bool unlocked)> completion);
-// -string of timer views, -title of headers
+// -string of timer views, -title of headers, -groupName, -displayName, -applicationBundleID
 using Text = std::string();
+// -currentNetworkName (nothing when no network is joined)
+using OptionalText = std::optional<std::string>();
+// -batteryCapacityAsPercentage, -signalStrengthBars, -percentCharge, -conditionCode, -dayOfWeek, ...
+using Integer = std::int64_t();
+// -sunriseTime, -sunsetTime (hours × 100 + minutes)
+using UnsignedInteger = std::uint64_t();
+// -windSpeed, -humidity, -nextFireDate (seconds since 1970), -latitude, ...
+using Real = double();
+// -percentPrecipitation (nothing when the forecast offers none)
+using OptionalReal = std::optional<double>();
+// -connectedDevices, -leafIcons, -dayForecasts, -hourlyForecasts
+using Objects = std::vector<Object>();
 // -openURL:
 using OpenURL = bool(std::string url);
 

@@ -34,6 +34,12 @@
 #include "platform/springboard/services/SpringBoard.h"
 #include "platform/springboard/services/WALockscreenWidgetViewController.h"
 #include "platform/springboard/services/WeatherModels.h"
+#include "platform/springboard/status/BCBatteryDeviceController.h"
+#include "platform/springboard/status/BluetoothManager.h"
+#include "platform/springboard/status/SBScheduledAlarmObserver.h"
+#include "platform/springboard/status/SBTelephonyManager.h"
+#include "platform/springboard/status/SBWiFiManager.h"
+#include "platform/springboard/status/WeatherPreferences.h"
 #include "platform/springboard/views/RuntimeViewHooks.h"
 #include "platform/springboard/views/StatusBar.h"
 #include "platform/ui/views/EventHitTesting.h"
@@ -153,8 +159,24 @@ constexpr std::array kClasses{
     ClassEntry{"SBStatusBarStateAggregator", "NSObject", kAny, kAny, SBStatusBarStateAggregator::declareClass},
     ClassEntry{"SBUIController", "NSObject", kAny, kAny, SBUIController::declareClass},
     ClassEntry{"SBCoverSheetPresentationManager", "NSObject", 11, kAny, SBCoverSheetPresentationManager::declareClass},
+    // What the status bar and the data providers read of the device.
+    ClassEntry{"BCBatteryDevice", "NSObject", kAny, kAny, BCBatteryDevice::declareClass},
+    ClassEntry{"BCBatteryDeviceController", "NSObject", kAny, kAny, BCBatteryDeviceController::declareClass},
+    ClassEntry{"SBWiFiManager", "NSObject", kAny, kAny, SBWiFiManager::declareClass},
+    ClassEntry{"SBTelephonySubscriptionInfo", "NSObject", kAny, kAny, SBTelephonySubscriptionInfo::declareClass},
+    ClassEntry{"SBTelephonyManager", "NSObject", kAny, kAny, SBTelephonyManager::declareClass},
+    ClassEntry{"MTAlarm", "NSObject", kAny, kAny, MTAlarm::declareClass},
+    ClassEntry{"MTAlarmCache", "NSObject", kAny, kAny, MTAlarmCache::declareClass},
+    ClassEntry{"MTAlarmManager", "NSObject", kAny, kAny, MTAlarmManager::declareClass},
+    ClassEntry{"SBScheduledAlarmObserver", "NSObject", kAny, kAny, SBScheduledAlarmObserver::declareClass},
+    ClassEntry{"BluetoothManager", "NSObject", kAny, kAny, BluetoothManager::declareClass},
+    ClassEntry{"SBApplicationIcon", "NSObject", kAny, kAny, SBApplicationIcon::declareClass},
     // Weather.
     ClassEntry{"WFTemperature", "NSObject", kAny, kAny, WFTemperature::declareClass},
+    ClassEntry{"CLLocation", "NSObject", kAny, kAny, CLLocation::declareClass},
+    ClassEntry{"WADayForecast", "NSObject", kAny, kAny, WADayForecast::declareClass},
+    ClassEntry{"WAHourlyForecast", "NSObject", kAny, kAny, WAHourlyForecast::declareClass},
+    ClassEntry{"WeatherPreferences", "NSObject", kAny, kAny, WeatherPreferences::declareClass},
     ClassEntry{"City", "NSObject", kAny, kAny, City::declareClass},
     ClassEntry{"WAForecastModel", "NSObject", kAny, kAny, WAForecastModel::declareClass},
     ClassEntry{"WFLocation", "NSObject", kAny, kAny, WFLocation::declareClass},

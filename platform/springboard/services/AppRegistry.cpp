@@ -9,7 +9,23 @@
 
 namespace platform::springboard {
 
+void SBApplicationIcon::declareClass(objc::Class& cls) {
+  objc::addMethod<signatures::Text>(cls, "applicationBundleID",
+                                    [](objc::Object& self) { return receiver<SBApplicationIcon>(self).bundleID; });
+  objc::addMethod<signatures::Getter>(cls, "application",
+                                      [](objc::Object& self) { return receiver<SBApplicationIcon>(self).application; });
+}
+
 void SBIconModel::declareClass(objc::Class& cls) {
+  objc::addMethod<signatures::Objects>(cls, "leafIcons", [](objc::Object&) {
+    std::vector<signatures::Object> icons;
+    const auto controller = SBApplicationController::sharedInstance();
+    if (!controller) return icons;
+    for (const auto& application : controller->allApplications()) {
+      icons.push_back(std::make_shared<SBApplicationIcon>(application->bundleIdentifier(), application));
+    }
+    return icons;
+  });
   objc::addMethod<signatures::IdentifierList>(cls, "visibleIconIdentifiers", [](objc::Object& self) {
     const auto& model = receiver<SBIconModel>(self);
     return model.visibleIconIdentifiers ? model.visibleIconIdentifiers() : std::vector<std::string>{};

@@ -28,7 +28,20 @@ using ApplicationIconImage = std::optional<graphics::Image>(std::string bundleId
                                                             double scale);
 }  // namespace signatures
 
-// The icon model: which apps have an icon on the home screen.
+// One app's icon in the home screen's model.
+class SBApplicationIcon : public objc::SharedObject {
+ public:
+  SBApplicationIcon(std::string bundleID, std::shared_ptr<objc::Object> application)
+      : SharedObject("SBApplicationIcon"), bundleID(std::move(bundleID)), application(std::move(application)) {}
+
+  std::string bundleID;
+  std::shared_ptr<objc::Object> application;
+
+  static void declareClass(objc::Class& cls);
+};
+
+// The icon model: which apps have an icon on the home screen (-visibleIconIdentifiers), and the
+// icons of every installed app (-leafIcons, made from SpringBoard's applications at each call).
 class SBIconModel : public objc::SharedObject {
  public:
   SBIconModel() : SharedObject("SBIconModel") {}

@@ -47,6 +47,8 @@ void SBApplication::declareClass(objc::Class& cls) {
       cls, "bundleIdentifier", [](objc::Object& self) { return receiver<SBApplication>(self).bundleIdentifier_; });
   objc::addProperty(cls, "bundleIdentifier",
                     [](objc::Object& self) { return receiver<SBApplication>(self).bundleIdentifier_; });
+  objc::addMethod<signatures::Text>(cls, "displayName",
+                                    [](objc::Object& self) { return receiver<SBApplication>(self).displayName_; });
   objc::addProperty(cls, "displayName", [](objc::Object& self) { return receiver<SBApplication>(self).displayName_; });
 }
 

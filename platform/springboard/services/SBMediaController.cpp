@@ -26,6 +26,18 @@ void SBMediaController::declareClass(objc::Class& cls) {
     controller.nowPlayingInfo_ = std::move(info);
     ++controller.storeCount_;
   });
+  objc::addMethod<signatures::Answer>(cls, "isPlaying", [](objc::Object&) {
+    const NowPlayingState& now = DeviceModel::shared().state().nowPlaying;
+    return now.hasItem() && now.playing;
+  });
+  objc::addMethod<signatures::ValueGetter>(
+      cls, "_nowPlayingInfo", [](objc::Object& self) { return receiver<SBMediaController>(self).nowPlayingInfo_; });
+  objc::addMethod<signatures::Getter>(cls, "nowPlayingApplication", [](objc::Object&) -> signatures::Object {
+    const NowPlayingState& now = DeviceModel::shared().state().nowPlaying;
+    const auto applications = SBApplicationController::sharedInstance();
+    if (now.app.empty() || !applications) return nullptr;
+    return applications->applicationWithBundleIdentifier(now.app);
+  });
   objc::addMethod<signatures::ValueGetter>(
       cls, "nowPlayingInfo", [](objc::Object& self) { return receiver<SBMediaController>(self).nowPlayingInfo_; });
   objc::addMethod<signatures::Answer>(cls, "isPlaying",

@@ -2,6 +2,9 @@
 
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
+#include <cmath>
+
+#include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/SharedInstances.h"
 
@@ -15,6 +18,13 @@ void SBUIController::ACPowerChanged() { objc::send<signatures::Action>(*this, "A
 
 void SBUIController::declareClass(objc::Class& cls) {
   SharedInstances::declareSharedInstance(cls);
+  objc::addMethod<signatures::Integer>(cls, "batteryCapacityAsPercentage", [](objc::Object&) -> std::int64_t {
+    return std::llround(DeviceModel::shared().state().battery.level);
+  });
+  objc::addMethod<signatures::Answer>(cls, "isOnAC", [](objc::Object&) {
+    const BatteryState& battery = DeviceModel::shared().state().battery;
+    return battery.charging || battery.externalPower;
+  });
   objc::addMethod<signatures::Action>(cls, "ACPowerChanged", [](objc::Object& self) {
     auto& controller = receiver<SBUIController>(self);
     if (controller.powerChanged) controller.powerChanged();

@@ -8,7 +8,8 @@
 
 namespace platform::springboard {
 
-// Tells SpringBoard's interface about power changes (charging views, sounds).
+// Tells SpringBoard's interface about power changes (charging views, sounds); answers the
+// battery's charge and power source from the device.
 class SBUIController : public objc::SharedObject {
  public:
   SBUIController() : SharedObject("SBUIController") {}

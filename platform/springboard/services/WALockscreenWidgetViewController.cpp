@@ -3,7 +3,9 @@
 #include "platform/objc/KeyValueReading.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
+#include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
+#include "platform/springboard/runtime/SharedInstances.h"
 
 namespace platform::springboard {
 
@@ -18,6 +20,17 @@ void WALockscreenWidgetViewController::todayModelForecastWasUpdated(signatures::
 }
 
 void WALockscreenWidgetViewController::declareClass(objc::Class& cls) {
+  SharedInstances::declareSharedInstance(cls, "sharedInstanceIfExists");
+  objc::addClassMethod<signatures::Init>(cls, "new", [](objc::Object&) -> signatures::Object {
+    return std::make_shared<WALockscreenWidgetViewController>();
+  });
+  objc::addMethod<signatures::Getter>(cls, "currentForecastModel", [](objc::Object& self) {
+    return signatures::Object(receiver<WALockscreenWidgetViewController>(self).currentForecastModel);
+  });
+  objc::addMethod<signatures::Action>(cls, "updateWeather", [](objc::Object& self) {
+    receiver<WALockscreenWidgetViewController>(self).currentForecastModel = forecastModelFor(DeviceModel::shared().state());
+  });
+  objc::addMethod<signatures::Action>(cls, "_updateTodayView", [](objc::Object&) {});
   objc::addMethod<signatures::ForecastModelSetter>(cls, "setCurrentForecastModel:",
                                                    [](objc::Object& self, signatures::Object model) {
                                                      receiver<WALockscreenWidgetViewController>(self).currentForecastModel =

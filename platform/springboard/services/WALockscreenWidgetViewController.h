@@ -13,7 +13,8 @@ namespace platform::springboard {
 
 class WATodayAutoupdatingLocationModel;
 
-// The lock screen's weather widget: the location model hands it each new forecast.
+// The lock screen's weather widget: the location model hands it each new forecast, and
+// updateWeather fetches one for the device's weather now (without telling the setter).
 class WALockscreenWidgetViewController : public objc::SharedObject {
  public:
   WALockscreenWidgetViewController() : SharedObject("WALockscreenWidgetViewController") {}

@@ -63,7 +63,11 @@ TEST(DeviceStateReaderTest, EveryKeyIsRead) {
   EXPECT_EQ(state.deviceName, "Kim's iPhone");
   EXPECT_EQ(state.locale, "de_DE");
   EXPECT_EQ(state.timeZone, "Europe/Berlin");
-  EXPECT_EQ(state.weather, (WeatherState{71, 32, "Berlin"}));
+  EXPECT_EQ(state.weather.temperature, 71);
+  // Without its own value the feels-like temperature is the temperature.
+  EXPECT_EQ(state.weather.feelsLike, 71);
+  EXPECT_EQ(state.weather.condition, 32);
+  EXPECT_EQ(state.weather.city, "Berlin");
   EXPECT_EQ(state.timer, (TimerState{true, 90}));
 }
 
@@ -72,6 +76,12 @@ TEST(DeviceStateReaderTest, WhatWasReadIsWrittenBackUnchanged) {
   state.apps = {{"com.apple.Music", "Music", "1", "/i.png", true, false, false}};
   state.battery.level = 12;
   state.nowPlaying.title = "Song";
+  state.weather.place = PlaceState{.locality = "Berlin", .country = "Germany"};
+  state.weather.daily = {{40, 50, 32, 20}, {41, 52, 11, std::nullopt}};
+  state.weather.hourly = {{"9:00", 45, 30, 5}};
+  state.calendar.calendars = {{"Work", "rgba(1, 2, 3, 1)"}};
+  state.calendar.events = {{"Stand-up", std::nullopt, "2026-12-09T09:00:00", "2026-12-09T09:15:00", false, "Work"}};
+  state.steps = {false, {{"2026-12-08", 1234}}};
   const auto reading = readDeviceState(deviceStateToJson(state), "round trip");
   EXPECT_THAT(reading.problems, IsEmpty());
   EXPECT_EQ(reading.state, state);
@@ -104,6 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
         ProblemCase{R"({"alarm": {"time": "25:00"}})", "device.json: alarm.time \"25:00\" is not HH:mm, no alarm"},
         ProblemCase{R"({"nowPlaying": {"duration": 10, "elapsed": 30}})",
                     "device.json: nowPlaying.elapsed is past the duration, using the duration"},
+        ProblemCase{R"({"calendar": {"events": [{"title": "Lunch", "start": "noon"}]}})",
+                    "device.json: calendar.events.0 needs \"start\" and \"end\" as YYYY-MM-DDTHH:MM:SS, ignored"},
+        ProblemCase{R"({"steps": {"samples": [{"date": "12/09/2026", "count": 5}]}})",
+                    "device.json: steps.samples.0 needs \"date\" as YYYY-MM-DD, ignored"},
+        ProblemCase{R"({"weather": {"sunrise": "7.15"}})",
+                    "device.json: weather.sunrise \"7.15\" is not HH:mm, using 07:00"},
         ProblemCase{R"({"battery": {"level": 5)", "device.json: not valid JSON, using the defaults"},
         ProblemCase{R"([1, 2])", "device.json: should hold a JSON object, using the defaults"}),
     [](const ::testing::TestParamInfo<ProblemCase>& info) { return "Case" + std::to_string(info.index); });

@@ -37,6 +37,9 @@ class Device {
   // The private "_feedbackSupportLevel": 2 with a haptic engine, 1 or 0 without.
   int feedbackSupportLevel() const { return feedbackSupportLevel_; }
   void setFeedbackSupportLevel(int level) { feedbackSupportLevel_ = level; }
+  // The name the owner gave the device; "iPhone" unless set.
+  const std::string& name() const { return name_; }
+  void setName(std::string name) { name_ = std::move(name); }
 
  private:
   Device() = default;
@@ -45,6 +48,7 @@ class Device {
   DeviceOrientation orientation_ = DeviceOrientation::portrait;
   std::string systemVersion_ = "15.0";
   int feedbackSupportLevel_ = 2;
+  std::string name_ = "iPhone";
   std::vector<std::weak_ptr<std::function<void(DeviceOrientation)>>> orientationObservers_;
 };
 

@@ -42,7 +42,7 @@ std::optional<std::string> VantileController::resolveToken(std::string_view name
     return providers.systemToken ? providers.systemToken(name) : std::nullopt;
   }
   if (providers.getWeatherInfo) {
-    const platform::Value weather = providers.getWeatherInfo();
+    const platform::Value& weather = providers.getWeatherInfo();
     if (weather.is_object()) {
       if (auto found = weather.find(name); found != weather.end()) return platform::foundation::description(*found);
     }

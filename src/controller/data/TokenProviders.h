@@ -35,7 +35,8 @@ struct TokenProviders {
 
   // VantileWeather.
   std::function<void()> checkIfWeatherNeedsUpdating;
-  std::function<platform::Value()> getWeatherInfo;
+  // The weather information itself (it lives as long as the provider), read once per token.
+  std::function<const platform::Value&()> getWeatherInfo;
 };
 
 }  // namespace vantile

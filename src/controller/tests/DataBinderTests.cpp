@@ -40,7 +40,7 @@ Value banded(const char* type, Value more = Value::object()) {
 class DataBinders : public StylingFixture {
  protected:
   DataBinders() {
-    controller->providers.getWeatherInfo = [this] { return weather; };
+    controller->providers.getWeatherInfo = [this]() -> const Value& { return weather; };
     controller->providers.batteryAsInt = [this] { return battery; };
     controller->providers.isMusicPlaying = [this] { return playing; };
     controller->providers.nowPlayingArtwork = [this] { return artwork; };

@@ -17,7 +17,10 @@ class DataTokens : public ControllerTest {
       if (name == "batterypercent") return "80";
       return std::nullopt;
     };
-    controller->providers.getWeatherInfo = [] { return Value{{"city", "Paris"}, {"temperature", 21}}; };
+    controller->providers.getWeatherInfo = []() -> const Value& {
+      static const Value weather{{"city", "Paris"}, {"temperature", 21}};
+      return weather;
+    };
     controller->providers.checkIfWeatherNeedsUpdating = [this] { ++weatherChecks; };
   }
 

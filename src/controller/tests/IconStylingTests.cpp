@@ -129,7 +129,10 @@ class WeatherIconStyling : public StylingFixture {};
 TEST_F(WeatherIconStyling, ShowsThePictureOfTheCurrentCondition) {
   root().writeFile("/var/mobile/Library/VantileAssets/weatherIcons/glyph/32.png",
                    *platform::graphics::encodePNG(*platform::graphics::Image::blank(4, 4)));
-  controller->providers.getWeatherInfo = [] { return platform::Value{{"conditionCode", "32"}}; };
+  controller->providers.getWeatherInfo = []() -> const platform::Value& {
+    static const platform::Value weather{{"conditionCode", "32"}};
+    return weather;
+  };
   load({{"sky", {{"type", "WeatherIcon"}, {"iconSet", "glyph"}}}});
   const auto sky = viewAs<platform::ui::ImageView>("sky");
   ASSERT_TRUE(sky);

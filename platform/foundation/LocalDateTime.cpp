@@ -1,11 +1,11 @@
-#include "LocalDateTime.h"
+#include "platform/foundation/LocalDateTime.h"
 
 #include <charconv>
 #include <chrono>
 
 #include "platform/foundation/DateFormatting.h"
 
-namespace vantile::springboard {
+namespace platform::foundation {
 
 namespace {
 
@@ -28,8 +28,8 @@ double secondsAsUTC(int year, int month, int day, int hour, int minute, int seco
 }
 
 // How far the process's zone is ahead of UTC at an instant.
-std::optional<double> zoneOffsetAt(platform::foundation::TimeStamp instant) {
-  const auto shown = platform::foundation::calendarDate(instant);
+std::optional<double> zoneOffsetAt(TimeStamp instant) {
+  const auto shown = calendarDate(instant);
   if (!shown) {
     return std::nullopt;
   }
@@ -65,7 +65,7 @@ std::optional<LocalDateTime> parseLocalDateTime(std::string_view text) {
   return LocalDateTime{*year, *month, *day, *hour, *minute, *second};
 }
 
-std::optional<platform::foundation::TimeStamp> timeStampInProcessZone(const LocalDateTime& reading) {
+std::optional<TimeStamp> timeStampInProcessZone(const LocalDateTime& reading) {
   const double asUTC =
       secondsAsUTC(reading.year, reading.month, reading.day, reading.hour, reading.minute, reading.second);
   // The offset at the guess can differ from the one at the answer across a daylight-saving
@@ -81,4 +81,4 @@ std::optional<platform::foundation::TimeStamp> timeStampInProcessZone(const Loca
   return asUTC - *secondOffset;
 }
 
-}  // namespace vantile::springboard
+}  // namespace platform::foundation

@@ -5,7 +5,7 @@
 
 #include "platform/foundation/MainQueue.h"
 
-namespace vantile::springboard {
+namespace platform::foundation {
 
 // A wall-clock reading without a zone, as "2026-12-09T08:30:00" writes it.
 struct LocalDateTime {
@@ -24,6 +24,6 @@ std::optional<LocalDateTime> parseLocalDateTime(std::string_view text);
 
 // The instant that shows this reading in the process's time zone (the one dates are shown
 // in). A reading skipped by a daylight-saving change gives the instant an hour later.
-std::optional<platform::foundation::TimeStamp> timeStampInProcessZone(const LocalDateTime& reading);
+std::optional<TimeStamp> timeStampInProcessZone(const LocalDateTime& reading);
 
-}  // namespace vantile::springboard
+}  // namespace platform::foundation

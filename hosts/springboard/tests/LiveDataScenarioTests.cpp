@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "DumpSearch.h"
+#include "HostProcess.h"
+#include "ScenarioDevice.h"
+#include "platform/foundation/Files.h"
+
+namespace vantile::springboard {
+namespace {
+
+std::filesystem::path sourcePath(const std::string& relative) {
+  return std::filesystem::path(std::getenv("VANTILE_SOURCE_DIR")) / relative;
+}
+
+platform::Value readDump(const std::filesystem::path& file) {
+  const auto text = platform::foundation::readFile(file);
+  return text ? platform::Value::parse(*text, nullptr, false) : platform::Value();
+}
+
+// The example device with a lock-screen theme of every provider's tokens: the labels show the
+// device, and the ones on the every-second list follow a battery and song change within a tick.
+TEST(LiveDataScenario, LabelsShowTheDeviceAndFollowItsChanges) {
+  ScenarioDevice device("examples/device");
+  const std::filesystem::path themes = device.path() / "var/mobile/Library/Vantile/themes";
+  std::filesystem::copy_file(sourcePath("hosts/springboard/tests/fixtures/live-data/LiveData.json"),
+                             themes / "LiveData.json");
+  const auto dumpAt = [&](double at, const char* name) {
+    return platform::Value{{"at", at}, {"do", "snapshot"}, {"dump", (device.path() / name).string()}};
+  };
+  const platform::Value scenario = {
+      dumpAt(0.5, "before.json"),
+      {{"at", 1}, {"do", "device"}, {"path", "battery.level"}, {"value", 20}},
+      {{"at", 1}, {"do", "device"}, {"path", "nowPlaying.title"}, {"value", "Low Tide"}},
+      dumpAt(2.5, "after.json"),
+  };
+  const auto scenarioFile = device.path() / "scenario.json";
+  ASSERT_TRUE(platform::foundation::writeFileAtomically(scenarioFile, scenario.dump()));
+  HostProcess host(springboardProgram(),
+                   {"--root", device.path().string(), "--at", "2026-12-09T08:30:00", "--lock-theme", "LiveData.json",
+                    "--scenario", scenarioFile.string()},
+                   {"TZ=Europe/Berlin"});
+  ASSERT_EQ(host.wait(), 0) << host.errors();
+
+  const auto expected = readDump(sourcePath("hosts/springboard/tests/fixtures/live-data/expected.json"));
+  for (const char* moment : {"before", "after"}) {
+    const auto theme = findViewWithTag(readDump(device.path() / (std::string(moment) + ".json"))["lockscreen"], 8945);
+    ASSERT_TRUE(theme) << moment;
+    EXPECT_EQ(theme->view, expected[moment]) << moment << ": " << theme->view.dump(2);
+  }
+}
+
+}  // namespace
+}  // namespace vantile::springboard
