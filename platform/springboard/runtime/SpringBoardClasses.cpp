@@ -28,7 +28,9 @@
 #include "platform/springboard/services/SBMediaController.h"
 #include "platform/springboard/services/SBScreenWakeAnimationController.h"
 #include "platform/springboard/services/SBStatusBarStateAggregator.h"
+#include "platform/springboard/services/SBIdleTimerGlobalCoordinator.h"
 #include "platform/springboard/services/SBUIController.h"
+#include "platform/springboard/views/PBUIPosterVariantViewController.h"
 #include "platform/springboard/services/SpringBoard.h"
 #include "platform/springboard/services/WALockscreenWidgetViewController.h"
 #include "platform/springboard/services/WeatherModels.h"
@@ -126,6 +128,7 @@ constexpr std::array kClasses{
     ClassEntry{"SBStatusBarStateAggregator", "NSObject", kAny, kAny, SBStatusBarStateAggregator::declareClass},
     ClassEntry{"SBUIController", "NSObject", kAny, kAny, SBUIController::declareClass},
     ClassEntry{"SBCoverSheetPresentationManager", "NSObject", 11, kAny, SBCoverSheetPresentationManager::declareClass},
+    ClassEntry{"SBIdleTimerGlobalCoordinator", "NSObject", 11, kAny, SBIdleTimerGlobalCoordinator::declareClass},
     // Weather.
     ClassEntry{"WFTemperature", "NSObject", kAny, kAny, WFTemperature::declareClass},
     ClassEntry{"City", "NSObject", kAny, kAny, City::declareClass},
@@ -165,7 +168,7 @@ constexpr std::array kClasses{
     ClassEntry{"CSTimerView", "UILabel", 14, kAny, SBLockScreenTimerView::declareClass},
     ClassEntry{"SBLockScreenTimerView", "UILabel", kAny, 13, SBLockScreenTimerView::declareClass},
     ClassEntry{"SBFStaticWallpaperView", "UIImageView", kAny, kAny, plain::declareStaticWallpaperView},
-    ClassEntry{"PBUIPosterVariantViewController", "UIViewController", 16, kAny, plain::declarePosterVariantViewController},
+    ClassEntry{"PBUIPosterVariantViewController", "UIViewController", 16, kAny, PBUIPosterVariantViewController::declareClass},
     // The notification list and the lock screen's other items.
     ClassEntry{"CSCombinedListViewController", "UIViewController", 13, kAny, plain::declareCombinedListViewController},
     ClassEntry{"NCNotificationStructuredListViewController", "UIViewController", 14, kAny,

@@ -2,6 +2,7 @@
 
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
+#include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/SharedInstances.h"
 
@@ -13,8 +14,12 @@ std::shared_ptr<SBUIController> SBUIController::sharedInstance() {
 
 void SBUIController::ACPowerChanged() { objc::send<signatures::Action>(*this, "ACPowerChanged"); }
 
+bool SBUIController::isOnAC() { return objc::send<signatures::Answer>(*this, "isOnAC"); }
+
 void SBUIController::declareClass(objc::Class& cls) {
   SharedInstances::declareSharedInstance(cls);
+  objc::addMethod<signatures::Answer>(
+      cls, "isOnAC", [](objc::Object&) { return DeviceModel::shared().state().battery.externalPower; });
   objc::addMethod<signatures::Action>(cls, "ACPowerChanged", [](objc::Object& self) {
     auto& controller = receiver<SBUIController>(self);
     if (controller.powerChanged) controller.powerChanged();
