@@ -60,8 +60,12 @@ std::vector<std::string> AnimatedImageView::sortArrayByNumbersInString(std::vect
 
 void AnimatedImageView::loadFrames() {
   std::vector<std::string> frames;
-  for (std::string& name : foundation::listFolder(foundation::devicePath(imagesPath))) {
-    if (std::filesystem::path(name).extension() == ".png") frames.push_back(std::move(name));
+  if (!imagesPath.empty()) {
+    std::string folder = "/";
+    folder += imagesPath;
+    for (std::string& name : foundation::listFolder(foundation::devicePath(folder))) {
+      if (std::filesystem::path(name).extension() == ".png") frames.push_back(std::move(name));
+    }
   }
   loadedImages.clear();
   for (const std::string& name : sortArrayByNumbersInString(std::move(frames))) {

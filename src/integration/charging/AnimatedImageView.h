@@ -27,7 +27,7 @@ class AnimatedImageView : public platform::ui::View {
   // digits last; equal numbers by name.
   static std::vector<std::string> sortArrayByNumbersInString(std::vector<std::string> names);
 
-  // Folder of the frames (relative to "/", ending in "/").
+  // Folder of the frames (relative to "/", ending in "/"); empty has no frames.
   std::string imagesPath;
   std::optional<std::string> loadedPath;
   std::shared_ptr<platform::ui::ImageView> imageView;

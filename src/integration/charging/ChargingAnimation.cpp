@@ -46,14 +46,18 @@ void tell(std::string_view className, std::string_view action) {
   if (object && objc::respondsToSelector(*object, action)) objc::send<sig::Action>(*object, action);
 }
 
+// Empty without a sequence name: no frames and no options are found then.
 std::string sequenceFolder() {
+  const std::optional<std::string>& name = tweakState().settings.batteryAnimationName;
+  if (!name) return {};
   std::string folder = "var/mobile/Library/VantileAssets/chargingSequences/";
-  folder += tweakState().settings.batteryAnimationName.value_or("");
+  folder += *name;
   folder += "/";
   return folder;
 }
 
 std::optional<std::string> getBatteryAnimationData(const std::string& folder) {
+  if (folder.empty()) return std::nullopt;
   std::string file = "/";
   file += folder;
   file += "options.json";

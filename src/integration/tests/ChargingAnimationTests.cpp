@@ -100,7 +100,12 @@ class ChargingTest : public testing::TweakTest {
   springboard::SpringBoardProcess& start(platform::Value settings, int ios = 16, bool locked = true) {
     settings["enabled"] = true;
     settings["enablebatteryanimation"] = true;
-    settings["VantileBatteryAnimation"] = "bolt";
+    // null: no name stored at all.
+    if (!settings.contains("VantileBatteryAnimation")) {
+      settings["VantileBatteryAnimation"] = "bolt";
+    } else if (settings["VantileBatteryAnimation"].is_null()) {
+      settings.erase("VantileBatteryAnimation");
+    }
     writeSettings(settings);
     springboard::DeviceState device;
     device.ios = ios;
@@ -221,6 +226,21 @@ TEST_F(ChargingTest, ChangedOptionsTakeEffectOnlyInAViewMadeAnew) {
   powerChange();
   ASSERT_TRUE(animation());
   EXPECT_EQ(animation()->frame().size.width, 80);
+}
+
+TEST_F(ChargingTest, WithoutASequenceOrItsFramesNothingPlays) {
+  for (const platform::Value& name : {platform::Value(), platform::Value("")}) {
+    SCOPED_TRACE(name.dump());
+    start({{"VantileBatteryAnimation", name}});
+    process->plug();
+    ASSERT_TRUE(animation());
+    EXPECT_TRUE(animation()->loadedImages.empty());
+    EXPECT_FALSE(playing());
+    EXPECT_EQ(animation()->frame().size.width, 150);
+    process.reset();
+    springboard::removeSpringBoardClasses();
+    state().lockScreen = LockScreenState{};
+  }
 }
 
 TEST_F(ChargingTest, UnlockedOrDimmedTheContainerShowsButNoViewIsMade) {
