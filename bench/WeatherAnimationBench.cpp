@@ -1,8 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "integration/TweakStartup.h"
+#include "platform/foundation/Bundle.h"
 #include "integration/TweakState.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/MainQueue.h"
@@ -31,11 +33,14 @@ void DemoLockScreenFrame(benchmark::State& state, bool raining) {
   platform::foundation::setDeviceRoot(exampleDevice());
   auto& queue = platform::foundation::MainQueue::shared();
   queue.useManualClock(1'796'806'800);
+  platform::foundation::Bundle::main().setBundleIdentifier("com.apple.springboard");
+  // Each run loads the tweak into a SpringBoard of its own.
+  vantile::integration::tweakState() = vantile::integration::TweakState{};
   auto device = platform::springboard::readDeviceStateFile(exampleDevice() / "device.json").state;
-  platform::springboard::SpringBoardProcess process(std::move(device));
+  auto process = std::make_unique<platform::springboard::SpringBoardProcess>(std::move(device));
   vantile::integration::installTweak();
   vantile::integration::readSystemVersion();
-  process.launch();
+  process->launch();
   queue.advance(1);
   std::shared_ptr<vantile::AnimationRain> rain;
   if (raining) {
@@ -46,8 +51,10 @@ void DemoLockScreenFrame(benchmark::State& state, bool raining) {
     queue.advance(3);
     state.counters["particles"] = static_cast<double>(rain->animationEmitter()->particlesAt(queue.now()).size());
   }
-  const auto& window = *process.lockScreenWindow();
+  const auto& window = *process->lockScreenWindow();
   for (auto _ : state) benchmark::DoNotOptimize(platform::ui::snapshot(window));
+  process.reset();
+  platform::springboard::removeSpringBoardClasses();
   queue.clear();
 }
 BENCHMARK_CAPTURE(DemoLockScreenFrame, without_rain, false)->Unit(benchmark::kMillisecond);

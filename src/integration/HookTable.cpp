@@ -32,8 +32,8 @@ std::span<const HookRow> splitViewRows() {
   return rows;
 }
 
-// Rows of the notification list, status bar, charging animation and wallpaper snapshots join
-// this table, in their places, with the work they belong to.
+// Rows of the notification list and the status bar join this table, in their places, with the
+// work they belong to.
 std::span<const HookRow> themeGroupRows() {
   static const std::vector<HookRow> rows = {
       row("AVFlashlight", "init", hook_AVFlashlight_init, &K::AVFlashlight_init),

@@ -21,7 +21,7 @@ enum class EmitterRenderMode { unordered, oldestFirst, oldestLast, backToFront, 
 // One particle as it shows at an instant, in the emitter layer's bounds space.
 struct Particle {
   std::size_t cell = 0;
-  // The how-manieth particle of its cell since the emitter started.
+  // Its cell's particles are numbered in order of birth since the emitter started, from 0.
   std::uint64_t index = 0;
   // Layer-local time of birth, and seconds since.
   double birthTime = 0;

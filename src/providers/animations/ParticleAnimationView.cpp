@@ -34,11 +34,6 @@ std::shared_ptr<ui::EmitterLayer> emitterFor(ParticleAnimationSettings& settings
 
 }  // namespace
 
-std::shared_ptr<ParticleAnimationView> ParticleAnimationView::make(const platform::graphics::Rect& frame,
-                                                                   ParticleAnimationSettings settings) {
-  return std::make_shared<ParticleAnimationView>(ConstructionKey{}, frame, std::move(settings));
-}
-
 ParticleAnimationView::ParticleAnimationView(ConstructionKey key, const platform::graphics::Rect& frame,
                                              ParticleAnimationSettings settings)
     : WeatherAnimationView(key, frame, emitterFor(settings)),

@@ -27,8 +27,6 @@ struct ParticleAnimationSettings {
 // lifetime.
 class ParticleAnimationView : public WeatherAnimationView {
  public:
-  static std::shared_ptr<ParticleAnimationView> make(const platform::graphics::Rect& frame,
-                                                     ParticleAnimationSettings settings);
   ParticleAnimationView(ConstructionKey key, const platform::graphics::Rect& frame, ParticleAnimationSettings settings);
 
   void startAnimating() override;
