@@ -93,12 +93,18 @@ std::optional<KeyValueFailure> EmitterLayer::setValueForKeyPath(std::string_view
     const std::optional<double> rate = keyvalue::number(value);
     if (!rate) return keyvalue::wrongKind(keyPath, value);
     if (!setBirthRate(name, *rate)) {
-      return KeyValueFailure{"the emitter has no cell \"" + std::string(name) + "\" that takes the birth rate"};
+      std::string problem = "the emitter has no cell \"";
+      problem += name;
+      problem += "\" that takes the birth rate";
+      return KeyValueFailure{std::move(problem)};
     }
     return std::nullopt;
   }
   if (keyPath.find('.') != std::string_view::npos) {
-    return KeyValueFailure{"the emitter layer has no key path \"" + std::string(keyPath) + "\""};
+    std::string problem = "the emitter layer has no key path \"";
+    problem += keyPath;
+    problem += "\"";
+    return KeyValueFailure{std::move(problem)};
   }
   return setValueForKey(keyPath, value);
 }

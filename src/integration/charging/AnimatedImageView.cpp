@@ -76,7 +76,10 @@ void AnimatedImageView::loadFrames() {
     if (auto image = platform::graphics::decodeImageFile(foundation::devicePath(file))) {
       loadedImages.push_back(std::move(*image));
     } else {
-      foundation::systemLog("AnimatedImageView: skipped the frame " + file + ", no picture");
+      std::string line = "AnimatedImageView: skipped the frame ";
+      line += file;
+      line += ", no picture";
+      foundation::systemLog(line);
     }
   }
   if (imageView) imageView->removeFromSuperview();

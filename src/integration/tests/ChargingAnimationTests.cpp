@@ -31,6 +31,13 @@ using platform::graphics::Size;
 
 constexpr const char* kSequence = "var/mobile/Library/VantileAssets/chargingSequences/bolt/";
 
+std::string frameName(int frame) {
+  std::string name = "frame_";
+  name += std::to_string(frame);
+  name += ".png";
+  return name;
+}
+
 struct PlacementCase {
   const char* name;
   std::optional<std::string> options;
@@ -61,11 +68,11 @@ TEST(ChargingPlacement, OptionsPlaceTheFramesAndMissingOrBadOnesGiveTheDefaults)
 
 TEST(ChargingFrames, PlayInTheOrderOfTheirNumbersWithNamesWithoutDigitsLast) {
   std::vector<std::string> listed;
-  for (int frame = 1; frame <= 12; ++frame) listed.push_back("frame_" + std::to_string(frame) + ".png");
+  for (int frame = 1; frame <= 12; ++frame) listed.push_back(frameName(frame));
   std::sort(listed.begin(), listed.end());
   listed.insert(listed.begin(), "cover.png");
   std::vector<std::string> expected;
-  for (int frame = 1; frame <= 12; ++frame) expected.push_back("frame_" + std::to_string(frame) + ".png");
+  for (int frame = 1; frame <= 12; ++frame) expected.push_back(frameName(frame));
   expected.push_back("cover.png");
   EXPECT_EQ(AnimatedImageView::sortArrayByNumbersInString(listed), expected);
   EXPECT_EQ(AnimatedImageView::sortArrayByNumbersInString({"b10.png", "a2.png", "7.png", "x.png", "a.png"}),
@@ -83,7 +90,7 @@ class ChargingTest : public testing::TweakTest {
     MainQueue::shared().useManualClock(kStart);
     for (int frame = 1; frame <= 12; ++frame) {
       const auto image = platform::graphics::Image::blank(frame, 1);
-      write(std::string(kSequence) + "frame_" + std::to_string(frame) + ".png", *platform::graphics::encodePNG(*image));
+      write(std::string(kSequence) + frameName(frame), *platform::graphics::encodePNG(*image));
     }
     write(std::string(kSequence) + "options.json", R"({"width": 100, "height": 50, "x": "center"})");
   }
