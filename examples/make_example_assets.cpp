@@ -1,7 +1,8 @@
 // Draws the pictures of the example device folder with Cairo and writes them as PNG through
 // the platform: wallpapers, a weather icon set (one picture per condition code 0 to 48), an
 // analog clock face and hands, the images the example themes name, the app icons and the
-// album artwork device.json names.
+// album artwork device.json names, the pictures of the weather animations and a charging
+// sequence.
 //
 //   make_example_assets <device folder>
 
@@ -485,8 +486,6 @@ void artwork(cairo_t* cr, int size) {
   cairo_fill(cr);
 }
 
-}  // namespace
-
 // --- App drawer marks ---
 
 enum class DrawerMark { gear, check, close };
@@ -525,6 +524,55 @@ void drawerMark(cairo_t* cr, int size, DrawerMark mark) {
       break;
   }
 }
+
+// --- Weather animations and the charging sequence ---
+
+// A falling streak, bright at its foot.
+void rainStreak(cairo_t* cr, int width, int height) {
+  CairoPatternHandle fade(cairo_pattern_create_linear(0, 0, 0, height));
+  cairo_pattern_add_color_stop_rgba(fade.get(), 0, 0.7, 0.85, 1, 0);
+  cairo_pattern_add_color_stop_rgba(fade.get(), 1, 0.85, 0.93, 1, 1);
+  cairo_set_source(cr, fade.get());
+  cairo_set_line_width(cr, width * 0.6);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, width / 2.0, width / 2.0);
+  cairo_line_to(cr, width / 2.0, height - width / 2.0);
+  cairo_stroke(cr);
+}
+
+// A soft round flake.
+void snowFlake(cairo_t* cr, int size) {
+  const double r = size / 2.0;
+  CairoPatternHandle glow(cairo_pattern_create_radial(r, r, 0, r, r, r));
+  cairo_pattern_add_color_stop_rgba(glow.get(), 0, 1, 1, 1, 1);
+  cairo_pattern_add_color_stop_rgba(glow.get(), 0.5, 1, 1, 1, 0.8);
+  cairo_pattern_add_color_stop_rgba(glow.get(), 1, 1, 1, 1, 0);
+  cairo_set_source(cr, glow.get());
+  cairo_paint(cr);
+}
+
+// Twelve dots round a ring, the bright one `step` twelfths on, with a bolt in the middle.
+void chargingFrame(cairo_t* cr, int size, int step) {
+  const double c = size / 2.0;
+  for (int dot = 0; dot < 12; ++dot) {
+    const double angle = -kPi / 2 + dot * kPi / 6;
+    const int behind = (step - dot + 12) % 12;
+    const double glow = behind < 4 ? 1 - behind * 0.22 : 0.18;
+    cairo_set_source_rgba(cr, 0.4, 1, 0.55, glow);
+    cairo_arc(cr, c + std::cos(angle) * size * 0.38, c + std::sin(angle) * size * 0.38, size * (0.03 + 0.03 * glow), 0,
+              2 * kPi);
+    cairo_fill(cr);
+  }
+  // The bolt glyph spans (0.4...0.62, 0.58...0.95) of a unit icon: centred, 0.4 of the frame tall.
+  const double scale = size * 0.4 / 0.37;
+  cairo_save(cr);
+  cairo_translate(cr, c - 0.51 * scale, c - 0.765 * scale);
+  cairo_scale(cr, scale, scale);
+  bolt(cr);
+  cairo_restore(cr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -594,5 +642,22 @@ int main(int argc, char** argv) {
     ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90, [mark](cairo_t* cr) { drawerMark(cr, 90, mark); });
   }
   ok &= drawPicture(device / "var/mobile/Media/Artwork/tidal-hours.png", 300, 300, [](cairo_t* cr) { artwork(cr, 300); });
+  ok &= drawPicture(assets / "rain.png", 4, 40, [](cairo_t* cr) { rainStreak(cr, 4, 40); });
+  ok &= drawPicture(assets / "snow.png", 10, 10, [](cairo_t* cr) { snowFlake(cr, 10); });
+  ok &= drawPicture(assets / "cloud.png", 240, 120, [](cairo_t* cr) {
+    cairo_scale(cr, 240, 240);
+    cloud(cr, 0.48, 0.3, 0.78);
+  });
+  ok &= drawPicture(assets / "sun.png", 120, 100, [](cairo_t* cr) { sun(cr, 60, 50, 22); });
+  ok &= drawPicture(assets / "moon.png", 120, 100, [](cairo_t* cr) { moon(cr, 60, 50, 30); });
+  const fs::path sequence = assets / "chargingSequences/particlespin";
+  constexpr int kFramePixels = 150;
+  for (int step = 0; step < 12; ++step) {
+    ok &= drawPicture(sequence / ("frame_" + std::to_string(step + 1) + ".png"), kFramePixels, kFramePixels,
+                      [step](cairo_t* cr) { chargingFrame(cr, kFramePixels, step); });
+  }
+  ok &= platform::foundation::writeFileAtomically(
+      sequence / "options.json", "{\n  \"width\": 150,\n  \"height\": 150,\n  \"x\": \"center\",\n  \"y\": \"bottom\",\n"
+                                 "  \"yOffsetFromBottom\": 140,\n  \"animationDuration\": 1.2\n}\n");
   return ok ? 0 : 1;
 }

@@ -50,6 +50,13 @@ class Image {
 
   std::vector<std::uint8_t> unpremultipliedRGBA() const;
 
+  // Same size, scale and pixels.
+  friend bool operator==(const Image& one, const Image& other) {
+    return one.scale_ == other.scale_ && (one.pixels_ == other.pixels_ ||
+                                          (one.width() == other.width() && one.height() == other.height() &&
+                                           one.pixels_->argb == other.pixels_->argb));
+  }
+
  private:
   struct PixelBuffer {
     int width;

@@ -24,6 +24,7 @@
 #include "platform/springboard/services/SBControlCenterController.h"
 #include "platform/springboard/services/SBCoverSheetPresentationManager.h"
 #include "platform/springboard/services/SBDashBoardIdleTimerProvider.h"
+#include "platform/springboard/services/SBIdleTimerGlobalCoordinator.h"
 #include "platform/springboard/services/SBIdleTimerGlobalStateMonitor.h"
 #include "platform/springboard/services/SBLockScreenManager.h"
 #include "platform/springboard/services/SBMediaController.h"
@@ -38,7 +39,9 @@
 #include "platform/springboard/status/SBTelephonyManager.h"
 #include "platform/springboard/status/SBWiFiManager.h"
 #include "platform/springboard/status/WeatherPreferences.h"
+#include "platform/springboard/views/PBUIPosterVariantViewController.h"
 #include "platform/springboard/views/Wallpaper.h"
+#include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/EventHitTesting.h"
 #include "platform/ui/views/Screen.h"
@@ -53,6 +56,10 @@ constexpr double kLongPressDuration = 0.8;
 constexpr int kSwipeSteps = 8;
 constexpr double kSwipeDistance = 200;
 constexpr double kTopEdge = 60;
+constexpr std::int64_t kLockScreenVariant = 0;
+constexpr std::int64_t kHomeScreenVariant = 1;
+
+void postDarwin(std::string_view name) { foundation::DarwinNotificationCenter::shared().post(name); }
 
 foundation::MainQueue& mainQueue() { return foundation::MainQueue::shared(); }
 
@@ -130,6 +137,7 @@ void SpringBoardProcess::makeSharedObjects() {
     presentationManager_->presentationChanged = [this](bool presented) { presentCoverSheet(presented); };
   }
   uiController_ = makeShared<SBUIController>("SBUIController");
+  if (iosVersion_ >= 11) idleCoordinator_ = makeShared<SBIdleTimerGlobalCoordinator>("SBIdleTimerGlobalCoordinator");
   iconController_ = makeShared<SBIconController>("SBIconController");
   iconManager_ = makeShared<SBHIconManager>("SBHIconManager");
   iconManager_->iconModel->visibleIconIdentifiers = [this] {
@@ -198,6 +206,8 @@ void SpringBoardProcess::launch() {
     if (app != nullptr && app->badge) application->setBadgeValue(*app->badge);
   }
   buildScreens();
+  checkWallpaper(kLockScreenVariant);
+  checkWallpaper(kHomeScreenVariant);
   flashlight_ = AVFlashlight::make();
   springBoard_->applicationDidFinishLaunching();
   refreshScreens();
@@ -218,7 +228,8 @@ void SpringBoardProcess::buildScreens() {
   const graphics::Rect bounds = ui::Screen::mainScreen().bounds();
   homeScreen_ = SBHomeScreenViewController::make();
   homeScreenWindow_ = ui::Window::make(bounds);
-  homeScreenWindow_->addSubview(makeWallpaperView(WallpaperVariant::homeScreen, bounds));
+  homeWallpaper_ = makeWallpaperView(WallpaperVariant::homeScreen, bounds);
+  homeScreenWindow_->addSubview(homeWallpaper_);
   homeScreenWindow_->addSubview(homeScreen_->loadViewIfNeeded());
   homeScreenWindow_->setRootViewController(homeScreen_);
   // Screens as tall as the notched phones' leave room for the notch and the home indicator.
@@ -230,7 +241,12 @@ void SpringBoardProcess::buildScreens() {
 
   coverSheet_ = CSCoverSheetViewController::make(iosVersion_);
   lockScreenWindow_ = ui::Window::make(bounds);
-  lockScreenWindow_->addSubview(makeWallpaperView(WallpaperVariant::lockScreen, bounds));
+  lockWallpaper_ = makeWallpaperView(WallpaperVariant::lockScreen, bounds);
+  lockScreenWindow_->addSubview(lockWallpaper_);
+  if (iosVersion_ >= 16) {
+    posterControllers_ = {std::make_shared<PBUIPosterVariantViewController>(kLockScreenVariant, lockWallpaper_),
+                          std::make_shared<PBUIPosterVariantViewController>(kHomeScreenVariant, homeWallpaper_)};
+  }
   lockScreenWindow_->addSubview(coverSheet_->coverSheetView());
   const double width = bounds.size.width;
   auto timerView = SBLockScreenTimerView::make(iosVersion_, {16, 352 - 48, width - 32, 40});
@@ -304,6 +320,7 @@ void SpringBoardProcess::presentLockScreen() {
   coverSheetOverHome_ = false;
   lockScreenManager_->lockScreenViewControllerDidPresent();
   coverSheet_->mainPageView()->updateForPresentation(nullptr);
+  checkWallpaper(kLockScreenVariant);
 }
 
 void SpringBoardProcess::dismissLockScreen() {
@@ -316,6 +333,24 @@ void SpringBoardProcess::showHomeScreen() {
   coverSheetOverHome_ = false;
   frontApplication_.reset();
   springBoard_->isShowingHomescreen();
+  checkWallpaper(kHomeScreenVariant);
+}
+
+void SpringBoardProcess::checkWallpaper(std::int64_t variant) {
+  const auto index = static_cast<std::size_t>(variant);
+  if (index < posterControllers_.size()) {
+    posterControllers_[index]->takeSnapshot();
+    return;
+  }
+  auto* wallpaper = dynamic_cast<objc::Object*>((variant == kLockScreenVariant ? lockWallpaper_ : homeWallpaper_).get());
+  if (wallpaper == nullptr) return;
+  objc::send<signatures::DisplaysWallpaper>(*wallpaper, "isDisplayingWallpaperWithConfiguration:forVariant:",
+                                            nullptr, variant);
+}
+
+void SpringBoardProcess::postLockState() {
+  postDarwin("com.apple.springboard.lockstate");
+  if (device_.state().locked) postDarwin("com.apple.springboard.lockcomplete");
 }
 
 void SpringBoardProcess::presentCoverSheet(bool presented) {
@@ -325,6 +360,7 @@ void SpringBoardProcess::presentCoverSheet(bool presented) {
     coverSheetOverHome_ = !device_.state().locked;
     shown_ = ShownScreen::lockScreen;
     coverSheet_->mainPageView()->updateForPresentation(nullptr);
+    checkWallpaper(kLockScreenVariant);
   } else if (coverSheetOverHome_) {
     showHomeScreen();
   }
@@ -358,15 +394,21 @@ void SpringBoardProcess::wake() {
   backlightController_->setBacklightFactorPending(1);
   wakeController_->startWakeAnimations(true, std::make_shared<SBScreenWakeAnimationSettings>());
   if (device_.state().locked) coverSheet_->mainPageView()->updateForPresentation(nullptr);
+  postDarwin("com.apple.iokit.hid.displayStatus");
 }
 
 void SpringBoardProcess::sleep() {
   if (!launched_ || !screenOn_) return;
+  backlightController_->setBacklightFactorPending(0);
+  if (backlightController_->backlightFactor > 0) {
+    foundation::systemLog("SpringBoard: the backlight kept its level, the screen stays on");
+    return;
+  }
   screenOn_ = false;
   lockScreenManager_->handleBacklightLevelWillChange({"SBBacklightLevelWillChangeNotification",
                                                       {{"SBBacklightNewFactorKey", 0}}});
-  backlightController_->setBacklightFactorPending(0);
   wakeController_->startWakeAnimations(false, std::make_shared<SBScreenWakeAnimationSettings>());
+  postDarwin("com.apple.iokit.hid.displayStatus");
   // The screen going dark locks the phone.
   lock();
 }
@@ -438,6 +480,7 @@ void SpringBoardProcess::deviceChanged(const std::vector<DeviceChange>& changes)
         } else {
           dismissLockScreen();
         }
+        postLockState();
         break;
       case DeviceAspect::battery:
         aggregator_->notifyItemChanged(SBStatusBarStateAggregator::battery);

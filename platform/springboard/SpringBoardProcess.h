@@ -33,7 +33,9 @@ class SBHomeScreenView;
 class SBHomeScreenViewController;
 class SBHIconManager;
 class SBIconController;
+class SBIdleTimerGlobalCoordinator;
 class SBIdleTimerGlobalStateMonitor;
+class PBUIPosterVariantViewController;
 class SBLockScreenManager;
 class SBMediaController;
 class SBScreenWakeAnimationController;
@@ -119,6 +121,11 @@ class SpringBoardProcess {
     return presentationManager_;
   }
   const std::shared_ptr<SBUIController>& uiController() const { return uiController_; }
+  // Null before iOS 11.
+  const std::shared_ptr<SBIdleTimerGlobalCoordinator>& idleTimerCoordinator() const { return idleCoordinator_; }
+  // The wallpaper views of the lock screen and the home screen (made at launch).
+  const std::shared_ptr<ui::View>& lockScreenWallpaper() const { return lockWallpaper_; }
+  const std::shared_ptr<ui::View>& homeScreenWallpaper() const { return homeWallpaper_; }
   const std::shared_ptr<SBIconController>& iconController() const { return iconController_; }
   const std::shared_ptr<FBSSystemService>& systemService() const { return systemService_; }
   const std::shared_ptr<MTAlarmManagerExportedObject>& alarmManager() const { return alarmManager_; }
@@ -152,6 +159,10 @@ class SpringBoardProcess {
   void deliverForecast();
   void deliverNowPlaying();
   void setBadge(const std::string& bundleID);
+  // SpringBoard's look at a wallpaper as it is shown: the poster controller's snapshot from
+  // iOS 16 on, the static wallpaper view's check before.
+  void checkWallpaper(std::int64_t variant);
+  void postLockState();
 
   DeviceModel& device_;
   int iosVersion_;
@@ -182,6 +193,11 @@ class SpringBoardProcess {
   std::shared_ptr<SBDashBoardIdleTimerProvider> idleProvider_;
   std::shared_ptr<SBCoverSheetPresentationManager> presentationManager_;
   std::shared_ptr<SBUIController> uiController_;
+  std::shared_ptr<SBIdleTimerGlobalCoordinator> idleCoordinator_;
+  std::shared_ptr<ui::View> lockWallpaper_;
+  std::shared_ptr<ui::View> homeWallpaper_;
+  // Lock screen's, then home screen's; empty before iOS 16.
+  std::vector<std::shared_ptr<PBUIPosterVariantViewController>> posterControllers_;
   std::shared_ptr<SBIconController> iconController_;
   std::shared_ptr<SBHIconManager> iconManager_;
   std::shared_ptr<FBSSystemService> systemService_;

@@ -32,8 +32,8 @@ std::span<const HookRow> splitViewRows() {
   return rows;
 }
 
-// Rows of the notification list, status bar, charging animation and wallpaper snapshots join
-// this table, in their places, with the work they belong to.
+// Rows of the notification list and the status bar join this table, in their places, with the
+// work they belong to.
 std::span<const HookRow> themeGroupRows() {
   static const std::vector<HookRow> rows = {
       row("AVFlashlight", "init", hook_AVFlashlight_init, &K::AVFlashlight_init),
@@ -112,6 +112,15 @@ std::span<const HookRow> themeGroupRows() {
       row("SpringBoard", "applicationDidFinishLaunching:", hook_SpringBoard_applicationDidFinishLaunching_,
           &K::SpringBoard_applicationDidFinishLaunching_),
       row("SpringBoard", "isShowingHomescreen", hook_SpringBoard_isShowingHomescreen, &K::SpringBoard_isShowingHomescreen),
+      // Charging animation and wallpaper snapshots.
+      row("SBBacklightController", "setBacklightFactorPending:", hook_SBBacklightController_setBacklightFactorPending_,
+          &K::SBBacklightController_setBacklightFactorPending_),
+      row("SBUIController", "ACPowerChanged", hook_SBUIController_ACPowerChanged, &K::SBUIController_ACPowerChanged),
+      row("PBUIPosterVariantViewController", "_snapshot", hook_PBUIPosterVariantViewController__snapshot,
+          &K::PBUIPosterVariantViewController__snapshot),
+      row("SBFStaticWallpaperView", "isDisplayingWallpaperWithConfiguration:forVariant:",
+          hook_SBFStaticWallpaperView_isDisplayingWallpaperWithConfiguration_forVariant_,
+          &K::SBFStaticWallpaperView_isDisplayingWallpaperWithConfiguration_forVariant_),
   };
   return rows;
 }

@@ -69,6 +69,12 @@ struct KeptImplementations {
   Slot<sig::ObjectAction> SpringBoard_applicationDidFinishLaunching_;
   Slot<sig::Answer> SpringBoard_isShowingHomescreen;
 
+  // The theme group: charging animation and wallpaper snapshots.
+  Slot<sig::SetFactor> SBBacklightController_setBacklightFactorPending_;
+  Slot<sig::Action> SBUIController_ACPowerChanged;
+  Slot<sig::Action> PBUIPosterVariantViewController__snapshot;
+  Slot<sig::DisplaysWallpaper> SBFStaticWallpaperView_isDisplayingWallpaperWithConfiguration_forVariant_;
+
   // Hiding home-screen items.
   Slot<sig::Action> SBIconContentView_didMoveToWindow_2;
 };

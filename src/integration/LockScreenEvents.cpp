@@ -1,5 +1,6 @@
 #include "integration/ReplacementSupport.h"
 #include "integration/Replacements.h"
+#include "integration/charging/ChargingAnimation.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/objc/Messaging.h"
@@ -74,6 +75,7 @@ void hook_SBLockScreenManager_lockScreenViewControllerWillDismiss(Self& self) {
   if (state.settings.enabled_sb) timeUpdated(kHomeScreen);
   if (themesOn()) state.links.deviceUnlocked(true);
   if (state.settings.enabled) state.links.deviceWakening(false);
+  chargingDeviceUnlocked();
 }
 
 void hook_SBLockScreenManager__handleBacklightLevelWillChange_(Self& self,

@@ -3,6 +3,7 @@
 #include "controller/VantileController.h"
 #include "engine/images/DeviceReadings.h"
 #include "integration/TweakState.h"
+#include "providers/animations/AnimationController.h"
 #include "providers/system/SpringBoardReadings.h"
 #include "providers/system/VantileSystem.h"
 #include "providers/weather/VantileWeather.h"
@@ -46,6 +47,9 @@ void connectDataProviders() {
   hooks.setWeatherEnabled = [](bool enabled) { VantileWeather::sharedInstance().setWeatherEnabled(enabled); };
   hooks.parseModel = [](const std::shared_ptr<platform::objc::Object>& model) {
     VantileWeather::sharedInstance().parseModel(model);
+  };
+  VantileWeather::sharedInstance().loadAnimation = [](std::int32_t code) {
+    AnimationController::sharedInstance().loadAnimation(code);
   };
 }
 

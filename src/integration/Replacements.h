@@ -78,6 +78,13 @@ std::shared_ptr<View> hook_SBIconListView_hitTest_withEvent_(Self& self, Point p
 void hook_SBIconContentView_didMoveToWindow(Self& self);
 void hook_SBHomeScreenViewController_viewDidLoad(Self& self);
 
+// The charging animation and the wallpaper snapshots.
+void hook_SBBacklightController_setBacklightFactorPending_(Self& self, float factor);
+void hook_SBUIController_ACPowerChanged(Self& self);
+void hook_PBUIPosterVariantViewController__snapshot(Self& self);
+bool hook_SBFStaticWallpaperView_isDisplayingWallpaperWithConfiguration_forVariant_(Self& self, ObjectRef configuration,
+                                                                                    std::int64_t variant);
+
 // Hiding home-screen items.
 void hook_SBIconContentView_didMoveToWindow_2(Self& self);
 

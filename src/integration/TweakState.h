@@ -7,6 +7,7 @@
 #include "integration/KeptImplementations.h"
 #include "integration/TweakLinks.h"
 #include "integration/TweakSettings.h"
+#include "integration/charging/AnimatedImageView.h"
 #include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"
@@ -19,6 +20,11 @@ struct LockScreenState {
   std::shared_ptr<platform::ui::View> lockScreenThemeView;
   std::shared_ptr<platform::ui::View> darkOverlayView;
   std::shared_ptr<platform::ui::View> chargingContainerView;
+  // The charging sequence in the container; the flag that drops SpringBoard's backlight
+  // changes; the play whose timeout may still act (a newer trigger replaces it).
+  std::shared_ptr<AnimatedImageView> chargingAnimationView;
+  bool keepScreenAwake = false;
+  std::uint64_t chargingPlay = 0;
   std::shared_ptr<platform::ui::Label> timerLabel;
   bool lockScreenThemeAttached = false;
   bool lockScreenThemeNeedsRebuild = false;

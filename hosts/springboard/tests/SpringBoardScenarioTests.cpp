@@ -126,5 +126,38 @@ TEST(SpringBoardScenario, SaysWhatIsWrongWithAThemeFileAndShowsThePlaceholder) {
   }
 }
 
+// Plugged in on the example device, the charging sequence plays on the lock screen (a dump
+// mid-play shows it) and is gone after the unplug; SpringBoard's looks at its wallpapers have
+// left both snapshots in the assets folder.
+TEST(SpringBoardScenario, TheChargingAnimationPlaysWhilePluggedInAndTheWallpapersAreWritten) {
+  ScenarioDevice device("examples/device");
+  const auto out = [&device](const char* name) { return (device.path() / name).string(); };
+  const platform::Value scenario = {
+      {{"at", 1}, {"do", "plug"}},
+      {{"at", 1.6}, {"do", "snapshot"}, {"dump", out("plugged.json")}},
+      {{"at", 6}, {"do", "unplug"}},
+      {{"at", 7}, {"do", "snapshot"}, {"dump", out("unplugged.json")}},
+  };
+  ASSERT_TRUE(writeFileAtomically(device.path() / "charging.json", scenario.dump()));
+  HostProcess host(springboardProgram(),
+                   {"--root", device.path().string(), "--at", "2026-12-09T08:30:00", "--scenario", out("charging.json")},
+                   {"TZ=Europe/Berlin"});
+  ASSERT_EQ(host.wait(), 0) << host.errors();
+
+  const platform::Value plugged = readDump(device.path() / "plugged.json");
+  const auto container = findViewWithTag(plugged["lockscreen"], 8966);
+  ASSERT_TRUE(container) << plugged.dump(1);
+  EXPECT_EQ(container->view["alpha"], 1);
+  const auto sequence = findViewWithTag(container->view, 321);
+  ASSERT_TRUE(sequence);
+  EXPECT_EQ(sequence->view["frame"][2], 150);
+  const auto unplugged = findViewWithTag(readDump(device.path() / "unplugged.json")["lockscreen"], 8966);
+  ASSERT_TRUE(unplugged);
+  EXPECT_EQ(unplugged->view["alpha"], 0);
+  for (const char* file : {"var/mobile/Library/VantileAssets/lockwall.png", "var/mobile/Library/VantileAssets/homewall.png"}) {
+    EXPECT_TRUE(std::filesystem::exists(device.path() / file)) << file;
+  }
+}
+
 }  // namespace
 }  // namespace vantile::springboard

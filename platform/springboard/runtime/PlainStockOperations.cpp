@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/objc/Runtime.h"
+#include "platform/ui/render/Renderer.h"
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
 #include "platform/springboard/homescreen/SBIconListView.h"
 #include "platform/springboard/homescreen/SBIconView.h"
@@ -133,11 +134,12 @@ void declareQuickActionsViewController(objc::Class& cls) {
   objc::addMethod<sig::Answer>(cls, "hasCamera", [](objc::Object&) { return true; });
 }
 
-void declarePosterVariantViewController(objc::Class& cls) { noObject(cls, "_snapshot"); }
-
 void declareStaticWallpaperView(objc::Class& cls) {
   objc::addMethod<sig::DisplaysWallpaper>(cls, "isDisplayingWallpaperWithConfiguration:forVariant:",
                                           [](objc::Object&, sig::Object, std::int64_t) { return true; });
+  // The picture the view shows, as the screen's pixels.
+  objc::addMethod<sig::ImageGetter>(cls, "snapshotImage",
+                                    [](objc::Object& self) { return ui::snapshot(dynamic_cast<ui::View&>(self)); });
 }
 
 void declareIconView(objc::Class& cls) {

@@ -23,7 +23,6 @@ void declareCallToActionLabel(objc::Class& cls);
 void declareFixedFooterView(objc::Class& cls);
 void declareTeachableMomentsContainer(objc::Class& cls);
 void declareQuickActionsViewController(objc::Class& cls);
-void declarePosterVariantViewController(objc::Class& cls);
 void declareStaticWallpaperView(objc::Class& cls);
 
 // Home screen.

@@ -10,6 +10,7 @@
 #include "platform/foundation/Notification.h"
 #include "platform/foundation/Value.h"
 #include "platform/graphics/Geometry.h"
+#include "platform/graphics/Image.h"
 #include "platform/objc/Object.h"
 #include "platform/ui/gestures/Event.h"
 #include "platform/ui/views/View.h"
@@ -145,5 +146,11 @@ struct EdgeInsets {
 using InsetsGetter = EdgeInsets();
 // -isDisplayingWallpaperWithConfiguration:forVariant:
 using DisplaysWallpaper = bool(Object configuration, std::int64_t variant);
+// -setBacklightFactorPending:
+using SetFactor = void(float factor);
+// -snapshotImage, -snapshot (no picture: nothing)
+using ImageGetter = std::optional<graphics::Image>();
+// -variant (0 the lock screen's wallpaper)
+using Variant = std::int64_t();
 
 }  // namespace platform::springboard::signatures

@@ -30,7 +30,9 @@
 #include "platform/springboard/services/SBMediaController.h"
 #include "platform/springboard/services/SBScreenWakeAnimationController.h"
 #include "platform/springboard/services/SBStatusBarStateAggregator.h"
+#include "platform/springboard/services/SBIdleTimerGlobalCoordinator.h"
 #include "platform/springboard/services/SBUIController.h"
+#include "platform/springboard/views/PBUIPosterVariantViewController.h"
 #include "platform/springboard/services/SpringBoard.h"
 #include "platform/springboard/services/WALockscreenWidgetViewController.h"
 #include "platform/springboard/services/WeatherModels.h"
@@ -171,6 +173,7 @@ constexpr std::array kClasses{
     ClassEntry{"SBScheduledAlarmObserver", "NSObject", kAny, kAny, SBScheduledAlarmObserver::declareClass},
     ClassEntry{"BluetoothManager", "NSObject", kAny, kAny, BluetoothManager::declareClass},
     ClassEntry{"SBApplicationIcon", "NSObject", kAny, kAny, SBApplicationIcon::declareClass},
+    ClassEntry{"SBIdleTimerGlobalCoordinator", "NSObject", 11, kAny, SBIdleTimerGlobalCoordinator::declareClass},
     // Weather.
     ClassEntry{"WFTemperature", "NSObject", kAny, kAny, WFTemperature::declareClass},
     ClassEntry{"CLLocation", "NSObject", kAny, kAny, CLLocation::declareClass},
@@ -214,7 +217,7 @@ constexpr std::array kClasses{
     ClassEntry{"CSTimerView", "UILabel", 14, kAny, SBLockScreenTimerView::declareClass},
     ClassEntry{"SBLockScreenTimerView", "UILabel", kAny, 13, SBLockScreenTimerView::declareClass},
     ClassEntry{"SBFStaticWallpaperView", "UIImageView", kAny, kAny, plain::declareStaticWallpaperView},
-    ClassEntry{"PBUIPosterVariantViewController", "UIViewController", 16, kAny, plain::declarePosterVariantViewController},
+    ClassEntry{"PBUIPosterVariantViewController", "UIViewController", 16, kAny, PBUIPosterVariantViewController::declareClass},
     // The notification list and the lock screen's other items.
     ClassEntry{"CSCombinedListViewController", "UIViewController", 13, kAny, plain::declareCombinedListViewController},
     ClassEntry{"NCNotificationStructuredListViewController", "UIViewController", 14, kAny,

@@ -16,7 +16,13 @@ class SBBacklightController : public objc::SharedObject {
   static std::shared_ptr<SBBacklightController> sharedInstance();
 
   void setBacklightFactorPending(float factor);
+  // Lit at all; lit below full (dimmed before sleeping).
+  bool screenIsOn();
+  bool screenIsDim();
+  // The idle timer of iOS before 11.
+  void resetLockScreenIdleTimer();
   float backlightFactor = 1;
+  int idleTimerResets = 0;
 
   static void declareClass(objc::Class& cls);
 };

@@ -16,6 +16,8 @@ std::shared_ptr<SBUIController> SBUIController::sharedInstance() {
 
 void SBUIController::ACPowerChanged() { objc::send<signatures::Action>(*this, "ACPowerChanged"); }
 
+bool SBUIController::isOnAC() { return objc::send<signatures::Answer>(*this, "isOnAC"); }
+
 void SBUIController::declareClass(objc::Class& cls) {
   SharedInstances::declareSharedInstance(cls);
   objc::addMethod<signatures::Integer>(cls, "batteryCapacityAsPercentage", [](objc::Object&) -> std::int64_t {

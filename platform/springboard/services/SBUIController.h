@@ -17,6 +17,8 @@ class SBUIController : public objc::SharedObject {
   static std::shared_ptr<SBUIController> sharedInstance();
 
   void ACPowerChanged();
+  // Whether the device is on external power.
+  bool isOnAC();
   // Where the stock operation lets the lock screen show or hide its charging view.
   std::function<void()> powerChanged;
 

@@ -51,6 +51,12 @@ ColorList each(const ColorList& one, const ColorList& other, Combine combine) {
   return combined;
 }
 
+// Only reached for images that are not combined (see interpolate, add and subtract).
+template <typename Combine>
+graphics::Image each(const graphics::Image& one, const graphics::Image&, Combine) {
+  return one;
+}
+
 bool sameLength(const AnimationValue& one, const AnimationValue& other) {
   const auto* list = std::get_if<ColorList>(&one);
   return list == nullptr || list->size() == std::get<ColorList>(other).size();
@@ -74,10 +80,15 @@ std::optional<AnimationValue> combineSameKind(const AnimationValue& one, const A
 bool holdSameKind(const AnimationValue& one, const AnimationValue& other) { return one.index() == other.index(); }
 
 std::optional<AnimationValue> interpolate(const AnimationValue& from, const AnimationValue& to, double fraction) {
+  if (std::holds_alternative<graphics::Image>(from)) {
+    if (!holdSameKind(from, to)) return std::nullopt;
+    return fraction < 1 ? from : to;
+  }
   return combineSameKind(from, to, [fraction](double a, double b) { return a + (b - a) * fraction; });
 }
 
 std::optional<AnimationValue> add(const AnimationValue& value, const AnimationValue& by) {
+  if (std::holds_alternative<graphics::Image>(value)) return std::nullopt;
   if (holdSameKind(value, by) && std::holds_alternative<AffineTransform>(value)) {
     return AnimationValue{std::get<AffineTransform>(value).concat(std::get<AffineTransform>(by))};
   }
@@ -85,6 +96,7 @@ std::optional<AnimationValue> add(const AnimationValue& value, const AnimationVa
 }
 
 std::optional<AnimationValue> subtract(const AnimationValue& value, const AnimationValue& by) {
+  if (std::holds_alternative<graphics::Image>(value)) return std::nullopt;
   if (holdSameKind(value, by) && std::holds_alternative<AffineTransform>(value)) {
     const std::optional<AffineTransform> undo = std::get<AffineTransform>(by).inverted();
     if (!undo) {

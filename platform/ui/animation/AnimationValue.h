@@ -7,6 +7,7 @@
 #include "platform/graphics/AffineTransform.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Geometry.h"
+#include "platform/graphics/Image.h"
 
 namespace platform::ui {
 
@@ -14,9 +15,10 @@ namespace platform::ui {
 using ColorList = std::vector<graphics::Color>;
 
 // A value an animation moves a key path through. Colour lists combine stop by stop and only
-// with lists of the same length.
+// with lists of the same length. Images (a layer's contents) do not blend: between two of them
+// the first shows until the second is reached, and they neither add nor subtract.
 using AnimationValue = std::variant<double, graphics::Point, graphics::Size, graphics::Rect, graphics::Color,
-                                    graphics::AffineTransform, ColorList>;
+                                    graphics::AffineTransform, ColorList, graphics::Image>;
 
 // from + (to − from) · fraction, component by component (fractions outside 0...1
 // extrapolate, as springs overshoot). Nothing when the two hold different kinds.

@@ -36,6 +36,33 @@ bool acceptFinite(const T& value, const char* property) {
   return false;
 }
 
+// A layer without contents reads as one transparent pixel, so frames can be animated into it.
+const graphics::Image& noContents() {
+  static const graphics::Image blank = *graphics::Image::blank(1, 1);
+  return blank;
+}
+
+// The layer's contents as the one animatable key path "contents".
+class ContentsKeyPath : public KeyPathValues {
+ public:
+  explicit ContentsKeyPath(std::optional<graphics::Image>& contents) : contents_(contents) {}
+
+  std::optional<AnimationValue> value(std::string_view keyPath) const override {
+    if (keyPath != "contents") return std::nullopt;
+    return contents_ ? *contents_ : noContents();
+  }
+
+  bool setValue(std::string_view keyPath, const AnimationValue& value) override {
+    const auto* image = std::get_if<graphics::Image>(&value);
+    if (keyPath != "contents" || image == nullptr) return false;
+    contents_ = *image;
+    return true;
+  }
+
+ private:
+  std::optional<graphics::Image>& contents_;
+};
+
 }  // namespace
 
 std::shared_ptr<Layer> Layer::make() { return std::make_shared<Layer>(ConstructionKey{}); }
@@ -261,7 +288,20 @@ void Layer::applyAnimations(KeyPathValues& values) const {
   animations_.apply(values, foundation::MainQueue::shared().now());
 }
 
+std::optional<graphics::Image> Layer::presentationContents() const {
+  std::optional<graphics::Image> presentation = contents_;
+  if (!animations_.empty()) {
+    ContentsKeyPath values(presentation);
+    applyAnimations(values);
+  }
+  return presentation;
+}
+
 std::optional<AnimationValue> Layer::modelValue(std::string_view keyPath) const {
+  if (keyPath == "contents") {
+    std::optional<graphics::Image> model = contents_;
+    return ContentsKeyPath(model).value(keyPath);
+  }
   LayerProperties model = properties_;
   return LayerKeyPaths(model).value(keyPath);
 }

@@ -99,6 +99,8 @@ class Layer : public std::enable_shared_from_this<Layer> {
 
   const std::optional<graphics::Image>& contents() const { return contents_; }
   void setContents(std::optional<graphics::Image> contents) { contents_ = std::move(contents); }
+  // The contents the running animations of "contents" show now (a frame sequence).
+  std::optional<graphics::Image> presentationContents() const;
   // How contents fit the bounds (the view's content mode lives here).
   ContentMode contentsGravity() const { return contentsGravity_; }
   void setContentsGravity(ContentMode gravity) { contentsGravity_ = gravity; }
@@ -157,7 +159,7 @@ class Layer : public std::enable_shared_from_this<Layer> {
   double timeOffset() const { return animations_.timing().timeOffset; }
   void setTimeOffset(double seconds);
   double beginTime() const { return animations_.timing().beginTime; }
-  void setBeginTime(double seconds);
+  virtual void setBeginTime(double seconds);
   // The layer's local time at a main-queue time.
   double localTime(foundation::TimeStamp mediaTime) const { return animations_.timing().localTime(mediaTime); }
 

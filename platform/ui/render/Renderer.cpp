@@ -8,6 +8,8 @@
 #include "platform/foundation/SystemLog.h"
 #include "platform/ui/render/CairoHandles.h"
 #include "platform/ui/render/DrawingContext.h"
+#include "platform/ui/render/EmitterDrawing.h"
+#include "platform/ui/layers/EmitterLayer.h"
 #include "platform/ui/layers/GradientLayer.h"
 #include "platform/ui/render/LayerKindDrawing.h"
 #include "platform/ui/render/LayerShadow.h"
@@ -152,7 +154,10 @@ void Renderer::drawBody(const Layer& layer, const LayerProperties& properties, d
   } else if (const auto* shape = dynamic_cast<const ShapeLayer*>(&layer)) {
     drawShape(context, *shape);
   }
-  if (const auto& contents = layer.contents()) {
+  if (const auto* emitter = dynamic_cast<const EmitterLayer*>(&layer)) {
+    drawParticles(context, *emitter);
+  }
+  if (const std::optional<Image> contents = layer.presentationContents()) {
     context.drawImage(*contents, contentRect(layer.contentsGravity(), contents->size(), bounds));
   }
   if (const std::shared_ptr<const LayerDelegate> delegate = layer.delegate()) {

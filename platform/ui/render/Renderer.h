@@ -15,7 +15,7 @@ class View;
 // Draws layer trees with Cairo, from each layer's presentation values: placement (position,
 // bounds, anchor point, transform), opacity (a layer with sublayers or a mask is composited
 // as a group), the shadow of all it paints, background colour and pattern, gradient or shape,
-// contents with their gravity, the delegate's content, sublayers (each copy of a replicator's;
+// an emitter's particles, contents with their gravity, the delegate's content, sublayers (each copy of a replicator's;
 // clipped to the rounded bounds with masksToBounds), the border inside the bounds, then the mask
 // over all of it.
 class Renderer {

@@ -9,7 +9,9 @@
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/render/Renderer.h"
+#include "platform/ui/layers/EmitterLayer.h"
 #include "platform/ui/layers/ShapeLayer.h"
+#include "platform/foundation/MainQueue.h"
 #include "testing/ReferenceImage.h"
 
 namespace platform::ui {
@@ -124,6 +126,37 @@ TEST(RendererPixels, BlurViewFrostsTheStripesBehindIt) {
   root->addSubview(glass);
 
   EXPECT_TRUE(matchesReference(snapshot(*root, kScale), "blur-over-stripes"));
+}
+
+TEST(RendererPixels, RainFallsOverADarkBackgroundAddingItsLight) {
+  foundation::MainQueue& queue = foundation::MainQueue::shared();
+  queue.clear();
+  queue.useManualClock(10'000);
+  auto root = View::make({0, 0, 160, 200});
+  root->setBackgroundColor(Color{0.05, 0.06, 0.12, 1});
+  auto rain = EmitterLayer::make();
+  rain->setFrame({0, 0, 160, 200});
+  rain->setEmitterPosition({80, 0});
+  rain->setEmitterSize({160, 0});
+  rain->setEmitterShape(EmitterShape::rectangle);
+  rain->setRenderMode(EmitterRenderMode::additive);
+  EmitterCell drop;
+  drop.name = "animation";
+  drop.birthRate = 40;
+  drop.lifetime = 1;
+  drop.lifetimeRange = 0.5;
+  drop.velocity = 300;
+  drop.velocityRange = 60;
+  drop.emissionLongitude = 1.432394487827058;
+  drop.color = Color{1, 1, 1, 0.6};
+  drop.contents = blockImage(1, 6, 2, [](int, int) { return std::tuple<std::uint8_t, std::uint8_t, std::uint8_t>{200, 220, 255}; });
+  rain->setEmitterCells({drop});
+  rain->setBeginTime(queue.now() - 2);
+  root->layer()->addSublayer(rain);
+
+  EXPECT_TRUE(matchesReference(snapshot(*root, kScale), "rain-over-dark"));
+  queue.clear();
+  queue.useRealClock();
 }
 
 }  // namespace
