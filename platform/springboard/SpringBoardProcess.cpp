@@ -86,6 +86,11 @@ bool isKind(const std::shared_ptr<ui::View>& view, std::string_view className) {
   return objc::isKindOfClass(dynamic_cast<objc::Object*>(view.get()), className);
 }
 
+void markForLayout(ui::View& view) {
+  view.setNeedsLayout();
+  for (const auto& subview : view.subviews()) markForLayout(*subview);
+}
+
 // The nearest view at or above `view` of the class.
 std::shared_ptr<ui::View> enclosing(std::shared_ptr<ui::View> view, std::string_view className) {
   for (; view; view = view->superview()) {
@@ -302,6 +307,11 @@ void SpringBoardProcess::refreshScreens() {
   const DeviceState& state = device_.state();
   coverSheet_->refresh(state, device_.nowPlayingElapsed());
   if (auto home = homeScreenView()) home->statusBar()->refresh(state);
+  // SpringBoard lays its screens out again before they show, so each layout operation runs.
+  for (const auto& window : {lockScreenWindow_, homeScreenWindow_}) {
+    markForLayout(*window);
+    window->layoutIfNeeded();
+  }
 }
 
 const std::shared_ptr<ui::Window>& SpringBoardProcess::shownWindow() const {
@@ -332,6 +342,7 @@ void SpringBoardProcess::showHomeScreen() {
   shown_ = ShownScreen::homeScreen;
   coverSheetOverHome_ = false;
   frontApplication_.reset();
+  iconController_->homeScreenIconsOccluded = false;
   springBoard_->isShowingHomescreen();
   checkWallpaper(kHomeScreenVariant);
 }
@@ -432,6 +443,7 @@ void SpringBoardProcess::physicalButtonPressed(const ui::Event& event) {
   } else if (shown_ == ShownScreen::application) {
     showHomeScreen();
   } else {
+    objc::send<signatures::Answer>(*iconController_, "handleHomeButtonTap");
     springBoard_->isShowingHomescreen();
   }
 }
@@ -598,6 +610,7 @@ void SpringBoardProcess::handleTapOnHomeScreen(const std::shared_ptr<ui::View>& 
   if (!icon) return;
   frontApplication_ = icon->applicationBundleIdentifier();
   shown_ = ShownScreen::application;
+  iconController_->homeScreenIconsOccluded = true;
   if (auto application = applicationController_->applicationWithBundleIdentifier(*frontApplication_)) {
     application->processDidLaunch(nullptr);
   }

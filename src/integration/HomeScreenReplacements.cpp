@@ -134,12 +134,4 @@ void hook_SBIconContentView_didMoveToWindow(Self& self) {
 
 void hook_SBHomeScreenViewController_viewDidLoad(Self& self) { tweakState().kept.SBHomeScreenViewController_viewDidLoad(self); }
 
-void hook_SBIconContentView_didMoveToWindow_2(Self& self) {
-  TweakState& state = tweakState();
-  state.kept.SBIconContentView_didMoveToWindow_2(self);
-  if (!state.settings.hideicons) return;
-  state.homeScreen.iconC = viewOf(self);
-  if (state.homeScreen.iconC) state.homeScreen.iconC->setUserInteractionEnabled(false);
-}
-
 }  // namespace vantile::integration

@@ -118,6 +118,10 @@ void loadPreferences() {
   s.iconColumnValue = domain.real("iconColumnValue");
   s.iconrows = domain.switchOn("iconrows");
   s.iconRowValue = domain.real("iconRowValue");
+  s.iconcolumnsNumber = domain.real("iconcolumns");
+  s.iconrowsNumber = domain.real("iconrows");
+  s.sideoffsetNumber = domain.real("sideoffset");
+  s.bottomoffsetNumber = domain.real("bottomoffset");
   s.hidetimer = domain.boolean("hidetimer");
   s.changenotificationy = domain.boolean("changenotificationy");
   s.notificationy = domain.integer("notificationy");

@@ -62,6 +62,11 @@ struct TweakSettings {
   float iconColumnValue = 0;
   bool iconrows = false;
   float iconRowValue = 0;
+  // The stored numbers of the grid switches that the grid itself takes as on when not 0.
+  float iconcolumnsNumber = 0;
+  float iconrowsNumber = 0;
+  float sideoffsetNumber = 0;
+  float bottomoffsetNumber = 0;
   bool hidetimer = false;
   bool changenotificationy = false;
   std::int64_t notificationy = 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "integration/AppDrawerLink.h"
 #include "integration/DarwinHandlers.h"
 #include "integration/HookTable.h"
 #include "integration/ProviderLinks.h"
@@ -91,6 +92,7 @@ void installTweak() {
 
   if (!state.isSpringBoard) return;
   answerControllerFromSpringBoard();
+  connectAppDrawer();
   forwardTouchesToController();
   // Chosen once: a change of these switches takes effect at the next SpringBoard start.
   const HookGroups groups = groupsFor(state.settings);

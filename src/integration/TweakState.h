@@ -47,6 +47,22 @@ struct HomeScreenState {
   double sbLastTapTime = 0;
   // The icon content view whose touches are switched while "hideicons" is on.
   std::shared_ptr<platform::ui::View> iconC;
+  // The last metrics records SpringBoard gave, handed on when it gives none.
+  platform::springboard::signatures::PageMetrics savedPageControlMetrics;
+  platform::springboard::signatures::PageMetrics savedPullToSearchMetrics;
+};
+
+// The cover sheet's notification list.
+struct NotificationListState {
+  ObjectRef listController;
+  std::shared_ptr<platform::ui::View> structuredListViewControllerView;
+  bool musicShowing = false;
+};
+
+// The status bars captured while a status-bar switch is on.
+struct StatusBarState {
+  std::shared_ptr<platform::ui::View> initialStatusBar;
+  std::shared_ptr<platform::ui::View> occludedStatusBar;
 };
 
 // The web widget's remote view under the lock-screen theme.
@@ -63,6 +79,8 @@ struct TweakState {
   LockScreenState lockScreen;
   HomeScreenState homeScreen;
   WebWidgetState webWidget;
+  NotificationListState notificationList;
+  StatusBarState statusBars;
   KeptImplementations kept;
   // The first flashlight SpringBoard makes.
   ObjectRef keptFlashlight;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "DumpSearch.h"
 #include "HostProcess.h"
 #include "ScenarioDevice.h"
 #include "platform/foundation/Files.h"
@@ -11,23 +12,6 @@ namespace vantile::springboard {
 namespace {
 
 using platform::Value;
-
-Value readDump(const std::filesystem::path& file) {
-  const auto text = platform::foundation::readFile(file);
-  return text ? Value::parse(*text, nullptr, false) : Value();
-}
-
-// The first view of the dump whose `key` is `value`, depth first.
-const Value* find(const Value& view, const char* key, const std::string& value) {
-  if (!view.is_object()) return nullptr;
-  if (view.value(key, "") == value) return &view;
-  const auto subviews = view.find("subviews");
-  if (subviews == view.end() || !subviews->is_array()) return nullptr;
-  for (const Value& subview : *subviews) {
-    if (const Value* found = find(subview, key, value)) return found;
-  }
-  return nullptr;
-}
 
 // Touches forwarded from the lock screen's notification list: a tap runs a theme animation (seen
 // half-way and at its end), a tap on an element with an app unlocks and then opens it. On the
@@ -52,7 +36,7 @@ TEST(ActionScenario, TouchesRunAnimationsUnlockThenLaunchAndActOnTheHomeScreen) 
   ASSERT_EQ(host.wait(), 0) << host.errors();
 
   const Value during = readDump(file("during.json"));
-  const Value* panel = find(during["lockscreen"], "id", "Panel");
+  const Value* panel = findView(during["lockscreen"], "id", "Panel");
   ASSERT_NE(panel, nullptr) << during.dump(1);
   EXPECT_EQ((*panel)["frame"], Value::array({200, 380, 120, 80}));
   ASSERT_TRUE(panel->contains("shown")) << panel->dump(1);
@@ -60,7 +44,7 @@ TEST(ActionScenario, TouchesRunAnimationsUnlockThenLaunchAndActOnTheHomeScreen) 
   EXPECT_NEAR((*panel)["shown"]["frame"][0].get<double>(), 110, 10);
 
   const Value after = readDump(file("after.json"));
-  panel = find(after["lockscreen"], "id", "Panel");
+  panel = findView(after["lockscreen"], "id", "Panel");
   ASSERT_NE(panel, nullptr);
   EXPECT_FALSE(panel->contains("shown"));
   EXPECT_EQ((*panel)["frame"], Value::array({200, 380, 120, 80}));
@@ -74,7 +58,7 @@ TEST(ActionScenario, TouchesRunAnimationsUnlockThenLaunchAndActOnTheHomeScreen) 
   const Value home = readDump(file("home.json"));
   EXPECT_EQ(home["springboard"]["shown"], "homescreen");
   EXPECT_EQ(home["springboard"]["flashlight"], 1);
-  const Value* today = find(home["homescreen"], "class", "SBHTodayView");
+  const Value* today = findView(home["homescreen"], "class", "SBHTodayView");
   ASSERT_NE(today, nullptr);
   EXPECT_EQ((*today)["hidden"], false);
 }

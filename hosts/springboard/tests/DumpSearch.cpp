@@ -1,5 +1,7 @@
 #include "DumpSearch.h"
 
+#include "platform/foundation/Files.h"
+
 namespace vantile::springboard {
 
 namespace {
@@ -21,6 +23,22 @@ bool search(const platform::Value& view, std::int64_t tag, std::vector<std::stri
 }
 
 }  // namespace
+
+platform::Value readDump(const std::filesystem::path& file) {
+  const auto text = platform::foundation::readFile(file);
+  return text ? platform::Value::parse(*text, nullptr, false) : platform::Value();
+}
+
+const platform::Value* findView(const platform::Value& tree, const char* key, const std::string& value) {
+  if (!tree.is_object()) return nullptr;
+  if (tree.value(key, "") == value) return &tree;
+  const auto subviews = tree.find("subviews");
+  if (subviews == tree.end() || !subviews->is_array()) return nullptr;
+  for (const platform::Value& subview : *subviews) {
+    if (const platform::Value* found = findView(subview, key, value)) return found;
+  }
+  return nullptr;
+}
 
 std::optional<FoundView> findViewWithTag(const platform::Value& tree, std::int64_t tag) {
   std::vector<std::string> ancestors;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +8,12 @@
 #include "platform/foundation/Value.h"
 
 namespace vantile::springboard {
+
+// A dump the host wrote; null when it is missing or not JSON.
+platform::Value readDump(const std::filesystem::path& file);
+
+// The first view whose `key` is `value`, depth first in subview order.
+const platform::Value* findView(const platform::Value& tree, const char* key, const std::string& value);
 
 // A view of a dump found by its tag, with the classes of the views above it, window first.
 struct FoundView {

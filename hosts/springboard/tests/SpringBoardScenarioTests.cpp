@@ -20,11 +20,6 @@ std::filesystem::path sourcePath(const char* relative) {
   return std::filesystem::path(std::getenv("VANTILE_SOURCE_DIR")) / relative;
 }
 
-platform::Value readDump(const std::filesystem::path& file) {
-  const auto text = readFile(file);
-  return text ? platform::Value::parse(*text, nullptr, false) : platform::Value();
-}
-
 // Both themes attached by the tweak inside SpringBoard's own views, from the fixture's settings
 // and themes, at 21:45 on a Saturday in Tokyo with the 24-hour switch on, after two seconds.
 TEST(SpringBoardScenario, AttachesBothThemesInsideSpringBoardsViewsAndRunsTheirClock) {

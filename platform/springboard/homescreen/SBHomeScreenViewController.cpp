@@ -64,6 +64,9 @@ void SBIconController::declareClass(objc::Class& cls) {
   objc::addMethod<signatures::Getter>(cls, "_rootFolderController", [](objc::Object& self) {
     return signatures::Object(receiver<SBIconController>(self).rootFolderController);
   });
+  objc::addMethod<signatures::Answer>(cls, "areHomeScreenIconsOccluded", [](objc::Object& self) {
+    return receiver<SBIconController>(self).homeScreenIconsOccluded;
+  });
 }
 
 }  // namespace platform::springboard

@@ -57,6 +57,8 @@ class SBIconController : public objc::SharedObject {
   std::shared_ptr<SBRootFolderController> rootFolderController;
   // The icon manager it answers (set by the process).
   std::shared_ptr<SBHIconManager> iconManager;
+  // An app (or the cover sheet) covers the icons.
+  bool homeScreenIconsOccluded = false;
 
   static void declareClass(objc::Class& cls);
 };

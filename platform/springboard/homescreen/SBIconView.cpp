@@ -29,13 +29,15 @@ graphics::Color tileColor(std::string_view bundleID) {
 
 }  // namespace
 
-std::shared_ptr<SBIconView> SBIconView::make(const AppState& app, graphics::Point origin, bool showsLabel) {
-  return std::make_shared<SBIconView>(ConstructionKey{}, app, origin, showsLabel);
+std::shared_ptr<SBIconView> SBIconView::make(const AppState& app, graphics::Point origin, std::string location) {
+  return std::make_shared<SBIconView>(ConstructionKey{}, app, origin, std::move(location));
 }
 
-SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point origin, bool showsLabel)
-    : RuntimeView("SBIconView", key, graphics::Rect{origin.x, origin.y, iconSize, iconSize + (showsLabel ? labelHeight + 6 : 0)}),
-      bundleIdentifier_(app.bundleID) {
+SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point origin, std::string location)
+    : RuntimeView("SBIconView", key,
+                  graphics::Rect{origin.x, origin.y, iconSize, iconSize + (location == dockLocation ? 0 : labelHeight + 6)}),
+      bundleIdentifier_(app.bundleID),
+      location_(std::move(location)) {
   image_ = StockImageView::make("SBIconImageView", {0, 0, iconSize, iconSize});
   image_->layer()->setCornerRadius(kCornerRadius);
   image_->setClipsToBounds(true);
@@ -61,7 +63,6 @@ SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point
   label_->setTextColor(kWhite);
   label_->setTextAlignment(ui::TextAlignment::center);
   label_->setNumberOfLines(1);
-  label_->setHidden(!showsLabel);
   addSubview(label_);
 
   badge_ = StockView::make("SBIconBadgeView", {iconSize - 16, -6, 22, 22});

@@ -20,14 +20,19 @@ class SBIconView : public RuntimeView<ui::View> {
   static constexpr double iconSize = 60;
   static constexpr double labelHeight = 16;
 
-  // `showsLabel` is off in the dock.
-  static std::shared_ptr<SBIconView> make(const AppState& app, graphics::Point origin, bool showsLabel);
+  static constexpr const char* rootLocation = "SBIconLocationRoot";
+  static constexpr const char* dockLocation = "SBIconLocationDock";
 
-  SBIconView(ConstructionKey key, const AppState& app, graphics::Point origin, bool showsLabel);
+  // Icons in the dock have no room for a label.
+  static std::shared_ptr<SBIconView> make(const AppState& app, graphics::Point origin, std::string location);
+
+  SBIconView(ConstructionKey key, const AppState& app, graphics::Point origin, std::string location);
 
   std::string_view className() const override { return "SBIconView"; }
 
   const std::string& applicationBundleIdentifier() const { return bundleIdentifier_; }
+  // Where the icon shows: "SBIconLocationRoot", "SBIconLocationDock", or a folder's location.
+  const std::string& location() const { return location_; }
   // Nothing hides the badge.
   void setBadge(const std::optional<std::string>& badge);
   const std::shared_ptr<ui::View>& badgeView() const { return badge_; }
@@ -37,6 +42,7 @@ class SBIconView : public RuntimeView<ui::View> {
 
  private:
   std::string bundleIdentifier_;
+  std::string location_;
   std::shared_ptr<ui::ImageView> image_;
   std::shared_ptr<ui::Label> label_;
   std::shared_ptr<ui::View> badge_;

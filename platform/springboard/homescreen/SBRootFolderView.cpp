@@ -15,8 +15,15 @@ namespace {
 constexpr graphics::Color kWhite{1, 1, 1, 1};
 constexpr graphics::Color kDimWhite{1, 1, 1, 0.4};
 constexpr graphics::Color kMaterial{0.9, 0.9, 0.95, 0.3};
-constexpr double kTop = 48;
-constexpr double kPageHeight = 6 * 96 + 12;
+// The pages reach up under the status bar; the grid's top inset keeps the icons below it.
+constexpr double kPagesHeight = 48 + 6 * 96 + 12;
+
+// SpringBoard makes its page control through the runtime; an initializer may refuse it.
+std::shared_ptr<StockView> makePageControl(const graphics::Rect& frame) {
+  auto allocated = StockView::make("SBIconListPageControl");
+  auto made = objc::send<signatures::InitWithFrame>(*allocated, "initWithFrame:", frame);
+  return std::dynamic_pointer_cast<StockView>(made);
+}
 
 }  // namespace
 
@@ -37,12 +44,14 @@ SBRootFolderView::SBRootFolderView(ConstructionKey key, const graphics::Rect& fr
     : View(key, frame), Object("SBRootFolderView") {
   const double width = frame.size.width;
   const double height = frame.size.height;
-  scrollView_ = SBIconScrollView::make({0, kTop, width, kPageHeight});
+  scrollView_ = SBIconScrollView::make({0, 0, width, kPagesHeight});
   addSubview(scrollView_);
 
-  pageControl_ = StockView::make("SBIconListPageControl", {0, height - 152, width, 8});
-  pageControl_->setUserInteractionEnabled(false);
-  addSubview(pageControl_);
+  pageControl_ = makePageControl({0, height - 152, width, 8});
+  if (pageControl_) {
+    pageControl_->setUserInteractionEnabled(false);
+    addSubview(pageControl_);
+  }
 
   // The search pill came with iOS 14; before, the page dots stand alone.
   if (objc::getClass("SBHSearchBar") != nullptr) {
@@ -64,6 +73,7 @@ SBRootFolderView::SBRootFolderView(ConstructionKey key, const graphics::Rect& fr
   dockList_ = SBIconListView::make("SBDockIconListView", {0, 0, width - 20, 90});
   dock_->addSubview(dockList_);
   addSubview(dock_);
+  objc::send<signatures::SetSeconds>(*dock_, "setBackgroundAlpha:", 1.0);
 
   showApps(DeviceModel::shared().state());
 }
@@ -83,22 +93,26 @@ void SBRootFolderView::showApps(const DeviceState& state) {
   for (const auto& list : iconLists_) list->removeFromSuperview();
   iconLists_.clear();
   const graphics::Size page = scrollView_->bounds().size;
-  const std::size_t pages = std::max<std::size_t>(1, (pageApps.size() + SBIconListView::iconsPerPage - 1) /
-                                                         SBIconListView::iconsPerPage);
+  const GridLayout layout = SBIconListGridLayoutConfiguration::rootLayout();
+  const std::size_t perPage = layout.iconsPerPage();
+  const std::size_t pages = std::max<std::size_t>(1, (pageApps.size() + perPage - 1) / perPage);
   for (std::size_t index = 0; index < pages; ++index) {
     auto list = SBIconListView::make("SBIconListView", {index * page.width, 0, page.width, page.height});
-    const auto first = pageApps.begin() + static_cast<std::ptrdiff_t>(std::min(pageApps.size(), index * SBIconListView::iconsPerPage));
-    const auto last = pageApps.begin() + static_cast<std::ptrdiff_t>(std::min(pageApps.size(), (index + 1) * SBIconListView::iconsPerPage));
-    list->showApps({first, last}, true);
+    const auto first = pageApps.begin() + static_cast<std::ptrdiff_t>(std::min(pageApps.size(), index * perPage));
+    const auto last = pageApps.begin() + static_cast<std::ptrdiff_t>(std::min(pageApps.size(), (index + 1) * perPage));
+    list->showApps({first, last}, layout);
     scrollView_->addSubview(list);
     iconLists_.push_back(std::move(list));
   }
   scrollView_->setContentSize({page.width * static_cast<double>(pages), page.height});
-  dockList_->showApps(dockApps, false);
+  dockList_->showDockApps(dockApps);
+  // Asking the dock its height is how SpringBoard learns whether it shows.
+  objc::send<signatures::Seconds>(*dock_, "dockHeight");
   showPageDots(pages);
 }
 
 void SBRootFolderView::showPageDots(std::size_t pages) {
+  if (!pageControl_) return;
   while (!pageControl_->subviews().empty()) pageControl_->subviews().back()->removeFromSuperview();
   const double start = pageControl_->bounds().size.width / 2 - (static_cast<double>(pages) * 14 - 6) / 2;
   for (std::size_t index = 0; index < pages; ++index) {

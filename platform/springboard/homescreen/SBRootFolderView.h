@@ -36,6 +36,7 @@ class SBRootFolderView : public ui::View, public objc::Object {
 
   const std::shared_ptr<SBIconScrollView>& scrollView() const { return scrollView_; }
   const std::vector<std::shared_ptr<SBIconListView>>& iconListViews() const { return iconLists_; }
+  // Null when its initializer refused to make one.
   const std::shared_ptr<StockView>& pageControl() const { return pageControl_; }
   // Null before iOS 14.
   const std::shared_ptr<StockView>& searchBar() const { return searchBar_; }

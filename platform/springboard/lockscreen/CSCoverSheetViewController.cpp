@@ -7,6 +7,7 @@
 #include "platform/graphics/ImageCodec.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
+#include "platform/springboard/lockscreen/CSAdjunctListItem.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/SpringBoardClasses.h"
 #include "platform/springboard/views/StockView.h"
@@ -15,6 +16,27 @@
 namespace platform::springboard {
 
 namespace {
+
+bool exists(std::string_view className) { return objc::getClass(className) != nullptr; }
+
+// SpringBoard's object of a class this iOS has; null on one without it.
+template <class T>
+std::shared_ptr<T> makeIfDeclared(std::string_view className) {
+  return exists(className) ? std::make_shared<T>(className) : nullptr;
+}
+
+// A container view of a class this iOS may lack (a plain view then).
+std::shared_ptr<StockView> makeContainer(std::string_view className, const graphics::Rect& frame) {
+  auto container = StockView::make(exists(className) ? className : "UIView", frame);
+  container->setUserInteractionEnabled(false);
+  return container;
+}
+
+// SpringBoard's own call, on an iOS whose class has the operation.
+template <class Sig>
+void sendIfDeclared(objc::Object& receiver, std::string_view className, std::string_view selector) {
+  if (exists(className)) objc::send<Sig>(receiver, selector);
+}
 
 constexpr graphics::Color kWhite{1, 1, 1, 1};
 constexpr graphics::Color kSoftWhite{1, 1, 1, 0.75};
@@ -88,7 +110,13 @@ std::shared_ptr<CSCoverSheetViewController> CSCoverSheetViewController::make(int
 }
 
 CSCoverSheetViewController::CSCoverSheetViewController(ConstructionKey key, int iosVersion)
-    : ViewController(key), Object(versionedClassName("CSCoverSheetViewController", iosVersion)), iosVersion_(iosVersion) {}
+    : ViewController(key),
+      Object(versionedClassName("CSCoverSheetViewController", iosVersion)),
+      iosVersion_(iosVersion),
+      adjunctList_(makeIfDeclared<CSNotificationAdjunctListViewController>(
+          iosVersion >= 13 ? "CSNotificationAdjunctListViewController" : "SBDashBoardNotificationAdjunctListViewController")),
+      listItemManager_(makeIfDeclared<CSNotificationAdjunctListViewController>("CSListItemManager")),
+      quickActions_(makeIfDeclared<objc::SharedObject>("CSQuickActionsViewController")) {}
 
 std::shared_ptr<CSCoverSheetViewBase> CSCoverSheetViewController::coverSheetView() {
   view();
@@ -147,18 +175,33 @@ void CSCoverSheetViewController::buildMainPage() {
   nowPlaying_->setHidden(true);
   mainPage_->addSubview(nowPlaying_);
 
-  notificationList_ = StockView::make("NCNotificationListView", {kMargin, 352, width - 2 * kMargin, height - 352 - 150});
+  const graphics::Rect listFrame{kMargin, 352, width - 2 * kMargin, height - 352 - 150};
+  notificationList_ = StockView::make("NCNotificationListView", listFrame);
   notificationList_->setClipsToBounds(true);
   mainPage_->addSubview(notificationList_);
+  if (exists("CSCombinedListViewController")) {
+    combinedList_ = NotificationListController::make("CSCombinedListViewController", notificationList_);
+    combinedList_->stockFrame = listFrame;
+  }
+  if (exists("NCNotificationStructuredListViewController")) {
+    structuredList_ = NotificationListController::make("NCNotificationStructuredListViewController", notificationList_);
+  }
 
-  auto pageDots = StockView::make(versionedClassName("CSPageControl", iosVersion_), {width / 2 - 14, height - 128, 28, 8});
+  footer_ = makeContainer("CSFixedFooterView", {0, height - 128, width, 8});
+  auto pageDots = StockView::make(versionedClassName("CSPageControl", iosVersion_), {width / 2 - 14, 0, 28, 8});
   for (int index = 0; index < 2; ++index) {
     auto dot = ui::View::make({index * 20.0, 0, 8, 8});
     dot->setBackgroundColor(index == 0 ? kWhite : graphics::Color{1, 1, 1, 0.4});
     dot->layer()->setCornerRadius(4);
     pageDots->addSubview(std::move(dot));
   }
-  mainPage_->addSubview(pageDots);
+  // Shown once the footer adds its page control.
+  pageDots->setHidden(exists("CSFixedFooterView"));
+  footer_->addSubview(pageDots);
+  mainPage_->addSubview(footer_);
+  for (const auto* step : {"_addPageControl", "_layoutPageControl", "updatePageControl", "_layoutCallToActionView"}) {
+    sendIfDeclared<signatures::Action>(*footer_, "CSFixedFooterView", step);
+  }
 
   auto quickActions = StockView::make(versionedClassName("CSQuickActionsView", iosVersion_), {0, height - 106, width, 50});
   flashlightButton_ = makeQuickActionButton({46, 0, 50, 50}, false);
@@ -167,33 +210,63 @@ void CSCoverSheetViewController::buildMainPage() {
   quickActions->addSubview(cameraButton_);
   mainPage_->addSubview(quickActions);
 
-  auto callToAction = makeLabel("SBUICallToActionLabel", {0, height - 46, width, 20}, 15, kSoftWhite,
-                                ui::TextAlignment::center);
-  callToAction->setText("Swipe up to open");
-  mainPage_->addSubview(callToAction);
+  teachableMoments_ = makeContainer("CSTeachableMomentsContainerView", {0, height - 46, width, 46});
+  auto callToAction = makeLabel("SBUICallToActionLabel", {0, 0, width, 20}, 15, kSoftWhite, ui::TextAlignment::center);
+  objc::send<signatures::SetTextForLanguage>(*callToAction, "setText:forLanguage:animated:", std::string("Swipe up to open"),
+                                            std::string("en"), false);
+  teachableMoments_->addSubview(callToAction);
 
   auto homeAffordance = StockView::make(versionedClassName("CSHomeAffordanceView", iosVersion_),
-                                        {width / 2 - 67, height - 13, 134, 5});
+                                        {width / 2 - 67, 33, 134, 5});
   homeAffordance->setBackgroundColor(kWhite);
   homeAffordance->layer()->setCornerRadius(2.5);
-  mainPage_->addSubview(homeAffordance);
+  teachableMoments_->addSubview(homeAffordance);
+  mainPage_->addSubview(teachableMoments_);
+  askTeachableMoments();
+}
+
+// SpringBoard asks the container for its parts whenever it lays out the bottom of the page.
+void CSCoverSheetViewController::askTeachableMoments() {
+  for (const auto* part : {"controlCenterGrabberView", "callToActionLabel", "callToActionLabelContainerView",
+                           "homeAffordanceView", "homeAffordanceContainerView"}) {
+    sendIfDeclared<signatures::Getter>(*teachableMoments_, "CSTeachableMomentsContainerView", part);
+  }
+  sendIfDeclared<signatures::Action>(*teachableMoments_, "CSTeachableMomentsContainerView", "_addControlCenterTutors");
 }
 
 void CSCoverSheetViewController::refresh(const DeviceState& state, double nowPlayingElapsed) {
   view();
   statusBar_->refresh(state);
   const bool powered = state.battery.charging || state.battery.externalPower;
-  charging_->setHidden(!powered);
+  showCharging(powered);
   const int level = static_cast<int>(std::lround(state.battery.level));
   chargingLabel_->setText(state.battery.level >= 100 ? "Charged 100%" : "Charging " + std::to_string(level) + "%");
   showNowPlaying(state, nowPlayingElapsed);
   showNotifications(state);
   flashlightButton_->setBackgroundColor(state.flashlight > 0 ? kLitButton : kButton);
+  flashlightButton_->setHidden(!askQuickActions("hasFlashlight"));
+  cameraButton_->setHidden(!askQuickActions("hasCamera"));
+  askTeachableMoments();
+}
+
+void CSCoverSheetViewController::showCharging(bool powered) {
+  const std::string controller = versionedClassName("CSCoverSheetViewController", iosVersion_);
+  if (!exists(controller)) {
+    charging_->setHidden(!powered);
+    return;
+  }
+  objc::send<signatures::ChargingTransition>(*this, "_transitionChargingViewToVisible:showBattery:animated:", powered,
+                                             true, false);
+}
+
+bool CSCoverSheetViewController::askQuickActions(const char* question) const {
+  return !quickActions_ || objc::send<signatures::Answer>(*quickActions_, question);
 }
 
 void CSCoverSheetViewController::showNowPlaying(const DeviceState& state, double elapsed) {
   const NowPlayingState& now = state.nowPlaying;
-  nowPlaying_->setHidden(!now.hasItem());
+  if (now.hasItem() != static_cast<bool>(nowPlayingItem_)) nowPlayingItemChanged(now.hasItem());
+  nowPlaying_->setHidden(!now.hasItem() || !adjunctListHolds(nowPlayingItem_));
   if (!now.hasItem()) return;
   nowPlayingTitle_->setText(now.title);
   nowPlayingArtist_->setText(now.artist.empty() ? now.album : now.artist + " — " + now.album);
@@ -206,6 +279,40 @@ void CSCoverSheetViewController::showNowPlaying(const DeviceState& state, double
   nowPlayingProgress_->setAccessibilityIdentifier(clockText(elapsed));
 }
 
+// Now playing enters the adjunct list and the list-item manager as SpringBoard's item.
+void CSCoverSheetViewController::nowPlayingItemChanged(bool present) {
+  if (!present) {
+    if (listItemManager_) objc::send<signatures::ObjectAction>(*listItemManager_, "removeItem:", nowPlayingItem_);
+    if (adjunctList_) adjunctList_->items.clear();
+    nowPlayingItem_.reset();
+    return;
+  }
+  nowPlayingItem_ = std::make_shared<CSAdjunctListItem>(CSAdjunctListItem::nowPlayingIdentifier,
+                                                        CSAdjunctListItem::nowPlayingGrouping);
+  if (listItemManager_) objc::send<signatures::ObjectAction>(*listItemManager_, "addItem:", nowPlayingItem_);
+  if (!adjunctList_) return;
+  if (iosVersion_ >= 13) {
+    objc::send<signatures::InsertItem>(*adjunctList_, "_insertItem:animated:", nowPlayingItem_, true);
+  } else {
+    objc::send<signatures::DidAddItem>(*adjunctList_, "adjunctListModel:didAddItem:", nullptr, nowPlayingItem_);
+  }
+}
+
+bool CSCoverSheetViewController::adjunctListHolds(const std::shared_ptr<objc::Object>& item) const {
+  if (!adjunctList_) return static_cast<bool>(item);
+  const auto& items = adjunctList_->items;
+  return item && std::find(items.begin(), items.end(), item) != items.end();
+}
+
+// SpringBoard lays its list out where the combined list suggests, then tells it whether it holds anything.
+void CSCoverSheetViewController::layOutNotificationList(bool hasContent) {
+  if (!combinedList_) return;
+  notificationList_->setFrame(objc::send<signatures::FrameGetter>(*combinedList_, "_suggestedListViewFrame"));
+  if (structuredList_) objc::send<signatures::Action>(*structuredList_, "viewWillLayoutSubviews");
+  objc::send<signatures::Action>(*combinedList_, "layoutListView");
+  objc::send<signatures::Flag>(*combinedList_, "_setListHasContent:", hasContent);
+}
+
 void CSCoverSheetViewController::showNotifications(const DeviceState& state) {
   while (!notificationList_->subviews().empty()) notificationList_->subviews().back()->removeFromSuperview();
   const double width = notificationList_->bounds().size.width;
@@ -216,15 +323,21 @@ void CSCoverSheetViewController::showNotifications(const DeviceState& state) {
     const double top = static_cast<double>(shown++) * (kItemHeight + kItemGap);
     auto cell = StockView::make("NCNotificationListCell", {0, top, width, kItemHeight});
     auto material = makePlatter("NCMaterialDisplayingCaptureOnlyViewControllerView", {0, 0, width, kItemHeight});
+    auto content = StockView::make("NCNotificationSeamlessContentView", {0, 0, width, kItemHeight});
+    content->setUserInteractionEnabled(false);
     auto title = makeLabel("UILabel", {14, 12, width - 28, 20}, 15);
     title->setText(app.name);
+    title->setTag(1);
     auto message = makeLabel("UILabel", {14, 34, width - 28, 20}, 14, kSoftWhite);
     message->setText(*app.badge == "1" ? "1 new notification" : *app.badge + " new notifications");
-    material->addSubview(title);
-    material->addSubview(message);
+    message->setTag(2);
+    content->addSubview(title);
+    content->addSubview(message);
+    material->addSubview(content);
     cell->addSubview(material);
     notificationList_->addSubview(cell);
   }
+  layOutNotificationList(shown > 0);
 }
 
 void CSCoverSheetViewController::dismissToMainPage(signatures::Object pageViewController) {

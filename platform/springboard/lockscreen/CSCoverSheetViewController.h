@@ -7,9 +7,13 @@
 #include "platform/springboard/device/DeviceState.h"
 #include "platform/springboard/lockscreen/CSCoverSheetViewBase.h"
 #include "platform/springboard/lockscreen/CSMainPageView.h"
+#include "platform/springboard/lockscreen/CSNotificationAdjunctListViewController.h"
+#include "platform/springboard/lockscreen/NotificationListController.h"
+#include "platform/objc/SharedObject.h"
 #include "platform/springboard/lockscreen/SBFLockScreenDateView.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/springboard/views/StatusBar.h"
+#include "platform/springboard/views/StockView.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/ViewController.h"
 
@@ -56,6 +60,12 @@ class CSCoverSheetViewController : public ui::ViewController, public objc::Objec
   void buildMainPage();
   void showNotifications(const DeviceState& state);
   void showNowPlaying(const DeviceState& state, double elapsed);
+  void nowPlayingItemChanged(bool present);
+  bool adjunctListHolds(const std::shared_ptr<objc::Object>& item) const;
+  void layOutNotificationList(bool hasContent);
+  void showCharging(bool powered);
+  bool askQuickActions(const char* question) const;
+  void askTeachableMoments();
 
   int iosVersion_;
   bool showingCamera_ = false;
@@ -74,6 +84,14 @@ class CSCoverSheetViewController : public ui::ViewController, public objc::Objec
   std::shared_ptr<ui::Label> chargingLabel_;
   std::shared_ptr<ui::View> flashlightButton_;
   std::shared_ptr<ui::View> cameraButton_;
+  std::shared_ptr<StockView> footer_;
+  std::shared_ptr<StockView> teachableMoments_;
+  std::shared_ptr<NotificationListController> combinedList_;
+  std::shared_ptr<NotificationListController> structuredList_;
+  std::shared_ptr<CSNotificationAdjunctListViewController> adjunctList_;
+  std::shared_ptr<CSNotificationAdjunctListViewController> listItemManager_;
+  std::shared_ptr<objc::SharedObject> quickActions_;
+  std::shared_ptr<objc::Object> nowPlayingItem_;
 };
 
 }  // namespace platform::springboard

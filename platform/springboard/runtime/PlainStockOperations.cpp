@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/objc/KeyValueReading.h"
+#include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/ui/render/Renderer.h"
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
@@ -40,6 +42,15 @@ std::shared_ptr<SBHomeScreenView> homeScreenViewOf(objc::Object& iconController)
   return nullptr;
 }
 
+sig::Object subviewOfKind(objc::Object& container, std::initializer_list<std::string_view> classNames) {
+  for (const auto& subview : dynamic_cast<ui::View&>(container).subviews()) {
+    for (const auto name : classNames) {
+      if (objc::isKindOfClass(dynamic_cast<objc::Object*>(subview.get()), name)) return asObject(subview);
+    }
+  }
+  return nullptr;
+}
+
 void showOverlay(objc::Object& iconController, bool library) {
   if (auto home = homeScreenViewOf(iconController)) (library ? home->libraryView() : home->todayView())->setHidden(false);
 }
@@ -59,7 +70,6 @@ void declareCombinedListViewController(objc::Class& cls) {
   objc::addMethod<sig::AppearanceForHidden>(cls, "updateAppearanceForHidden:offset:", [](objc::Object&, bool, double) {});
   nothing(cls, "layoutListView");
   objc::addMethod<sig::Flag>(cls, "_setListHasContent:", [](objc::Object&, bool) {});
-  objc::addMethod<sig::FrameGetter>(cls, "_suggestedListViewFrame", [](objc::Object&) { return graphics::Rect{}; });
   objc::addMethod<sig::Flag>(cls, "viewWillAppear:", [](objc::Object&, bool) {});
 }
 
@@ -72,11 +82,6 @@ void declareHostedAppViewController(objc::Class& cls) {
 
 void declareListHeaderTitleView(objc::Class& cls) {
   objc::addMethod<sig::Text>(cls, "title", [](objc::Object&) { return std::string("Notification Center"); });
-}
-
-void declareListItemManager(objc::Class& cls) {
-  objc::addMethod<sig::ObjectAction>(cls, "addItem:", [](objc::Object&, sig::Object) {});
-  objc::addMethod<sig::ObjectAction>(cls, "removeItem:", [](objc::Object&, sig::Object) {});
 }
 
 void declareCountIndicatorView(objc::Class& cls) {
@@ -96,16 +101,6 @@ void declareLegacyChargingView(objc::Class& cls) {
   objc::addMethod<sig::Flag>(cls, "_addBatteryChargingViewAndShowBattery:", [](objc::Object&, bool) {});
 }
 
-void declareAdjunctListViewController(objc::Class& cls) {
-  objc::addMethod<sig::InsertItemAtIndex>(cls, "_insertItem:atPreferredIndex:animated:",
-                                          [](objc::Object&, sig::Object, std::int64_t, bool) {});
-  objc::addMethod<sig::InsertItem>(cls, "_insertItem:animated:", [](objc::Object&, sig::Object, bool) {});
-}
-
-void declareLegacyAdjunctListViewController(objc::Class& cls) {
-  objc::addMethod<sig::DidAddItem>(cls, "adjunctListModel:didAddItem:", [](objc::Object&, sig::Object, sig::Object) {});
-}
-
 void declareProudLockContainer(objc::Class& cls) { noObject(cls, "_proudLockIconView"); }
 
 void declareCallToActionLabel(objc::Class& cls) {
@@ -116,17 +111,40 @@ void declareCallToActionLabel(objc::Class& cls) {
 }
 
 void declareFixedFooterView(objc::Class& cls) {
-  for (const auto* selector : {"_layoutCallToActionView", "_addPageControl", "updatePageControl", "_layoutPageControl"}) {
+  // The footer holds its page dots from the start; adding them shows them.
+  objc::addMethod<sig::Action>(cls, "_addPageControl", [](objc::Object& self) {
+    for (const auto& subview : dynamic_cast<ui::View&>(self).subviews()) {
+      auto* dots = dynamic_cast<objc::Object*>(subview.get());
+      if (objc::isKindOfClass(dots, "CSPageControl") || objc::isKindOfClass(dots, "SBDashBoardPageControl")) {
+        subview->setHidden(false);
+      }
+    }
+  });
+  for (const auto* selector : {"_layoutCallToActionView", "updatePageControl", "_layoutPageControl"}) {
     nothing(cls, selector);
   }
 }
 
 void declareTeachableMomentsContainer(objc::Class& cls) {
-  for (const auto* selector : {"controlCenterGrabberView", "callToActionLabel", "callToActionLabelContainerView",
-                               "homeAffordanceView", "homeAffordanceContainerView"}) {
-    noObject(cls, selector);
+  // The call-to-action label and the home affordance are their own containers here.
+  for (const auto* selector : {"callToActionLabel", "callToActionLabelContainerView"}) {
+    objc::addMethod<sig::Getter>(cls, selector, [](objc::Object& self) { return subviewOfKind(self, {"SBUICallToActionLabel"}); });
   }
+  for (const auto* selector : {"homeAffordanceView", "homeAffordanceContainerView"}) {
+    objc::addMethod<sig::Getter>(cls, selector, [](objc::Object& self) {
+      return subviewOfKind(self, {"CSHomeAffordanceView", "SBDashBoardHomeAffordanceView"});
+    });
+  }
+  // This lock screen draws no control-centre grabber.
+  noObject(cls, "controlCenterGrabberView");
   nothing(cls, "_addControlCenterTutors");
+}
+
+void declareSeamlessContentView(objc::Class& cls) {
+  // The stand-in's notifications show no date, so "dateLabel" is no key of theirs.
+  objc::addProperty(cls, "primaryTextLabel", [](objc::Object& self) { return dynamic_cast<ui::View&>(self).viewWithTag(1); });
+  objc::addProperty(cls, "secondaryTextElement",
+                    [](objc::Object& self) { return dynamic_cast<ui::View&>(self).viewWithTag(2); });
 }
 
 void declareQuickActionsViewController(objc::Class& cls) {
@@ -143,6 +161,7 @@ void declareStaticWallpaperView(objc::Class& cls) {
 }
 
 void declareIconView(objc::Class& cls) {
+  objc::addMethod<sig::Text>(cls, "location", [](objc::Object& self) { return receiver<SBIconView>(self).location(); });
   objc::addMethod<sig::Flag>(cls, "setLabelHidden:", [](objc::Object& self, bool hidden) {
     receiver<SBIconView>(self).labelView()->setHidden(hidden);
   });
@@ -234,9 +253,9 @@ void declareAppearingViewController(objc::Class& cls) {
 }
 
 void declareRootFolderScrolling(objc::Class& cls) {
-  for (const auto* selector : {"scrollViewDidScroll:", "layoutPageControlWithMetrics:",
-                               "_animateViewsForPullingToSearchWithMetrics:"}) {
-    objc::addMethod<sig::ObjectAction>(cls, selector, [](objc::Object&, sig::Object) {});
+  objc::addMethod<sig::ObjectAction>(cls, "scrollViewDidScroll:", [](objc::Object&, sig::Object) {});
+  for (const auto* selector : {"layoutPageControlWithMetrics:", "_animateViewsForPullingToSearchWithMetrics:"}) {
+    objc::addMethod<sig::MetricsAction>(cls, selector, [](objc::Object&, const sig::PageMetrics*) {});
   }
 }
 
@@ -270,13 +289,6 @@ void declareFloatingDockPlatterView(objc::Class& cls) {
 void declareFloatingDockView(objc::Class& cls) {
   objc::addMethod<sig::HeightForBounds>(cls, "contentHeightForBounds:",
                                         [](objc::Object&, graphics::Rect bounds) { return std::min(kDockHeight, bounds.size.height); });
-}
-
-void declareGridLayoutConfiguration(objc::Class& cls) {
-  objc::addMethod<sig::Count>(cls, "numberOfPortraitColumns", [](objc::Object&) -> std::uint64_t { return SBIconListView::columns; });
-  objc::addMethod<sig::Count>(cls, "numberOfPortraitRows", [](objc::Object&) -> std::uint64_t { return SBIconListView::rows; });
-  objc::addMethod<sig::InsetsGetter>(cls, "portraitLayoutInsets",
-                                     [](objc::Object&) { return sig::EdgeInsets{12, 27, 0, 27}; });
 }
 
 }  // namespace platform::springboard::plain

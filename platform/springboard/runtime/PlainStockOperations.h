@@ -12,17 +12,15 @@ void declareCombinedListViewController(objc::Class& cls);
 void declareStructuredListViewController(objc::Class& cls);
 void declareHostedAppViewController(objc::Class& cls);
 void declareListHeaderTitleView(objc::Class& cls);
-void declareListItemManager(objc::Class& cls);
 void declareCountIndicatorView(objc::Class& cls);
 void declareChargingTransition(objc::Class& cls);
 void declareLegacyChargingView(objc::Class& cls);
-void declareAdjunctListViewController(objc::Class& cls);
-void declareLegacyAdjunctListViewController(objc::Class& cls);
 void declareProudLockContainer(objc::Class& cls);
 void declareCallToActionLabel(objc::Class& cls);
 void declareFixedFooterView(objc::Class& cls);
 void declareTeachableMomentsContainer(objc::Class& cls);
 void declareQuickActionsViewController(objc::Class& cls);
+void declareSeamlessContentView(objc::Class& cls);
 void declareStaticWallpaperView(objc::Class& cls);
 
 // Home screen.
@@ -39,6 +37,5 @@ void declarePageControl(objc::Class& cls);
 void declareDockView(objc::Class& cls);
 void declareFloatingDockPlatterView(objc::Class& cls);
 void declareFloatingDockView(objc::Class& cls);
-void declareGridLayoutConfiguration(objc::Class& cls);
 
 }  // namespace platform::springboard::plain

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -107,8 +109,8 @@ using InitWithObject = Object(Object);
 using FrameGetter = graphics::Rect();
 // -setText:forLanguage:animated:
 using SetTextForLanguage = void(std::string text, std::string language, bool animated);
-// -addItem:, -removeItem:, -scrollViewDidScroll:, -layoutPageControlWithMetrics:,
-// -presentLibraryOverlayForIconManager:, -setBackgroundView: (ObjectAction)
+// -addItem:, -removeItem:, -scrollViewDidScroll:, -presentLibraryOverlayForIconManager:,
+// -setBackgroundView: (ObjectAction)
 // -_insertItem:atPreferredIndex:animated:
 using InsertItemAtIndex = void(Object item, std::int64_t index, bool animated);
 // -_insertItem:animated:
@@ -144,6 +146,13 @@ struct EdgeInsets {
   double right = 0;
 };
 using InsetsGetter = EdgeInsets();
+// SpringBoard's page-control metrics record, handed by pointer and copied whole.
+struct PageMetrics {
+  static constexpr std::size_t size = 328;
+  std::array<std::uint8_t, size> bytes{};
+};
+// -layoutPageControlWithMetrics:, -_animateViewsForPullingToSearchWithMetrics: (the record may be null)
+using MetricsAction = void(const PageMetrics*);
 // -isDisplayingWallpaperWithConfiguration:forVariant:
 using DisplaysWallpaper = bool(Object configuration, std::int64_t variant);
 // -setBacklightFactorPending:

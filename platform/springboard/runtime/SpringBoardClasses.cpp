@@ -8,10 +8,14 @@
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
 #include "platform/springboard/homescreen/SBHomeScreenViewController.h"
 #include "platform/springboard/homescreen/SBIconContentView.h"
+#include "platform/springboard/homescreen/SBIconListGridLayoutConfiguration.h"
 #include "platform/springboard/homescreen/SBRootFolderView.h"
 #include "platform/springboard/lockscreen/CSCoverSheetViewController.h"
 #include "platform/springboard/lockscreen/CSMainPageView.h"
+#include "platform/springboard/lockscreen/CSAdjunctListItem.h"
+#include "platform/springboard/lockscreen/CSNotificationAdjunctListViewController.h"
 #include "platform/springboard/lockscreen/CSTimerViewController.h"
+#include "platform/springboard/lockscreen/NotificationListController.h"
 #include "platform/springboard/lockscreen/SBFLockScreenDateView.h"
 #include "platform/springboard/runtime/PlainStockOperations.h"
 #include "platform/springboard/runtime/Signatures.h"
@@ -219,20 +223,21 @@ constexpr std::array kClasses{
     ClassEntry{"SBFStaticWallpaperView", "UIImageView", kAny, kAny, plain::declareStaticWallpaperView},
     ClassEntry{"PBUIPosterVariantViewController", "UIViewController", 16, kAny, PBUIPosterVariantViewController::declareClass},
     // The notification list and the lock screen's other items.
-    ClassEntry{"CSCombinedListViewController", "UIViewController", 13, kAny, plain::declareCombinedListViewController},
+    ClassEntry{"CSCombinedListViewController", "UIViewController", 13, kAny, NotificationListController::declareCombinedListClass},
     ClassEntry{"NCNotificationStructuredListViewController", "UIViewController", 14, kAny,
                plain::declareStructuredListViewController},
     ClassEntry{"SBDashBoardHostedAppViewController", "UIViewController", kAny, kAny, plain::declareHostedAppViewController},
     ClassEntry{"NCNotificationListHeaderTitleView", "UIView", kAny, kAny, plain::declareListHeaderTitleView},
-    ClassEntry{"NCNotificationSeamlessContentView", "UIView", kAny, kAny, declareNothing},
-    ClassEntry{"CSListItemManager", "NSObject", 13, kAny, plain::declareListItemManager},
+    ClassEntry{"NCNotificationSeamlessContentView", "UIView", kAny, kAny, plain::declareSeamlessContentView},
+    ClassEntry{"CSListItemManager", "NSObject", 13, kAny, CSNotificationAdjunctListViewController::declareListItemManager},
+    ClassEntry{"CSAdjunctListItem", "NSObject", kAny, kAny, CSAdjunctListItem::declareClass},
     ClassEntry{"CSFocusActivityView", "UIView", 15, kAny, declareNothing},
     ClassEntry{"NCNotificationListCountIndicatorView", "UIView", 16, kAny, plain::declareCountIndicatorView},
     ClassEntry{"CSBackgroundContentView", "UIView", 13, kAny, declareNothing},
     ClassEntry{"CSNotificationAdjunctListViewController", "UIViewController", 13, kAny,
-               plain::declareAdjunctListViewController},
+               CSNotificationAdjunctListViewController::declareClass},
     ClassEntry{"SBDashBoardNotificationAdjunctListViewController", "UIViewController", kAny, 12,
-               plain::declareLegacyAdjunctListViewController},
+               CSNotificationAdjunctListViewController::declareLegacyClass},
     ClassEntry{"SBUIProudLockContainerViewController", "UIViewController", 12, kAny, plain::declareProudLockContainer},
     ClassEntry{"CSProminentDisplayView", "UIView", 16, kAny, declareNothing},
     ClassEntry{"CSFixedFooterView", "UIView", 13, kAny, plain::declareFixedFooterView},
@@ -256,7 +261,7 @@ constexpr std::array kClasses{
     ClassEntry{"SBIconScrollView", "UIScrollView", kAny, kAny, declareNothing},
     ClassEntry{"SBIconListView", "UIView", kAny, kAny, declareIconListView},
     ClassEntry{"SBDockIconListView", "SBIconListView", kAny, kAny, declareNothing},
-    ClassEntry{"SBIconListGridLayoutConfiguration", "NSObject", 13, kAny, plain::declareGridLayoutConfiguration},
+    ClassEntry{"SBIconListGridLayoutConfiguration", "NSObject", 13, kAny, SBIconListGridLayoutConfiguration::declareClass},
     ClassEntry{"SBIconView", "UIView", kAny, kAny, plain::declareIconView},
     ClassEntry{"SBIconImageView", "UIImageView", kAny, kAny, declareNothing},
     ClassEntry{"SBIconLabelView", "UILabel", kAny, kAny, declareNothing},

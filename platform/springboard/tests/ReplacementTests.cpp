@@ -203,9 +203,9 @@ TEST_F(ReplacementTest, TheDateViewUpdatesItsLabelsAtTheChangeOfMinute) {
                                            std::tuple{"CSProminentTimeView", "_updateTimeString", &prominent},
                                            std::tuple{"SBStatusBarStateAggregator", "_updateTimeItems", &timeItems}}) {
     ASSERT_TRUE(objc::MSHookMessageEx(cls(className), selector,
-                                      [&, slot, selector](objc::Object& self) {
-                                        times.push_back(std::string(selector) + " " + now());
-                                        (*slot)(self);
+                                      [&, kept = slot, name = selector](objc::Object& self) {
+                                        times.push_back(std::string(name) + " " + now());
+                                        (*kept)(self);
                                       },
                                       slot));
   }
@@ -397,7 +397,9 @@ TEST_F(ReplacementTest, AReplacedLayoutOfAStockViewRunsAtTheLayoutPass) {
   springBoard.launch();
   const auto icon = springBoard.homeScreenView()->iconContentView()->rootFolderView()->iconViewFor("com.apple.Music");
   ASSERT_NE(icon, nullptr);
-  EXPECT_FALSE(icon->labelView()->isHidden());
+  // Laid out once when the screens were first shown; shown again, then resized.
+  EXPECT_TRUE(icon->labelView()->isHidden());
+  icon->labelView()->setHidden(false);
   icon->setFrame({0, 0, 70, 90});
   foundation::MainQueue::shared().runPending();
   EXPECT_TRUE(icon->labelView()->isHidden());

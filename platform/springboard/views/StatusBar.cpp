@@ -99,6 +99,10 @@ void StatusBar::placeItems() {
 
 void StatusBar::declareClass(objc::Class& cls) {
   objc::addMethod<signatures::Action>(cls, "layoutSubviews", [](objc::Object& self) { receiver<StatusBar>(self).placeItems(); });
+  // The bar is its own container here: hiding the container hides the whole bar.
+  objc::addMethod<signatures::Getter>(cls, "containerView", [](objc::Object& self) {
+    return asObject(receiver<StatusBar>(self).shared_from_this());
+  });
 }
 
 }  // namespace platform::springboard
