@@ -8,7 +8,7 @@
 #include <string>
 
 #include "controller/VantileController.h"
-#include "integration/ProviderLinks.h"
+#include "integration/links/ProviderLinks.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/foundation/MainQueue.h"

@@ -3,16 +3,16 @@
 #include <string>
 #include <utility>
 
-#include "integration/AppDrawerLink.h"
+#include "integration/links/AppDrawerLink.h"
 #include "integration/DarwinHandlers.h"
 #include "integration/HookTable.h"
-#include "integration/ProviderLinks.h"
+#include "integration/links/ProviderLinks.h"
 #include "integration/Replacements.h"
 #include "integration/SettingsLoader.h"
-#include "integration/SpringBoardAnswers.h"
-#include "integration/TouchForwarding.h"
+#include "integration/links/SpringBoardAnswers.h"
+#include "integration/themes/TouchForwarding.h"
 #include "integration/TweakState.h"
-#include "integration/WebWidgetHost.h"
+#include "integration/webwidgets/WebWidgetHost.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/objc/Runtime.h"

@@ -5,7 +5,7 @@
 
 #include "integration/IntegrationHooks.h"
 #include "integration/KeptImplementations.h"
-#include "integration/TweakLinks.h"
+#include "integration/links/TweakLinks.h"
 #include "integration/TweakSettings.h"
 #include "integration/charging/AnimatedImageView.h"
 #include "platform/foundation/DarwinNotificationCenter.h"

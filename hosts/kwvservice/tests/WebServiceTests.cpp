@@ -16,7 +16,7 @@
 #include <thread>
 #include <variant>
 
-#include "integration/WidgetScripts.h"
+#include "integration/webwidgets/WidgetScripts.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/foundation/Value.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "integration/TweakStartup.h"
-#include "integration/WebWidgetHost.h"
-#include "integration/WidgetScripts.h"
+#include "integration/webwidgets/WebWidgetHost.h"
+#include "integration/webwidgets/WidgetScripts.h"
 #include "integration/tests/TweakTestSupport.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DeviceRoot.h"

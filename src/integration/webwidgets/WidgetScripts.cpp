@@ -1,4 +1,4 @@
-#include "integration/WidgetScripts.h"
+#include "integration/webwidgets/WidgetScripts.h"
 
 #include <array>
 

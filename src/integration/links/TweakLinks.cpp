@@ -1,4 +1,4 @@
-#include "integration/TweakLinks.h"
+#include "integration/links/TweakLinks.h"
 
 #include "controller/VantileController.h"
 #include "platform/springboard/services/MediaRemote.h"

@@ -1,4 +1,4 @@
-#include "integration/TouchForwarding.h"
+#include "integration/themes/TouchForwarding.h"
 
 #include "controller/VantileController.h"
 #include "controller/actions/TouchRouting.h"

@@ -1,4 +1,4 @@
-#include "integration/WebWidgetHost.h"
+#include "integration/webwidgets/WebWidgetHost.h"
 
 #include <optional>
 #include <string>
@@ -6,7 +6,7 @@
 
 #include "engine/helpers/VantileHelpers.h"
 #include "integration/TweakState.h"
-#include "integration/WidgetScripts.h"
+#include "integration/webwidgets/WidgetScripts.h"
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
 #include "platform/foundation/MainQueue.h"

@@ -1,4 +1,4 @@
-#include "integration/AppDrawerLink.h"
+#include "integration/links/AppDrawerLink.h"
 
 #include "controller/VantileController.h"
 #include "drawer/AppDrawerViewController.h"

@@ -1,4 +1,4 @@
-#include "integration/ProviderLinks.h"
+#include "integration/links/ProviderLinks.h"
 
 #include "controller/VantileController.h"
 #include "engine/images/DeviceReadings.h"

@@ -1,6 +1,6 @@
 #include "integration/Replacements.h"
 #include "integration/TweakState.h"
-#include "integration/WebWidgetHost.h"
+#include "integration/webwidgets/WebWidgetHost.h"
 #include "platform/objc/Messaging.h"
 #include "platform/web/RemoteViewTypes.h"
 #include "platform/web/XPCInterface.h"

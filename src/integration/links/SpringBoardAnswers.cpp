@@ -1,4 +1,4 @@
-#include "integration/SpringBoardAnswers.h"
+#include "integration/links/SpringBoardAnswers.h"
 
 #include "controller/VantileController.h"
 #include "platform/foundation/DeviceRoot.h"
