@@ -76,18 +76,10 @@ class Fixture {
     vantile::VantileWeather::sharedInstance().parseModel(
         platform::springboard::forecastModelFor(platform::springboard::DeviceModel::shared().state()));
     controller = vantile::VantileController::sharedInstance();
-    // Each label's data pass: its text through the tokens.
-    controller->hooks.updateData = [this](const Value& children, const std::string& location) {
-      for (const auto& [name, element] : children.items()) {
-        auto* label = dynamic_cast<platform::ui::Label*>(controller->getElDict(name, location).view.get());
-        if (label != nullptr) label->setText(controller->handleData(element["data"].get<std::string>()).value_or(""));
-      }
-    };
     controller->createViewFromTheme(kThemePath, "lockscreen");
   }
 
   ~Fixture() {
-    controller->hooks.updateData = nullptr;
     process_.reset();
     platform::foundation::MainQueue::shared().clear();
     platform::foundation::setDeviceRoot({});

@@ -39,21 +39,89 @@ const icu::Locale& posixLocale() {
   return locale;
 }
 
-// A Gregorian calendar in the process's time zone, set to the instant.
-std::unique_ptr<icu::GregorianCalendar> calendarAt(TimeStamp instant) {
-  const auto date = icuDate(instant);
-  if (!date) {
-    return nullptr;
+// Building a calendar costs far more than reading one (ICU looks up the locale's week data each
+// time), and a data pass reads the date of the same instant for every date token. One calendar
+// is kept and reset to each instant, with the fields of the last instant read; a change of the
+// zone empties both.
+class CalendarCache {
+ public:
+  static CalendarCache& shared() {
+    static CalendarCache cache;
+    return cache;
   }
-  UErrorCode status = U_ZERO_ERROR;
-  auto calendar = std::make_unique<icu::GregorianCalendar>(posixLocale(), status);
-  calendar->setTime(*date, status);
-  if (U_FAILURE(status)) {
-    systemLog(std::string("Gregorian calendar failed: ") + u_errorName(status));
-    return nullptr;
+
+  std::optional<CalendarDate> date(UDate instant) {
+    const std::lock_guard lock(mutex_);
+    if (last_ && lastInstant_ == instant) return last_;
+    icu::GregorianCalendar* calendar = calendarAt(instant);
+    if (calendar == nullptr) return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    const CalendarDate date{
+        .year = calendar->get(UCAL_YEAR, status),
+        .month = calendar->get(UCAL_MONTH, status) + 1,
+        .day = calendar->get(UCAL_DATE, status),
+        .weekday = calendar->get(UCAL_DAY_OF_WEEK, status),
+        .hour = calendar->get(UCAL_HOUR_OF_DAY, status),
+        .minute = calendar->get(UCAL_MINUTE, status),
+        .second = calendar->get(UCAL_SECOND, status),
+        .dayOfYear = calendar->get(UCAL_DAY_OF_YEAR, status),
+        .daysInMonth = calendar->getActualMaximum(UCAL_DATE, status),
+        .daysInYear = calendar->getActualMaximum(UCAL_DAY_OF_YEAR, status),
+    };
+    if (U_FAILURE(status)) {
+      systemLog(std::string("Cannot read the calendar: ") + u_errorName(status));
+      return std::nullopt;
+    }
+    lastInstant_ = instant;
+    last_ = date;
+    return date;
   }
-  return calendar;
-}
+
+  std::optional<UDate> addingDays(UDate instant, int days) {
+    const std::lock_guard lock(mutex_);
+    icu::GregorianCalendar* calendar = calendarAt(instant);
+    if (calendar == nullptr) return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    calendar->add(UCAL_DATE, days, status);
+    const UDate shifted = calendar->getTime(status);
+    if (U_FAILURE(status)) {
+      systemLog(std::string("Cannot add days to a date: ") + u_errorName(status));
+      return std::nullopt;
+    }
+    return shifted;
+  }
+
+  void clear() {
+    const std::lock_guard lock(mutex_);
+    calendar_.reset();
+    last_.reset();
+  }
+
+ private:
+  // The kept calendar, in the process's time zone, set to the instant.
+  icu::GregorianCalendar* calendarAt(UDate instant) {
+    UErrorCode status = U_ZERO_ERROR;
+    if (!calendar_) {
+      calendar_ = std::make_unique<icu::GregorianCalendar>(posixLocale(), status);
+      if (U_FAILURE(status)) {
+        systemLog(std::string("Gregorian calendar failed: ") + u_errorName(status));
+        calendar_.reset();
+        return nullptr;
+      }
+    }
+    calendar_->setTime(instant, status);
+    if (U_FAILURE(status)) {
+      systemLog(std::string("Gregorian calendar failed: ") + u_errorName(status));
+      return nullptr;
+    }
+    return calendar_.get();
+  }
+
+  std::mutex mutex_;
+  std::unique_ptr<icu::GregorianCalendar> calendar_;
+  UDate lastInstant_ = 0;
+  std::optional<CalendarDate> last_;
+};
 
 // Building an ICU formatter costs far more than formatting with it, and the one-second tick
 // formats the same few patterns again and again. Formatters bake in the zone and locale, so
@@ -114,12 +182,14 @@ bool setTimeZone(std::string_view identifier) {
   }
   icu::TimeZone::adoptDefault(zone.release());
   FormatterCache::shared().clear();
+  CalendarCache::shared().clear();
   return true;
 }
 
 void useHostTimeZone() {
   icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone());
   FormatterCache::shared().clear();
+  CalendarCache::shared().clear();
 }
 
 bool setDeviceLocale(std::string_view identifier) {
@@ -164,43 +234,17 @@ std::optional<std::string> formatDate(TimeStamp instant, std::string_view patter
 }
 
 std::optional<CalendarDate> calendarDate(TimeStamp instant) {
-  const auto calendar = calendarAt(instant);
-  if (!calendar) {
-    return std::nullopt;
-  }
-  UErrorCode status = U_ZERO_ERROR;
-  const CalendarDate date{
-      .year = calendar->get(UCAL_YEAR, status),
-      .month = calendar->get(UCAL_MONTH, status) + 1,
-      .day = calendar->get(UCAL_DATE, status),
-      .weekday = calendar->get(UCAL_DAY_OF_WEEK, status),
-      .hour = calendar->get(UCAL_HOUR_OF_DAY, status),
-      .minute = calendar->get(UCAL_MINUTE, status),
-      .second = calendar->get(UCAL_SECOND, status),
-      .dayOfYear = calendar->get(UCAL_DAY_OF_YEAR, status),
-      .daysInMonth = calendar->getActualMaximum(UCAL_DATE, status),
-      .daysInYear = calendar->getActualMaximum(UCAL_DAY_OF_YEAR, status),
-  };
-  if (U_FAILURE(status)) {
-    systemLog(std::string("Cannot read the calendar: ") + u_errorName(status));
-    return std::nullopt;
-  }
-  return date;
+  const auto date = icuDate(instant);
+  if (!date) return std::nullopt;
+  return CalendarCache::shared().date(*date);
 }
 
 std::optional<TimeStamp> addingDays(TimeStamp instant, int days) {
-  const auto calendar = calendarAt(instant);
-  if (!calendar) {
-    return std::nullopt;
-  }
-  UErrorCode status = U_ZERO_ERROR;
-  calendar->add(UCAL_DATE, days, status);
-  const UDate shifted = calendar->getTime(status);
-  if (U_FAILURE(status)) {
-    systemLog(std::string("Cannot add days to a date: ") + u_errorName(status));
-    return std::nullopt;
-  }
-  return shifted / 1000.0;
+  const auto date = icuDate(instant);
+  if (!date) return std::nullopt;
+  const auto shifted = CalendarCache::shared().addingDays(*date, days);
+  if (!shifted) return std::nullopt;
+  return *shifted / 1000.0;
 }
 
 }  // namespace platform::foundation

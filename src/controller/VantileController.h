@@ -199,15 +199,33 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   void runTrigger(std::string_view spec, bool on, const std::shared_ptr<platform::ui::View>& view);
   // Drops every-second entries whose views left the loaded trees.
   void pruneEverySecondArray();
+  // One pass over the every-second list.
+  void updateEverySecondEntries();
   std::optional<std::string> resolveToken(std::string_view name);
   std::optional<std::string> cachedTokenValue(std::string_view name);
   void refreshLocation(const std::string& location);
   void runTriggers(const std::string& triggerKey, bool flag, bool lockScreen);
 
   std::vector<std::shared_ptr<platform::foundation::DarwinNotificationCenter::Observation>> darwinObservations_;
-  // Token values of the running tick pass: one pass shows one moment, and the providers are
-  // asked once per name rather than once per label.
-  std::optional<std::map<std::string, std::optional<std::string>, std::less<>>> tickTokenValues_;
+  // Token values of the running tick or data pass: one pass shows one moment, and the providers
+  // are asked once per name rather than once per label.
+  std::optional<std::map<std::string, std::optional<std::string>, std::less<>>> passTokenValues_;
+  // Keeps token values for the scope of the outermost pass.
+  class OnePassTokenValues {
+   public:
+    explicit OnePassTokenValues(VantileController& controller) : controller_(controller), owner_(!controller.passTokenValues_) {
+      if (owner_) controller_.passTokenValues_.emplace();
+    }
+    ~OnePassTokenValues() {
+      if (owner_) controller_.passTokenValues_.reset();
+    }
+    OnePassTokenValues(const OnePassTokenValues&) = delete;
+    OnePassTokenValues& operator=(const OnePassTokenValues&) = delete;
+
+   private:
+    VantileController& controller_;
+    bool owner_;
+  };
   std::set<std::int32_t> glassViewTags_;
   bool tickScheduled_ = false;
 

@@ -298,10 +298,7 @@ std::optional<graphics::Image> Layer::presentationContents() const {
 }
 
 std::optional<AnimationValue> Layer::modelValue(std::string_view keyPath) const {
-  if (keyPath == "contents") {
-    std::optional<graphics::Image> model = contents_;
-    return ContentsKeyPath(model).value(keyPath);
-  }
+  if (keyPath == "contents") return contents_ ? *contents_ : noContents();
   LayerProperties model = properties_;
   return LayerKeyPaths(model).value(keyPath);
 }

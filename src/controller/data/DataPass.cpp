@@ -38,6 +38,7 @@ std::string VantileController::locationOfView(const ui::View& view) const {
 void VantileController::updateData(const Value& children, const std::string& location) {
   updateAppBundleArray();
   if (!children.is_object()) return;
+  const OnePassTokenValues tokenValues(*this);
   for (const auto& [name, element] : children.items()) {
     const std::shared_ptr<ui::View> view = getElDict(name, location).view;
     if (!view) continue;

@@ -51,9 +51,9 @@ std::optional<std::string> VantileController::resolveToken(std::string_view name
 }
 
 std::optional<std::string> VantileController::cachedTokenValue(std::string_view name) {
-  if (!tickTokenValues_) return resolveToken(name);
-  if (auto found = tickTokenValues_->find(name); found != tickTokenValues_->end()) return found->second;
-  return tickTokenValues_->emplace(std::string(name), resolveToken(name)).first->second;
+  if (!passTokenValues_) return resolveToken(name);
+  if (auto found = passTokenValues_->find(name); found != passTokenValues_->end()) return found->second;
+  return passTokenValues_->emplace(std::string(name), resolveToken(name)).first->second;
 }
 
 std::optional<std::string> VantileController::handleData(std::optional<std::string_view> text) {

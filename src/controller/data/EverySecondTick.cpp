@@ -27,8 +27,8 @@ std::optional<std::string_view> stringAt(const Value& element, const char* key) 
 
 }  // namespace
 
-void VantileController::updateEverySecond() {
-  tickTokenValues_.emplace();
+void VantileController::updateEverySecondEntries() {
+  const OnePassTokenValues tokenValues(*this);
   // No step of a pass changes the list, so its entries are read in place.
   for (const EverySecondEntry& entry : updateEverySecondArray) {
     const auto type = stringAt(entry.elementDict, "type");
@@ -45,8 +45,10 @@ void VantileController::updateEverySecond() {
       updateMediaProgressEverySecond(entry.itemView, entry.elementDict);
     }
   }
-  tickTokenValues_.reset();
+}
 
+void VantileController::updateEverySecond() {
+  updateEverySecondEntries();
   if (tickScheduled_) return;
   tickScheduled_ = true;
   platform::foundation::MainQueue::shared().postAfter(kTickInterval, [weak = weak_from_this()] {

@@ -40,7 +40,14 @@ TEST_F(LetterStrip, LettersFollowTheSortedNamesWithWhatsAppFiledUnderW) {
 
 TEST_F(LetterStrip, ThePopUpStaysBetween80FromTheTopAndTheBottomAndIsCappedInHeight) {
   std::vector<sb::AppState> apps;
-  for (int index = 0; index < 20; ++index) apps.push_back(app("b." + std::to_string(index), "B" + std::to_string(100 + index)));
+  for (int index = 0; index < 20; ++index) {
+    // Appended, not `"B" + std::to_string(…)`: GCC 12 at -O3 warns falsely (-Wrestrict) on that.
+    std::string bundle = "b.";
+    std::string name = "B";
+    bundle += std::to_string(index);
+    name += std::to_string(100 + index);
+    apps.push_back(app(bundle, name));
+  }
   apps.push_back(app("c.one", "Clock"));
   start(apps);
   auto drawer = openDrawer();

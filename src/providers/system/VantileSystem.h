@@ -119,8 +119,12 @@ class VantileSystem {
   VantileSystem();
   void writeSnapshot(const std::string& name, const platform::Value& value);
 
-  // What each snapshot file was last written with.
-  std::map<std::string, std::string> writtenSnapshots_;
+  // What each snapshot file was last written with, and when it was last seen on disk.
+  struct WrittenSnapshot {
+    std::string text;
+    double seenAt = 0;
+  };
+  std::map<std::string, WrittenSnapshot> writtenSnapshots_;
 };
 
 }  // namespace vantile

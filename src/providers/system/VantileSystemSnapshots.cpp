@@ -1,6 +1,7 @@
 // The data snapshots HTML widgets read.
 #include "platform/foundation/DeviceRoot.h"
 #include "platform/foundation/Files.h"
+#include "platform/foundation/MainQueue.h"
 #include "providers/system/VantileSystem.h"
 
 namespace vantile {
@@ -8,6 +9,7 @@ namespace vantile {
 namespace {
 
 constexpr const char* kDownloads = "/var/mobile/Media/Downloads/";
+constexpr double kRecheckInterval = 1;
 
 }  // namespace
 
@@ -18,9 +20,19 @@ void VantileSystem::writeSnapshot(const std::string& name, const platform::Value
   path.append(name);
   const auto file = platform::foundation::devicePath(path);
   std::string text = value.dump();
+  const double now = platform::foundation::MainQueue::shared().now();
   auto& written = writtenSnapshots_[name];
-  if (written == text && platform::foundation::fileExists(file)) return;
-  written = platform::foundation::writeFileAtomically(file, text) ? std::move(text) : std::string();
+  if (written.text == text) {
+    // Looking for the file costs more than the rest of a refresh; once a second is enough to
+    // bring back one that was removed.
+    if (now >= written.seenAt && now - written.seenAt < kRecheckInterval) return;
+    if (platform::foundation::fileExists(file)) {
+      written.seenAt = now;
+      return;
+    }
+  }
+  const bool saved = platform::foundation::writeFileAtomically(file, text);
+  written = saved ? WrittenSnapshot{std::move(text), now} : WrittenSnapshot{};
 }
 
 namespace {

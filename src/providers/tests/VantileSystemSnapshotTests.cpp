@@ -71,12 +71,13 @@ TEST_F(SnapshotTest, StepsAreWrittenOnceATokenHasReadThem) {
   EXPECT_EQ((*steps)[0]["date"], "12-09-2026");
 }
 
-TEST_F(SnapshotTest, AnUnchangedSnapshotStaysAndARemovedOneComesBack) {
+TEST_F(SnapshotTest, AnUnchangedSnapshotStaysAndARemovedOneComesBackWithinASecond) {
   start();
   VantileSystem& system = VantileSystem::sharedInstance();
   system.saveSystemJSON();
   const auto battery = platform::foundation::devicePath("/var/mobile/Media/Downloads/battery.json");
   std::filesystem::remove(battery);
+  advance(1);
   system.saveSystemJSON();
   EXPECT_TRUE(read("/var/mobile/Media/Downloads/battery.json"));
   set("battery.level", 12);
