@@ -1,18 +1,19 @@
 #include "engine/ElementOrchestrator.h"
 
-#include "engine/views/ClockView.h"
+#include "engine/InnerViewTags.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "engine/images/ImagePipeline.h"
 #include "engine/marquee/MarqueeLabel.h"
-#include "engine/helpers/VantileHelpers.h"
+#include "engine/views/ClockView.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/DeviceRoot.h"
-#include "platform/graphics/ImageFileCache.h"
 #include "platform/foundation/Strings.h"
-#include "platform/ui/views/ImageView.h"
-#include "platform/ui/text/Label.h"
+#include "platform/graphics/ImageFileCache.h"
 #include "platform/ui/gestures/LongPressGestureRecognizer.h"
-#include "platform/ui/views/ScrollView.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/ImageView.h"
+#include "platform/ui/views/ScrollView.h"
 #include "platform/ui/views/View.h"
 
 #include <algorithm>
@@ -26,7 +27,6 @@ using Operation = ElementOrchestratorDelegate::Operation;
 namespace foundation = platform::foundation;
 namespace ui = platform::ui;
 
-constexpr std::int32_t kWeekWidgetTag = 9966;
 constexpr double kChangeAppPressDuration = 0.3;
 
 bool inEditor(const ElementOrchestrator::Element& element) { return element.environment == "creator"; }
@@ -354,10 +354,10 @@ void ElementOrchestrator::orchestrateMarqueeLabelElement(const Element& element)
 }
 
 void ElementOrchestrator::orchestrateWeekWidgetElement(const Element& element) {
-  element.view->setTag(kWeekWidgetTag);
+  element.view->setTag(innerViewTags::weekRow);
   orchestrateGenericElement(element);
   if (const auto host = delegate(); host && host->implements(Operation::updateReferenceToView)) {
-    host->updateReferenceToView(element.name, kWeekWidgetTag, element.location);
+    host->updateReferenceToView(element.name, innerViewTags::weekRow, element.location);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "controller/VantileController.h"
+#include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/ui/layers/ShapeLayer.h"
@@ -18,7 +19,6 @@ using platform::graphics::Color;
 using namespace conventions;
 namespace foundation = platform::foundation;
 
-constexpr std::int32_t kProgressFillTag = 9937;
 constexpr Color kClear{0, 0, 0, 0};
 
 enum class Gauge { bar, ring };
@@ -76,7 +76,7 @@ void VantileController::updateBatteryBarData(const Value& element, const std::sh
 }
 
 void VantileController::updateProgressBarData(const Value& element, platform::ui::View& view) {
-  const auto fill = view.viewWithTag(kProgressFillTag);
+  const auto fill = view.viewWithTag(innerViewTags::progressBarFill);
   if (!fill || fill.get() == &view) return;
   const float value =
       sourceValue(providers, stringFor(element, "progressValue").value_or(""), Gauge::bar).value_or(100.0F);

@@ -1,12 +1,13 @@
 #include <algorithm>
 #include <array>
 
-#include "controller/styling/LabelAttributedText.h"
 #include "controller/VantileController.h"
+#include "controller/styling/LabelAttributedText.h"
+#include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Strings.h"
-#include "platform/ui/text/Label.h"
 #include "platform/ui/layers/ShapeLayer.h"
+#include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile {
@@ -17,7 +18,6 @@ using platform::ui::View;
 namespace {
 
 constexpr double kTickInterval = 1.0;
-constexpr std::int64_t kElapsedFillTag = 9968;
 
 std::optional<std::string_view> stringAt(const Value& element, const char* key) {
   auto found = element.is_object() ? element.find(key) : element.end();
@@ -101,7 +101,7 @@ void VantileController::updateMediaProgressEverySecond(const std::shared_ptr<Vie
     }
   } else if (type == "ElapsedBar") {
     const double width = percent / 100 * view->frame().width();
-    if (auto fill = view->viewWithTag(kElapsedFillTag); fill && hasDuration && width > 0) {
+    if (auto fill = view->viewWithTag(innerViewTags::levelBarFill); fill && hasDuration && width > 0) {
       auto frame = fill->frame();
       fill->setFrame({frame.x(), frame.y(), width, frame.height()});
     }

@@ -1,5 +1,6 @@
 // The data pass's weather icons (with their tinting) and week widgets.
 #include "controller/VantileController.h"
+#include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/DateFormatting.h"
@@ -18,15 +19,12 @@ using platform::graphics::Color;
 using namespace conventions;
 namespace foundation = platform::foundation;
 
-constexpr std::int32_t kWeekRowTag = 9966;
-constexpr std::int32_t kTodayTag = 3354;
-constexpr std::int32_t kOtherDayTag = 44;
 constexpr Color kClear{0, 0, 0, 0};
 
 // The widget's own view carries the same tag as its row of days, so the row is searched below it.
 std::shared_ptr<platform::ui::View> weekRow(platform::ui::View& widget) {
   for (const auto& subview : widget.subviews()) {
-    if (auto found = subview->viewWithTag(kWeekRowTag)) return found;
+    if (auto found = subview->viewWithTag(innerViewTags::weekRow)) return found;
   }
   return nullptr;
 }
@@ -83,12 +81,12 @@ void VantileController::updateWeekWidgetData(const Value& element, const std::sh
     const auto label = std::dynamic_pointer_cast<platform::ui::Label>(subview);
     if (!label) continue;
     label->layer()->setBorderColor(kClear);
-    label->setTag(kOtherDayTag);
+    label->setTag(innerViewTags::otherDayLabel);
     const auto& layerName = label->layer()->name();
     if (label->text().empty() || !layerName) continue;
     if (setTextStyle("lowercase", label->text()) == letter && *layerName == index) {
       label->layer()->setBorderColor(colorFor(element, "selectColor").value_or(kClear));
-      label->setTag(kTodayTag);
+      label->setTag(innerViewTags::todayLabel);
       checkIfViewFollows(element, view);
     }
   }

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "controller/VantileController.h"
+#include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/DateFormatting.h"
 #include "platform/foundation/MainQueue.h"
@@ -17,9 +18,6 @@ using platform::graphics::Color;
 using namespace conventions;
 namespace foundation = platform::foundation;
 
-constexpr std::int64_t kBatteryIconFillTag = 9967;
-constexpr std::int64_t kBarFillTag = 9968;
-constexpr std::int64_t kWeekWidgetTag = 9966;
 constexpr Color kClear{0, 0, 0, 0};
 
 // 20 itself and 50 upwards take the normal colour.
@@ -46,7 +44,7 @@ std::shared_ptr<platform::ui::View> descendantWithTag(platform::ui::View& view, 
 }  // namespace
 
 void VantileController::updateBatteryFill(const Value& element, platform::ui::View& view, bool withGradient) {
-  const auto fill = view.viewWithTag(withGradient ? kBarFillTag : kBatteryIconFillTag);
+  const auto fill = view.viewWithTag(withGradient ? innerViewTags::levelBarFill : innerViewTags::batteryIconFill);
   if (!fill || fill.get() == &view || !providers.batteryAsInt) return;
   const std::int32_t level = providers.batteryAsInt();
   const auto superview = view.superview();
@@ -68,7 +66,7 @@ void VantileController::updateBatteryBar(const Value& element, platform::ui::Vie
 }
 
 void VantileController::updateElapsedBar(const Value& element, platform::ui::View& view) {
-  const auto fill = view.viewWithTag(kBarFillTag);
+  const auto fill = view.viewWithTag(innerViewTags::levelBarFill);
   if (!fill) return;
   platform::graphics::Rect frame = fill->frame();
   frame.size.width = 0;  // the tick grows it with the music
@@ -79,7 +77,7 @@ void VantileController::updateElapsedBar(const Value& element, platform::ui::Vie
 
 void VantileController::updateWeekWidget(const Value& element, platform::ui::View& view) {
   // The widget's own view carries the same tag as its row of days.
-  const auto days = descendantWithTag(view, kWeekWidgetTag);
+  const auto days = descendantWithTag(view, innerViewTags::weekRow);
   if (!days) return;
   const foundation::TimeStamp now = foundation::MainQueue::shared().now();
   const std::optional<std::string> dayName = foundation::formatDate(now, "EEEE");

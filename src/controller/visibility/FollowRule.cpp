@@ -1,5 +1,6 @@
 // Elements that sit at the end of another element's bar fill or on its week widget's today.
 #include "controller/VantileController.h"
+#include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/Conversions.h"
 #include "platform/foundation/Strings.h"
@@ -14,9 +15,6 @@ using platform::graphics::Point;
 using namespace conventions;
 namespace foundation = platform::foundation;
 
-constexpr std::int32_t kBatteryBarFillTag = 9968;
-constexpr std::int32_t kProgressBarFillTag = 9937;
-constexpr std::int32_t kTodayTag = 3354;
 
 bool isNoName(const std::optional<std::string>& name) {
   return !name || *name == "none" || name->empty() || *name == "(null)";
@@ -42,8 +40,8 @@ void VantileController::checkIfViewFollows(const Value& element, const std::shar
   const Point origin = target->frame().origin;
   const auto frame = view->frame();
 
-  auto fill = target->viewWithTag(kBatteryBarFillTag);
-  if (!fill) fill = target->viewWithTag(kProgressBarFillTag);
+  auto fill = target->viewWithTag(innerViewTags::levelBarFill);
+  if (!fill) fill = target->viewWithTag(innerViewTags::progressBarFill);
   if (fill) {
     const auto x = static_cast<float>(origin.x + fill->frame().width() + offset.x);
     const auto y = static_cast<float>(origin.y + fill->frame().y() + offset.y);
@@ -52,7 +50,7 @@ void VantileController::checkIfViewFollows(const Value& element, const std::shar
   }
   if (target->subviews().empty() || target->subviews().front()->subviews().empty()) return;
   const auto& row = target->subviews().front()->subviews().front();
-  if (const auto today = row->viewWithTag(kTodayTag)) {
+  if (const auto today = row->viewWithTag(innerViewTags::todayLabel)) {
     const auto x = static_cast<float>(origin.x + row->frame().x() + today->frame().x() + offset.x);
     const auto y = static_cast<float>(origin.y + today->frame().y() + offset.y);
     view->setFrame({x, y, frame.width(), frame.height()});

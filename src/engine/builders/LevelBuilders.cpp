@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactory.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/graphics/Path.h"
@@ -18,9 +19,6 @@ using platform::graphics::Rect;
 using platform::ui::ShapeLayer;
 using namespace conventions;
 
-constexpr std::int64_t kBatteryIconFillTag = 9967;
-constexpr std::int64_t kBatteryBarFillTag = 9968;
-constexpr std::int64_t kProgressBarFillTag = 9937;
 // The fill starts this much narrower than the bar, until the host sets the level.
 constexpr double kStartingFillShortfall = 20;
 constexpr double kStartingRingLevel = 0.75;
@@ -78,7 +76,7 @@ std::shared_ptr<platform::ui::View> makeBar(const Value& options, std::int32_t t
   const double radius = numberFor(options, "radius");
   auto track = roundedPart({0, 0, width, height}, colorFor(options, "backColor"), radius);
   auto fill = roundedPart({0, 0, width - kStartingFillShortfall, height}, colorFor(options, "innerColor"), radius);
-  fill->setTag(kind == BarKind::progress ? kProgressBarFillTag : kBatteryBarFillTag);
+  fill->setTag(kind == BarKind::progress ? innerViewTags::progressBarFill : innerViewTags::levelBarFill);
   if (kind == BarKind::progress) applyFillPattern(*fill, options);
   container->addSubview(track);
   container->addSubview(fill);
@@ -156,7 +154,7 @@ std::shared_ptr<platform::ui::View> ElementFactory::createBatteryIconForView(con
   tip->setCenter({tip->center().x, height / 2});
 
   auto fill = roundedPart({0, 0, width - kStartingFillShortfall, height}, colorFor(options, "innerColor"), radius);
-  fill->setTag(kBatteryIconFillTag);
+  fill->setTag(innerViewTags::batteryIconFill);
 
   container->addSubview(fill);
   container->addSubview(outline);

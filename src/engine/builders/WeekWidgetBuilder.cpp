@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactory.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/DateFormatting.h"
@@ -19,11 +20,6 @@ using platform::Value;
 using platform::graphics::Rect;
 namespace foundation = platform::foundation;
 using namespace conventions;
-
-// Identities the theme controller finds the strip's parts by.
-constexpr std::int32_t kWeekRowTag = 9966;
-constexpr std::int32_t kTodayLabelTag = 3354;
-constexpr std::int32_t kOtherDayLabelTag = 44;
 
 constexpr std::array<char, 7> kDayLetters{'s', 'm', 't', 'w', 't', 'f', 's'};
 constexpr double kRowWidth = 270;
@@ -97,7 +93,7 @@ std::shared_ptr<platform::ui::View> ElementFactory::createWeekWidgetForView(cons
     // "t" and "s" occur twice: the letter and the index must both match.
     const bool isToday = letter == now.letter && index == now.index;
     if (isToday) layer.setBorderColor(colorFor(options, "selectColor"));
-    day->setTag(isToday ? kTodayLabelTag : kOtherDayLabelTag);
+    day->setTag(isToday ? innerViewTags::todayLabel : innerViewTags::otherDayLabel);
     day->setClipsToBounds(true);
     day->setFont(font);
     row->addSubview(day);
@@ -105,7 +101,7 @@ std::shared_ptr<platform::ui::View> ElementFactory::createWeekWidgetForView(cons
 
   background->addSubview(row);
   container->addSubview(background);
-  row->setTag(kWeekRowTag);
+  row->setTag(innerViewTags::weekRow);
   container->setTag(tag);
   container->setTransform(scaleAndRotation(0, numberFor(options, "scale")));
   container->setUserInteractionEnabled(false);
