@@ -1,0 +1,146 @@
+#include "platform/ui/lists/TableView.h"
+
+#include <cmath>
+#include <string>
+
+#include "platform/foundation/SystemLog.h"
+
+namespace platform::ui {
+
+using graphics::Rect;
+
+std::shared_ptr<TableView> TableView::make(const Rect& frame) {
+  auto table = std::make_shared<TableView>(ConstructionKey{}, frame);
+  finishMaking(table);
+  return table;
+}
+
+TableView::TableView(ConstructionKey key, const Rect& frame) : CellListView(key, frame) {}
+
+void TableView::setDataSource(std::weak_ptr<TableViewDataSource> dataSource) {
+  dataSource_ = std::move(dataSource);
+  reloadData();
+}
+
+void TableView::setDelegate(std::weak_ptr<TableViewDelegate> delegate) {
+  delegate_ = std::move(delegate);
+  reloadData();
+}
+
+void TableView::setRowHeight(double height) {
+  if (!std::isfinite(height) || height < 0) {
+    foundation::systemLog("TableView: ignored a row height that is negative or not a number");
+    return;
+  }
+  rowHeight_ = height;
+  reloadData();
+}
+
+void TableView::setSeparatorStyle(SeparatorStyle style) {
+  separatorStyle_ = style;
+  restyleVisibleSeparators();
+}
+
+void TableView::setSeparatorColor(graphics::Color color) {
+  separatorColor_ = color;
+  restyleVisibleSeparators();
+}
+
+void TableView::restyleVisibleSeparators() {
+  for (const std::shared_ptr<TableViewCell>& cell : visibleCells()) {
+    willDisplayCell(*cell);
+  }
+}
+
+void TableView::registerCell(const std::string& identifier, CellFactory factory) {
+  if (!factory) {
+    foundation::systemLog("TableView: refused an empty cell factory for \"" + identifier + "\"");
+    return;
+  }
+  reuseQueue().registerFactory(identifier, [factory = std::move(factory), identifier] { return factory(identifier); });
+}
+
+std::shared_ptr<TableViewCell> TableView::dequeueReusableCell(const std::string& identifier) {
+  // The queue only ever holds this table's cells, all table cells.
+  return std::static_pointer_cast<TableViewCell>(reuseQueue().dequeue(identifier));
+}
+
+std::shared_ptr<TableViewCell> TableView::dequeueReusableCell(const std::string& identifier, IndexPath) {
+  std::shared_ptr<TableViewCell> cell = dequeueReusableCell(identifier);
+  if (!cell) {
+    foundation::systemLog("TableView: no cell is registered for the reuse identifier \"" + identifier + "\"");
+  }
+  return cell;
+}
+
+std::shared_ptr<TableViewCell> TableView::cellForRowAtIndexPath(IndexPath indexPath) const {
+  return std::static_pointer_cast<TableViewCell>(visibleCell(indexPath));
+}
+
+std::vector<std::shared_ptr<TableViewCell>> TableView::visibleCells() const {
+  std::vector<std::shared_ptr<TableViewCell>> cells;
+  for (const std::shared_ptr<ReusableCell>& cell : visibleReusableCells()) {
+    cells.push_back(std::static_pointer_cast<TableViewCell>(cell));
+  }
+  return cells;
+}
+
+double TableView::heightOfRow(IndexPath indexPath) {
+  const std::shared_ptr<TableViewDelegate> delegate = delegate_.lock();
+  if (!delegate || !delegate->implements(TableViewDelegate::Operation::heightForRowAtIndexPath)) {
+    return rowHeight_;
+  }
+  const double height = delegate->heightForRowAtIndexPath(*this, indexPath);
+  if (!std::isfinite(height) || height < 0) {
+    foundation::systemLog("TableView: the delegate answered a row height that is negative or not a number for row " +
+                          std::to_string(indexPath.row) + " of section " + std::to_string(indexPath.section) +
+                          "; the row is 0 high");
+    return 0;
+  }
+  return height;
+}
+
+ListLayout TableView::makeLayout(graphics::Size size) {
+  ListLayout layout;
+  const std::shared_ptr<TableViewDataSource> dataSource = dataSource_.lock();
+  if (!dataSource) {
+    layout.contentSize = {size.width, 0};
+    return layout;
+  }
+  const int sections = dataSource->implements(TableViewDataSource::Operation::numberOfSectionsInTableView)
+                           ? validatedCount(dataSource->numberOfSectionsInTableView(*this), "the number of sections")
+                           : 1;
+  double y = 0;
+  for (int section = 0; section < sections; ++section) {
+    const int rows = validatedCount(dataSource->numberOfRowsInSection(*this, section),
+                                    "the number of rows in section " + std::to_string(section));
+    auto& frames = layout.frames.emplace_back();
+    frames.reserve(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+      const double height = heightOfRow({section, row});
+      frames.push_back({0, y, size.width, height});
+      y += height;
+    }
+  }
+  layout.contentSize = {size.width, y};
+  return layout;
+}
+
+std::shared_ptr<ReusableCell> TableView::cellFromDataSource(IndexPath indexPath) {
+  const std::shared_ptr<TableViewDataSource> dataSource = dataSource_.lock();
+  return dataSource ? dataSource->cellForRowAtIndexPath(*this, indexPath) : nullptr;
+}
+
+void TableView::tellDelegateDidSelect(IndexPath indexPath) {
+  if (const std::shared_ptr<TableViewDelegate> delegate = delegate_.lock();
+      delegate && delegate->implements(TableViewDelegate::Operation::didSelectRowAtIndexPath)) {
+    delegate->didSelectRowAtIndexPath(*this, indexPath);
+  }
+}
+
+void TableView::willDisplayCell(ReusableCell& cell) {
+  static_cast<TableViewCell&>(cell).setSeparatorColor(
+      separatorStyle_ == SeparatorStyle::singleLine ? std::optional(separatorColor_) : std::nullopt);
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/graphics/Color.h"
+#include "platform/ui/lists/CellListView.h"
+#include "platform/ui/lists/TableViewCell.h"
+#include "platform/ui/lists/TableViewDataSource.h"
+#include "platform/ui/lists/TableViewDelegate.h"
+
+namespace platform::ui {
+
+// A plain table: the rows of every section stacked from the top, as wide as the table, each
+// as high as the delegate says or rowHeight, with a hairline separator under each row.
+class TableView : public CellListView {
+ public:
+  static constexpr double defaultRowHeight = 44;
+
+  using CellFactory = std::function<std::shared_ptr<TableViewCell>(const std::string& reuseIdentifier)>;
+
+  static std::shared_ptr<TableView> make(const graphics::Rect& frame = {});
+
+  TableView(ConstructionKey key, const graphics::Rect& frame);
+
+  std::string_view className() const override { return "TableView"; }
+
+  std::shared_ptr<TableViewDataSource> dataSource() const { return dataSource_.lock(); }
+  void setDataSource(std::weak_ptr<TableViewDataSource> dataSource);
+  std::shared_ptr<TableViewDelegate> delegate() const { return delegate_.lock(); }
+  void setDelegate(std::weak_ptr<TableViewDelegate> delegate);
+
+  double rowHeight() const { return rowHeight_; }
+  // Negative or non-finite heights are refused.
+  void setRowHeight(double height);
+
+  enum class SeparatorStyle { none, singleLine };
+  SeparatorStyle separatorStyle() const { return separatorStyle_; }
+  void setSeparatorStyle(SeparatorStyle style);
+  graphics::Color separatorColor() const { return separatorColor_; }
+  void setSeparatorColor(graphics::Color color);
+
+  // Cells for the identifier that the reuse queue lacks are made with the factory.
+  void registerCell(const std::string& identifier, CellFactory factory);
+  // A cell class with make(style, reuseIdentifier), in the default style.
+  template <class Cell>
+  void registerCellClass(const std::string& identifier) {
+    registerCell(identifier, [](const std::string& reuseIdentifier) {
+      return Cell::make(TableViewCell::Style::standard, reuseIdentifier);
+    });
+  }
+  // A waiting cell, else one made for a registered identifier, else nothing (the data
+  // source then makes its own).
+  std::shared_ptr<TableViewCell> dequeueReusableCell(const std::string& identifier);
+  // The same, but an identifier without a registration is logged.
+  std::shared_ptr<TableViewCell> dequeueReusableCell(const std::string& identifier, IndexPath indexPath);
+
+  int numberOfRowsInSection(int section) { return numberOfItemsInSection(section); }
+  // The visible cell at the place; nothing for places off screen.
+  std::shared_ptr<TableViewCell> cellForRowAtIndexPath(IndexPath indexPath) const;
+  std::vector<std::shared_ptr<TableViewCell>> visibleCells() const;
+  std::vector<IndexPath> indexPathsForVisibleRows() const { return indexPathsForVisibleItems(); }
+  std::optional<IndexPath> indexPathForRowAtPoint(graphics::Point point) { return indexPathForItemAtPoint(point); }
+  std::optional<IndexPath> indexPathForSelectedRow() const { return indexPathForSelectedItem(); }
+  void selectRowAtIndexPath(IndexPath indexPath) { selectItemAtIndexPath(indexPath); }
+  void deselectRowAtIndexPath(IndexPath indexPath, bool animated) { deselectItemAtIndexPath(indexPath, animated); }
+
+ protected:
+  ListLayout makeLayout(graphics::Size size) override;
+  std::shared_ptr<ReusableCell> cellFromDataSource(IndexPath indexPath) override;
+  void tellDelegateDidSelect(IndexPath indexPath) override;
+  void willDisplayCell(ReusableCell& cell) override;
+
+ private:
+  double heightOfRow(IndexPath indexPath);
+  void restyleVisibleSeparators();
+
+  std::weak_ptr<TableViewDataSource> dataSource_;
+  std::weak_ptr<TableViewDelegate> delegate_;
+  double rowHeight_ = defaultRowHeight;
+  SeparatorStyle separatorStyle_ = SeparatorStyle::singleLine;
+  graphics::Color separatorColor_{0.78, 0.78, 0.8, 1};
+};
+
+}  // namespace platform::ui
