@@ -116,6 +116,11 @@ std::shared_ptr<ReusableCell> CellListView::visibleCell(IndexPath indexPath) con
   return found == visibleCells_.end() ? nullptr : found->second;
 }
 
+const ListLayout& CellListView::currentLayout() {
+  ensureLayout();
+  return *layout_;
+}
+
 void CellListView::selectItemAtIndexPath(IndexPath indexPath) {
   ensureLayout();
   if (!layout_->frameAt(indexPath)) {
@@ -209,7 +214,7 @@ void CellListView::showCell(IndexPath indexPath, const Rect& frame) {
   }
   cell->setFrame(frame);
   cell->setSelected(selected_ == indexPath);
-  willDisplayCell(*cell);
+  willDisplayCell(*cell, indexPath);
   scrollView_->addSubview(cell);
   visibleCells_[indexPath] = cell;
 }

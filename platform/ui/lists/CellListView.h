@@ -59,12 +59,13 @@ class CellListView : public View {
   virtual std::shared_ptr<ReusableCell> cellFromDataSource(IndexPath indexPath) = 0;
   virtual void tellDelegateDidSelect(IndexPath indexPath) = 0;
   // Just before a cell shows at its place.
-  virtual void willDisplayCell(ReusableCell&) {}
+  virtual void willDisplayCell(ReusableCell&, IndexPath) {}
 
   // The count when it is usable, else 0 and a log line naming `what`.
   static int validatedCount(int count, std::string_view what);
 
   std::shared_ptr<ReusableCell> visibleCell(IndexPath indexPath) const;
+  const ListLayout& currentLayout();
   CellReuseQueue& reuseQueue() { return reuseQueue_; }
 
   void layoutSubviews() override;

@@ -17,7 +17,7 @@ class CollectionViewDataSource {
 
   virtual ~CollectionViewDataSource() = default;
 
-  virtual bool implements(Operation) const { return false; }
+  virtual bool implements(Operation operation) const = 0;
 
   virtual int numberOfItemsInSection(CollectionView& collectionView, int section) = 0;
   // Usually a cell from the collection's dequeueReusableCell; nothing leaves the place empty.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/foundation/SystemLog.h"
+#include "platform/ui/gestures/PanGestureRecognizer.h"
 
 namespace platform::ui {
 
@@ -38,17 +39,22 @@ void TableView::setRowHeight(double height) {
 
 void TableView::setSeparatorStyle(SeparatorStyle style) {
   separatorStyle_ = style;
-  restyleVisibleSeparators();
+  restyleVisibleCells();
 }
 
 void TableView::setSeparatorColor(graphics::Color color) {
   separatorColor_ = color;
-  restyleVisibleSeparators();
+  restyleVisibleCells();
 }
 
-void TableView::restyleVisibleSeparators() {
-  for (const std::shared_ptr<TableViewCell>& cell : visibleCells()) {
-    willDisplayCell(*cell);
+void TableView::setEditing(bool editing) {
+  editing_ = editing;
+  restyleVisibleCells();
+}
+
+void TableView::restyleVisibleCells() {
+  for (const IndexPath& indexPath : indexPathsForVisibleRows()) {
+    willDisplayCell(*cellForRowAtIndexPath(indexPath), indexPath);
   }
 }
 
@@ -138,9 +144,83 @@ void TableView::tellDelegateDidSelect(IndexPath indexPath) {
   }
 }
 
-void TableView::willDisplayCell(ReusableCell& cell) {
-  static_cast<TableViewCell&>(cell).setSeparatorColor(
-      separatorStyle_ == SeparatorStyle::singleLine ? std::optional(separatorColor_) : std::nullopt);
+void TableView::willDisplayCell(ReusableCell& shown, IndexPath indexPath) {
+  auto& cell = static_cast<TableViewCell&>(shown);
+  cell.setSeparatorColor(separatorStyle_ == SeparatorStyle::singleLine ? std::optional(separatorColor_)
+                                                                       : std::nullopt);
+  const bool movable = editing_ && cell.showsReorderControl() && canMoveRow(indexPath);
+  if (movable && cell.reorderControl()->gestureRecognizers().empty()) {
+    cell.reorderControl()->addGestureRecognizer(PanGestureRecognizer::make(
+        [table = std::weak_ptr<TableView>(std::static_pointer_cast<TableView>(shared_from_this())),
+         held = std::weak_ptr<TableViewCell>(std::static_pointer_cast<TableViewCell>(cell.shared_from_this()))](
+            GestureRecognizer& recognizer) {
+          const std::shared_ptr<TableView> self = table.lock();
+          const std::shared_ptr<TableViewCell> dragged = held.lock();
+          if (self && dragged) {
+            self->handleReorderPan(*dragged, static_cast<PanGestureRecognizer&>(recognizer));
+          }
+        }));
+  }
+  cell.setReorderControlShown(movable);
+}
+
+bool TableView::canMoveRow(IndexPath indexPath) {
+  const std::shared_ptr<TableViewDataSource> dataSource = dataSource_.lock();
+  if (!dataSource || !dataSource->implements(TableViewDataSource::Operation::moveRowAtIndexPath)) {
+    return false;
+  }
+  return !dataSource->implements(TableViewDataSource::Operation::canMoveRowAtIndexPath) ||
+         dataSource->canMoveRowAtIndexPath(*this, indexPath);
+}
+
+void TableView::showRowsAgain() {
+  reloadData();
+  // The dropped row lands at once, without a frame of empty table in between.
+  layoutIfNeeded();
+}
+
+IndexPath TableView::rowNearest(int section, double y) {
+  const std::vector<Rect>& rows = currentLayout().frames.at(static_cast<std::size_t>(section));
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    if (y < rows[row].maxY()) {
+      return {section, static_cast<int>(row)};
+    }
+  }
+  return {section, static_cast<int>(rows.size()) - 1};
+}
+
+void TableView::handleReorderPan(TableViewCell& cell, PanGestureRecognizer& pan) {
+  switch (pan.state()) {
+    case GestureRecognizer::State::began:
+      reorderFrom_ = indexPathForCell(cell);
+      reorderStartCenter_ = cell.center();
+      scrollView()->bringSubviewToFront(cell);
+      break;
+    case GestureRecognizer::State::changed:
+      if (const std::optional<graphics::Point> moved = pan.translationInView(scrollView().get());
+          moved && reorderFrom_) {
+        cell.setCenter({reorderStartCenter_.x, reorderStartCenter_.y + moved->y});
+      }
+      break;
+    case GestureRecognizer::State::ended:
+      if (reorderFrom_) {
+        const IndexPath from = *reorderFrom_;
+        const IndexPath to = rowNearest(from.section, cell.center().y);
+        reorderFrom_.reset();
+        if (const std::shared_ptr<TableViewDataSource> source = dataSource(); source && to != from) {
+          source->moveRowAtIndexPath(*this, from, to);
+        }
+        showRowsAgain();
+      }
+      break;
+    case GestureRecognizer::State::cancelled:
+      reorderFrom_.reset();
+      showRowsAgain();
+      break;
+    case GestureRecognizer::State::possible:
+    case GestureRecognizer::State::failed:
+      break;
+  }
 }
 
 }  // namespace platform::ui

@@ -14,8 +14,12 @@
 
 namespace platform::ui {
 
+class PanGestureRecognizer;
+
 // A plain table: the rows of every section stacked from the top, as wide as the table, each
 // as high as the delegate says or rowHeight, with a hairline separator under each row.
+// While editing, rows whose cells show a reorder control are dragged by it to another place
+// in their section; the data source then moves its entry and the table shows the rows again.
 class TableView : public CellListView {
  public:
   static constexpr double defaultRowHeight = 44;
@@ -42,6 +46,9 @@ class TableView : public CellListView {
   void setSeparatorStyle(SeparatorStyle style);
   graphics::Color separatorColor() const { return separatorColor_; }
   void setSeparatorColor(graphics::Color color);
+
+  bool isEditing() const { return editing_; }
+  void setEditing(bool editing);
 
   // Cells for the identifier that the reuse queue lacks are made with the factory.
   void registerCell(const std::string& identifier, CellFactory factory);
@@ -72,17 +79,27 @@ class TableView : public CellListView {
   ListLayout makeLayout(graphics::Size size) override;
   std::shared_ptr<ReusableCell> cellFromDataSource(IndexPath indexPath) override;
   void tellDelegateDidSelect(IndexPath indexPath) override;
-  void willDisplayCell(ReusableCell& cell) override;
+  void willDisplayCell(ReusableCell& cell, IndexPath indexPath) override;
 
  private:
   double heightOfRow(IndexPath indexPath);
-  void restyleVisibleSeparators();
+  void restyleVisibleCells();
+  bool canMoveRow(IndexPath indexPath);
+  void handleReorderPan(TableViewCell& cell, PanGestureRecognizer& pan);
+  void showRowsAgain();
+  // The row of the section whose place holds the content point's height, the first or last
+  // one beyond them.
+  IndexPath rowNearest(int section, double y);
 
   std::weak_ptr<TableViewDataSource> dataSource_;
   std::weak_ptr<TableViewDelegate> delegate_;
   double rowHeight_ = defaultRowHeight;
   SeparatorStyle separatorStyle_ = SeparatorStyle::singleLine;
   graphics::Color separatorColor_{0.78, 0.78, 0.8, 1};
+  bool editing_ = false;
+  // The place of the row being dragged, and where its centre was when the drag began.
+  std::optional<IndexPath> reorderFrom_;
+  graphics::Point reorderStartCenter_;
 };
 
 }  // namespace platform::ui

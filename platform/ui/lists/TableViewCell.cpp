@@ -53,6 +53,31 @@ class AccessoryMark : public View {
   std::string_view className() const override { return "AccessoryMark"; }
 };
 
+// Three grey lines, a finger's width wide, that the row is dragged by.
+class ReorderGrip : public View {
+ public:
+  static constexpr double side = 44;
+
+  static std::shared_ptr<View> make() {
+    auto grip = std::make_shared<ReorderGrip>(ConstructionKey{}, Rect{0, 0, side, side});
+    graphics::Path path;
+    for (const double y : {16.0, 22.0, 28.0}) {
+      path.moveTo({12, y});
+      path.lineTo({32, y});
+    }
+    const auto shape = std::static_pointer_cast<ShapeLayer>(grip->layer());
+    shape->setPath(std::move(path));
+    shape->setFillColor(std::nullopt);
+    shape->setStrokeColor(kDisclosureGrey);
+    shape->setLineWidth(2);
+    return grip;
+  }
+
+  ReorderGrip(ConstructionKey key, const Rect& frame) : View(key, frame, ShapeLayer::make()) {}
+
+  std::string_view className() const override { return "ReorderControl"; }
+};
+
 std::shared_ptr<Label> makeLabel(double fontSize) {
   auto label = Label::make();
   label->setFont(graphics::systemFont(fontSize));
@@ -133,7 +158,36 @@ void TableViewCell::setAccessoryView(std::shared_ptr<View> view) {
   setNeedsLayout();
 }
 
-std::shared_ptr<View> TableViewCell::shownAccessory() const { return accessoryView_ ? accessoryView_ : accessoryMark_; }
+const std::shared_ptr<View>& TableViewCell::reorderControl() {
+  if (!reorderControl_) {
+    reorderControl_ = ReorderGrip::make();
+  }
+  return reorderControl_;
+}
+
+void TableViewCell::setReorderControlShown(bool shown) {
+  if (shown == reorderControlShown_) {
+    return;
+  }
+  reorderControlShown_ = shown;
+  if (shown) {
+    reorderControl();
+  }
+  // Only one of the grip and the accessory stands at the right at a time.
+  for (const auto& part : {reorderControl_, accessoryView_, accessoryMark_}) {
+    if (part && part->superview().get() == this) {
+      part->removeFromSuperview();
+    }
+  }
+  setNeedsLayout();
+}
+
+std::shared_ptr<View> TableViewCell::shownAccessory() const {
+  if (reorderControlShown_) {
+    return reorderControl_;
+  }
+  return accessoryView_ ? accessoryView_ : accessoryMark_;
+}
 
 void TableViewCell::setSelectionStyle(SelectionStyle style) {
   selectionStyle_ = style;

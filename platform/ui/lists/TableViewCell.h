@@ -46,6 +46,11 @@ class TableViewCell : public ReusableCell {
   const std::shared_ptr<View>& accessoryView() const { return accessoryView_; }
   void setAccessoryView(std::shared_ptr<View> view);
 
+  // While its table is editing and its data source moves rows, a grip in the accessory's
+  // place drags the row to another place.
+  bool showsReorderControl() const { return showsReorderControl_; }
+  void setShowsReorderControl(bool shows) { showsReorderControl_ = shows; }
+
   SelectionStyle selectionStyle() const { return selectionStyle_; }
   void setSelectionStyle(SelectionStyle style);
   void setSelected(bool selected, bool animated = false) override;
@@ -59,7 +64,10 @@ class TableViewCell : public ReusableCell {
 
   // What the table draws under the row: a hairline in the colour, or nothing.
   void setSeparatorColor(std::optional<graphics::Color> color);
-  // The accessory in place now: the caller's view, or the mark of the type.
+  // The grip, made on first use; the table shows it and drags the row by it.
+  const std::shared_ptr<View>& reorderControl();
+  void setReorderControlShown(bool shown);
+  // The accessory in place now: the reorder control, the caller's view, or the mark of the type.
   std::shared_ptr<View> shownAccessory() const;
   void placeAccessory(const std::shared_ptr<View>& accessory);
   void showSelection(bool animated);
@@ -71,6 +79,9 @@ class TableViewCell : public ReusableCell {
   AccessoryType accessoryType_ = AccessoryType::none;
   std::shared_ptr<View> accessoryMark_;
   std::shared_ptr<View> accessoryView_;
+  bool showsReorderControl_ = false;
+  bool reorderControlShown_ = false;
+  std::shared_ptr<View> reorderControl_;
   SelectionStyle selectionStyle_ = SelectionStyle::standard;
   std::shared_ptr<View> selectedBackground_;
   std::shared_ptr<View> separator_;

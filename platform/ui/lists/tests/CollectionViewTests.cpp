@@ -104,6 +104,7 @@ class Tile : public CollectionViewCell {
 
 class Items : public CollectionViewDataSource, public CollectionViewDelegate {
  public:
+  bool implements(CollectionViewDataSource::Operation) const override { return false; }
   bool implements(CollectionViewDelegate::Operation operation) const override {
     return operation == CollectionViewDelegate::Operation::didSelectItemAtIndexPath || size.has_value();
   }

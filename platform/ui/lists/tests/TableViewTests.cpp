@@ -277,6 +277,68 @@ TEST_F(TableViews, BadAnswersOfTheDataSourceAreLoggedAndShowNothing) {
   EXPECT_NE(log.find("row height"), std::string::npos);
 }
 
+// Rows of names, in the order the user gives them by dragging.
+class Names : public TableViewDataSource {
+ public:
+  explicit Names(std::vector<std::string> names) : names(std::move(names)) {}
+
+  bool implements(Operation operation) const override {
+    return operation == Operation::moveRowAtIndexPath || operation == Operation::canMoveRowAtIndexPath;
+  }
+  int numberOfRowsInSection(TableView&, int) override { return static_cast<int>(names.size()); }
+  std::shared_ptr<TableViewCell> cellForRowAtIndexPath(TableView& table, IndexPath indexPath) override {
+    auto cell = table.dequeueReusableCell("DragCell");
+    if (!cell) cell = TableViewCell::make(TableViewCell::Style::standard, "DragCell");
+    cell->setShowsReorderControl(true);
+    cell->textLabel()->setText(names.at(static_cast<std::size_t>(indexPath.row)));
+    return cell;
+  }
+  bool canMoveRowAtIndexPath(TableView&, IndexPath indexPath) override { return indexPath.row != pinnedRow; }
+  void moveRowAtIndexPath(TableView&, IndexPath from, IndexPath to) override {
+    const std::string name = names.at(static_cast<std::size_t>(from.row));
+    names.erase(names.begin() + from.row);
+    names.insert(names.begin() + to.row, name);
+  }
+
+  std::vector<std::string> names;
+  int pinnedRow = -1;
+};
+
+TEST_F(TableViews, WhileEditingARowIsDraggedByItsGripToAnotherPlace) {
+  const auto names = std::make_shared<Names>(std::vector<std::string>{"C", "B", "A", "D"});
+  names->pinnedRow = 3;
+  table->setFrame({0, 0, 320, 200});
+  table->setRowHeight(40);
+  table->setDataSource(names);
+  window->addSubview(table);
+  window->layoutIfNeeded();
+  const auto shownNames = [&] {
+    std::vector<std::string> shown;
+    for (const IndexPath& indexPath : table->indexPathsForVisibleRows()) {
+      shown.push_back(table->cellForRowAtIndexPath(indexPath)->textLabel()->text());
+    }
+    return shown;
+  };
+  const double grip = 320 - TableViewCell::margin - 22;
+  touches.drag({grip, 20}, {grip, 110}, 6);
+  EXPECT_EQ(names->names, (std::vector<std::string>{"C", "B", "A", "D"})) << "no grip outside editing";
+
+  table->setEditing(true);
+  window->layoutIfNeeded();
+  ASSERT_EQ(table->cellForRowAtIndexPath({0, 0})->subviews().back()->className(), "ReorderControl");
+  EXPECT_NE(table->cellForRowAtIndexPath({0, 3})->subviews().back()->className(), "ReorderControl")
+      << "a row that cannot move has no grip";
+
+  touches.drag({grip, 20}, {grip, 110}, 6);  // the top row down into the third
+  EXPECT_EQ(names->names, (std::vector<std::string>{"B", "A", "C", "D"}));
+  EXPECT_EQ(shownNames(), names->names);
+  EXPECT_EQ(table->scrollView()->contentOffset(), (Point{0, 0})) << "the drag moved the row, not the content";
+
+  touches.drag({grip, 100}, {grip, -50}, 6);  // past the top
+  EXPECT_EQ(names->names, (std::vector<std::string>{"C", "B", "A", "D"}));
+  EXPECT_EQ(shownNames(), names->names);
+}
+
 TEST_F(TableViews, ACellKeepsRoomForItsAccessoryAndDrawsItsSelection) {
   auto cell = TableViewCell::make(TableViewCell::Style::value1, "Setting");
   cell->setFrame({0, 0, 320, 44});
