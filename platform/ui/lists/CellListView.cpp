@@ -50,7 +50,7 @@ void CellListView::finishMaking(const std::shared_ptr<CellListView>& list) {
 int CellListView::validatedCount(int count, std::string_view what) {
   if (count < 0 || count > maximumItemsPerSection) {
     foundation::systemLog("CellListView: the data source answered " + std::to_string(count) + " for " +
-                          std::string(what) + "; the list shows none");
+                          std::string(what) + "; counted as 0");
     return 0;
   }
   return count;

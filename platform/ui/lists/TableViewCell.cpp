@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/graphics/Path.h"
 #include "platform/graphics/TextMeasurement.h"
-#include "platform/ui/layers/ShapeLayer.h"
+#include "platform/ui/lists/CellMark.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 
@@ -16,67 +15,11 @@ using graphics::Rect;
 namespace {
 
 constexpr Color kSelectedBackground{0.82, 0.82, 0.84, 1};
-constexpr Color kDisclosureGrey{0.78, 0.78, 0.8, 1};
 constexpr Color kDetailGrey{0.56, 0.56, 0.58, 1};
 constexpr double kSelectionFadeDuration = 0.3;
 constexpr double kSeparatorThickness = 0.5;
 constexpr double kTextLineHeight = 21;
 constexpr double kSubtitleLineHeight = 15;
-
-// The chevron or the tick of a standard accessory, stroked by a shape layer.
-class AccessoryMark : public View {
- public:
-  static std::shared_ptr<View> make(TableViewCell::AccessoryType type, Color tint) {
-    const bool disclosure = type == TableViewCell::AccessoryType::disclosureIndicator;
-    auto mark = std::make_shared<AccessoryMark>(ConstructionKey{}, disclosure ? Rect{0, 0, 8, 13} : Rect{0, 0, 14, 11});
-    graphics::Path path;
-    if (disclosure) {
-      path.moveTo({1, 1});
-      path.lineTo({7, 6.5});
-      path.lineTo({1, 12});
-    } else {
-      path.moveTo({1, 6});
-      path.lineTo({5, 10});
-      path.lineTo({13, 1});
-    }
-    const auto shape = std::static_pointer_cast<ShapeLayer>(mark->layer());
-    shape->setPath(std::move(path));
-    shape->setFillColor(std::nullopt);
-    shape->setStrokeColor(disclosure ? kDisclosureGrey : tint);
-    shape->setLineWidth(2);
-    mark->setUserInteractionEnabled(false);
-    return mark;
-  }
-
-  AccessoryMark(ConstructionKey key, const Rect& frame) : View(key, frame, ShapeLayer::make()) {}
-
-  std::string_view className() const override { return "AccessoryMark"; }
-};
-
-// Three grey lines, a finger's width wide, that the row is dragged by.
-class ReorderGrip : public View {
- public:
-  static constexpr double side = 44;
-
-  static std::shared_ptr<View> make() {
-    auto grip = std::make_shared<ReorderGrip>(ConstructionKey{}, Rect{0, 0, side, side});
-    graphics::Path path;
-    for (const double y : {16.0, 22.0, 28.0}) {
-      path.moveTo({12, y});
-      path.lineTo({32, y});
-    }
-    const auto shape = std::static_pointer_cast<ShapeLayer>(grip->layer());
-    shape->setPath(std::move(path));
-    shape->setFillColor(std::nullopt);
-    shape->setStrokeColor(kDisclosureGrey);
-    shape->setLineWidth(2);
-    return grip;
-  }
-
-  ReorderGrip(ConstructionKey key, const Rect& frame) : View(key, frame, ShapeLayer::make()) {}
-
-  std::string_view className() const override { return "ReorderControl"; }
-};
 
 std::shared_ptr<Label> makeLabel(double fontSize) {
   auto label = Label::make();
@@ -146,7 +89,17 @@ void TableViewCell::setAccessoryType(AccessoryType type) {
   if (accessoryMark_) {
     accessoryMark_->removeFromSuperview();
   }
-  accessoryMark_ = type == AccessoryType::none ? nullptr : AccessoryMark::make(type, tintColor());
+  switch (type) {
+    case AccessoryType::none:
+      accessoryMark_ = nullptr;
+      break;
+    case AccessoryType::disclosureIndicator:
+      accessoryMark_ = CellMark::disclosureIndicator();
+      break;
+    case AccessoryType::checkmark:
+      accessoryMark_ = CellMark::checkmark(tintColor());
+      break;
+  }
   setNeedsLayout();
 }
 
@@ -160,7 +113,7 @@ void TableViewCell::setAccessoryView(std::shared_ptr<View> view) {
 
 const std::shared_ptr<View>& TableViewCell::reorderControl() {
   if (!reorderControl_) {
-    reorderControl_ = ReorderGrip::make();
+    reorderControl_ = CellMark::reorderGrip();
   }
   return reorderControl_;
 }
