@@ -38,7 +38,6 @@ class CellListView : public View {
   int numberOfSections();
   int numberOfItemsInSection(int section);
 
-  std::vector<std::shared_ptr<ReusableCell>> visibleReusableCells() const;
   // In order.
   std::vector<IndexPath> indexPathsForVisibleItems() const;
   std::optional<IndexPath> indexPathForCell(const ReusableCell& cell) const;
@@ -65,6 +64,7 @@ class CellListView : public View {
   static int validatedCount(int count, std::string_view what);
 
   std::shared_ptr<ReusableCell> visibleCell(IndexPath indexPath) const;
+  std::vector<std::shared_ptr<ReusableCell>> visibleReusableCells() const;
   const ListLayout& currentLayout();
   CellReuseQueue& reuseQueue() { return reuseQueue_; }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/lists/TableView.h"
 #include "platform/ui/lists/tests/ListTestSupport.h"
@@ -187,7 +188,7 @@ TEST_F(TableViews, ReloadingAsksAgainAndDropsCellsOfRowsThatAreGone) {
 }
 
 TEST_F(TableViews, TappingARowSelectsItAndTellsTheDelegate) {
-  show(10, 200);
+  show(6, 200);
   touches.tap({160, 2 * 25 + 12});  // the third row
   EXPECT_EQ(source->selections, (std::vector<IndexPath>{{0, 2}}));
   EXPECT_EQ(table->indexPathForSelectedRow(), (IndexPath{0, 2}));
@@ -201,8 +202,16 @@ TEST_F(TableViews, TappingARowSelectsItAndTellsTheDelegate) {
   EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
   EXPECT_FALSE(table->cellForRowAtIndexPath({0, 5})->isSelected());
 
-  touches.drag({160, 150}, {160, 100}, 4);
-  touches.tap({160, 10 * 25 + 10});  // below the last row
+  int buttonTaps = 0;
+  auto button = View::make({0, 0, 40, 25});
+  button->addGestureRecognizer(TapGestureRecognizer::make([&](GestureRecognizer&) { ++buttonTaps; }));
+  table->cellForRowAtIndexPath({0, 1})->contentView()->addSubview(button);
+  touches.tap({20, 25 + 12});
+  EXPECT_EQ(buttonTaps, 1);
+  EXPECT_EQ(source->selections.size(), 2u) << "a tap that a control in the row took does not select the row";
+
+  touches.drag({160, 100}, {160, 40}, 4);
+  touches.tap({160, 6 * 25 + 10});  // below the last row
   EXPECT_EQ(source->selections.size(), 2u) << "neither a drag nor a tap below the rows selects";
 }
 
