@@ -1,10 +1,13 @@
 #include "platform/ui/lists/TableView.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "platform/foundation/SystemLog.h"
 #include "platform/ui/gestures/PanGestureRecognizer.h"
+#include "platform/ui/gestures/TapGestureRecognizer.h"
+#include "platform/ui/text/Label.h"
 
 namespace platform::ui {
 
@@ -13,6 +16,12 @@ using graphics::Rect;
 std::shared_ptr<TableView> TableView::make(const Rect& frame) {
   auto table = std::make_shared<TableView>(ConstructionKey{}, frame);
   finishMaking(table);
+  table->scrollView()->panGestureRecognizer()->addTarget(
+      [weak = std::weak_ptr<TableView>(table)](GestureRecognizer& recognizer) {
+        if (const std::shared_ptr<TableView> self = weak.lock()) {
+          self->handleSwipe(static_cast<PanGestureRecognizer&>(recognizer));
+        }
+      });
   return table;
 }
 
@@ -146,6 +155,10 @@ void TableView::tellDelegateDidSelect(IndexPath indexPath) {
 
 void TableView::willDisplayCell(ReusableCell& shown, IndexPath indexPath) {
   auto& cell = static_cast<TableViewCell&>(shown);
+  // A cell that comes back for another row does not bring the old row's button along.
+  if (deleteButton_ && deleteButton_->superview().get() == &cell && deleteButtonRow_ != indexPath) {
+    hideDeleteButton();
+  }
   cell.setSeparatorColor(separatorStyle_ == SeparatorStyle::singleLine ? std::optional(separatorColor_)
                                                                        : std::nullopt);
   const bool movable = editing_ && cell.showsReorderControl() && canMoveRow(indexPath);
@@ -221,6 +234,107 @@ void TableView::handleReorderPan(TableViewCell& cell, PanGestureRecognizer& pan)
     case GestureRecognizer::State::failed:
       break;
   }
+}
+
+bool TableView::canDeleteRow(IndexPath indexPath) {
+  const std::shared_ptr<TableViewDataSource> dataSource = dataSource_.lock();
+  if (!dataSource || !dataSource->implements(TableViewDataSource::Operation::commitEditingStyle)) {
+    return false;
+  }
+  return !dataSource->implements(TableViewDataSource::Operation::canEditRowAtIndexPath) ||
+         dataSource->canEditRowAtIndexPath(*this, indexPath);
+}
+
+void TableView::handleSwipe(PanGestureRecognizer& pan) {
+  switch (pan.state()) {
+    case GestureRecognizer::State::began: {
+      hideDeleteButton();
+      const std::optional<graphics::Point> point = pan.locationInView(this);
+      swipedRow_ = point && !editing_ ? indexPathForRowAtPoint(*point) : std::nullopt;
+      break;
+    }
+    case GestureRecognizer::State::ended: {
+      const std::optional<graphics::Point> moved = pan.translationInView(this);
+      const bool sideways = moved && -moved->x >= deleteSwipeDistance && -moved->x > 2 * std::abs(moved->y);
+      if (swipedRow_ && sideways && canDeleteRow(*swipedRow_)) {
+        showDeleteButton(*swipedRow_);
+      }
+      swipedRow_.reset();
+      break;
+    }
+    case GestureRecognizer::State::changed:
+      break;
+    case GestureRecognizer::State::cancelled:
+    case GestureRecognizer::State::possible:
+    case GestureRecognizer::State::failed:
+      swipedRow_.reset();
+      break;
+  }
+}
+
+void TableView::showDeleteButton(IndexPath indexPath) {
+  const std::shared_ptr<TableViewCell> cell = cellForRowAtIndexPath(indexPath);
+  if (!cell) {
+    return;
+  }
+  const Rect row = cell->bounds();
+  deleteButton_ = View::make({row.width() - deleteButtonWidth, 0, deleteButtonWidth, row.height()});
+  deleteButton_->setBackgroundColor(graphics::Color{1, 0.23, 0.19, 1});
+  auto title = Label::make({0, 0, deleteButtonWidth, row.height()});
+  title->setText("Delete");
+  title->setTextColor(graphics::Color{1, 1, 1, 1});
+  title->setTextAlignment(TextAlignment::center);
+  title->setUserInteractionEnabled(false);
+  deleteButton_->addSubview(std::move(title));
+  deleteButton_->addGestureRecognizer(
+      TapGestureRecognizer::make([weak = std::weak_ptr<TableView>(std::static_pointer_cast<TableView>(
+                                      shared_from_this()))](GestureRecognizer&) {
+        if (const std::shared_ptr<TableView> self = weak.lock()) {
+          self->commitDeletion();
+        }
+      }));
+  deleteButtonRow_ = indexPath;
+  cell->addSubview(deleteButton_);
+}
+
+void TableView::hideDeleteButton() {
+  if (deleteButton_) {
+    deleteButton_->removeFromSuperview();
+  }
+  deleteButton_.reset();
+  deleteButtonRow_.reset();
+}
+
+void TableView::commitDeletion() {
+  const std::optional<IndexPath> row = deleteButtonRow_;
+  hideDeleteButton();
+  if (const std::shared_ptr<TableViewDataSource> dataSource = dataSource_.lock(); dataSource && row) {
+    dataSource->commitEditingStyle(*this, TableViewDataSource::EditingStyle::deletion, *row);
+  }
+}
+
+void TableView::touchesBegan(const std::vector<Touch>& touches) {
+  touchWhileDeleteButtonShown_ = deleteButton_ != nullptr;
+  if (!touchWhileDeleteButtonShown_) {
+    CellListView::touchesBegan(touches);
+    return;
+  }
+  // The button's own tap commits; it must still be there when the finger lifts.
+  const bool onButton = std::any_of(touches.begin(), touches.end(), [this](const Touch& touch) {
+    const std::shared_ptr<View> hit = touch.view.lock();
+    return hit && hit->isDescendantOfView(*deleteButton_);
+  });
+  if (!onButton) {
+    hideDeleteButton();
+  }
+}
+
+void TableView::touchesEnded(const std::vector<Touch>& touches) {
+  if (touchWhileDeleteButtonShown_) {
+    touchWhileDeleteButtonShown_ = false;
+    return;
+  }
+  CellListView::touchesEnded(touches);
 }
 
 }  // namespace platform::ui

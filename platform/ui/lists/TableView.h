@@ -20,9 +20,14 @@ class PanGestureRecognizer;
 // as high as the delegate says or rowHeight, with a hairline separator under each row.
 // While editing, rows whose cells show a reorder control are dragged by it to another place
 // in their section; the data source then moves its entry and the table shows the rows again.
+// A swipe to the left across a row that the data source can delete shows a Delete button at
+// the row's right; a tap on it commits the deletion, any other touch on the table hides it.
 class TableView : public CellListView {
  public:
   static constexpr double defaultRowHeight = 44;
+  static constexpr double deleteButtonWidth = 80;
+  // How far left a finger travels across a row to show its Delete button.
+  static constexpr double deleteSwipeDistance = 50;
 
   using CellFactory = std::function<std::shared_ptr<TableViewCell>(const std::string& reuseIdentifier)>;
 
@@ -80,6 +85,8 @@ class TableView : public CellListView {
   std::shared_ptr<ReusableCell> cellFromDataSource(IndexPath indexPath) override;
   void tellDelegateDidSelect(IndexPath indexPath) override;
   void willDisplayCell(ReusableCell& cell, IndexPath indexPath) override;
+  void touchesBegan(const std::vector<Touch>& touches) override;
+  void touchesEnded(const std::vector<Touch>& touches) override;
 
  private:
   double heightOfRow(IndexPath indexPath);
@@ -87,6 +94,12 @@ class TableView : public CellListView {
   bool canMoveRow(IndexPath indexPath);
   void handleReorderPan(TableViewCell& cell, PanGestureRecognizer& pan);
   void showRowsAgain();
+  bool canDeleteRow(IndexPath indexPath);
+  // Follows the scroll view's pan, which also carries sideways swipes across rows.
+  void handleSwipe(PanGestureRecognizer& pan);
+  void showDeleteButton(IndexPath indexPath);
+  void hideDeleteButton();
+  void commitDeletion();
   // The row of the section whose place holds the content point's height, the first or last
   // one beyond them.
   IndexPath rowNearest(int section, double y);
@@ -100,6 +113,11 @@ class TableView : public CellListView {
   // The place of the row being dragged, and where its centre was when the drag began.
   std::optional<IndexPath> reorderFrom_;
   graphics::Point reorderStartCenter_;
+  std::optional<IndexPath> swipedRow_;
+  std::shared_ptr<View> deleteButton_;
+  std::optional<IndexPath> deleteButtonRow_;
+  // While the Delete button shows, a touch on the table selects nothing.
+  bool touchWhileDeleteButtonShown_ = false;
 };
 
 }  // namespace platform::ui

@@ -10,10 +10,18 @@ class TableView;
 class TableViewCell;
 
 // What a table shows. The row count and the cells are required; the others are optional
-// (one section, rows that do not move): the table asks implements() before calling them.
+// (one section, rows that neither move nor delete): the table asks implements() before
+// calling them.
 class TableViewDataSource {
  public:
-  enum class Operation { numberOfSectionsInTableView, canMoveRowAtIndexPath, moveRowAtIndexPath };
+  enum class Operation {
+    numberOfSectionsInTableView,
+    canMoveRowAtIndexPath,
+    moveRowAtIndexPath,
+    canEditRowAtIndexPath,
+    commitEditingStyle,
+  };
+  enum class EditingStyle { deletion };
 
   virtual ~TableViewDataSource() = default;
 
@@ -28,6 +36,11 @@ class TableViewDataSource {
   // The user dragged the row at `from` to `to` (in the same section); the data source moves
   // its entry, and the table then shows the rows again.
   virtual void moveRowAtIndexPath(TableView&, IndexPath /*from*/, IndexPath /*to*/) {}
+  // Only asked of a data source that commits edits; without it every row can be deleted.
+  virtual bool canEditRowAtIndexPath(TableView&, IndexPath) { return true; }
+  // A swipe to the left showed the row's Delete button and the user tapped it. The data
+  // source removes its entry and reloads the table.
+  virtual void commitEditingStyle(TableView&, EditingStyle, IndexPath) {}
 };
 
 }  // namespace platform::ui

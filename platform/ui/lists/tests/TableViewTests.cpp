@@ -348,6 +348,63 @@ TEST_F(TableViews, WhileEditingARowIsDraggedByItsGripToAnotherPlace) {
   EXPECT_EQ(shownNames(), names->names);
 }
 
+// File names that a swipe and a tap on Delete remove, except the locked one.
+class Files : public TableViewDataSource {
+ public:
+  bool implements(Operation operation) const override {
+    return operation == Operation::commitEditingStyle || operation == Operation::canEditRowAtIndexPath;
+  }
+  int numberOfRowsInSection(TableView&, int) override { return static_cast<int>(names.size()); }
+  std::shared_ptr<TableViewCell> cellForRowAtIndexPath(TableView& table, IndexPath indexPath) override {
+    auto cell = table.dequeueReusableCell("cell");
+    if (!cell) cell = TableViewCell::make(TableViewCell::Style::standard, "cell");
+    cell->textLabel()->setText(names.at(static_cast<std::size_t>(indexPath.row)));
+    return cell;
+  }
+  bool canEditRowAtIndexPath(TableView&, IndexPath indexPath) override { return indexPath.row != 0; }
+  void commitEditingStyle(TableView& table, EditingStyle, IndexPath indexPath) override {
+    names.erase(names.begin() + indexPath.row);
+    table.reloadData();
+  }
+
+  std::vector<std::string> names = {"locked.png", "a.png", "b.png", "c.png"};
+};
+
+TEST_F(TableViews, ASwipeLeftOnARowShowsDeleteAndATapOnItCommitsTheDeletion) {
+  const auto files = std::make_shared<Files>();
+  table->setFrame({0, 0, 320, 200});
+  table->setRowHeight(40);
+  table->setDataSource(files);
+  window->addSubview(table);
+  window->layoutIfNeeded();
+  const auto deleteButtonOf = [&](int row) -> std::shared_ptr<View> {
+    for (const auto& view : table->cellForRowAtIndexPath({0, row})->subviews()) {
+      if (view->frame() == (Rect{320 - TableView::deleteButtonWidth, 0, TableView::deleteButtonWidth, 40})) return view;
+    }
+    return nullptr;
+  };
+
+  touches.drag({250, 60}, {250 + TableView::deleteSwipeDistance, 60}, 5);  // to the right
+  touches.drag({250, 20}, {100, 20}, 5);                                   // the locked row
+  EXPECT_FALSE(deleteButtonOf(1));
+  EXPECT_FALSE(deleteButtonOf(0));
+
+  touches.drag({250, 60}, {250 - TableView::deleteSwipeDistance, 62}, 5);
+  ASSERT_TRUE(deleteButtonOf(1));
+  touches.tap({100, 140});
+  EXPECT_FALSE(deleteButtonOf(1)) << "a touch elsewhere hides the button";
+  EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt) << "and selects nothing";
+  EXPECT_EQ(files->names.size(), 4u);
+
+  touches.drag({250, 60}, {150, 60}, 5);
+  touches.tap({320 - 40, 60});
+  EXPECT_EQ(files->names, (std::vector<std::string>{"locked.png", "b.png", "c.png"}));
+  window->layoutIfNeeded();
+  EXPECT_EQ(table->visibleCells().size(), 3u);
+  EXPECT_FALSE(deleteButtonOf(1)) << "the reused cell does not keep the button";
+  EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
+}
+
 TEST_F(TableViews, ACellKeepsRoomForItsAccessoryAndDrawsItsSelection) {
   auto cell = TableViewCell::make(TableViewCell::Style::value1, "Setting");
   cell->setFrame({0, 0, 320, 44});
