@@ -192,14 +192,19 @@ void TableView::showRowsAgain() {
   layoutIfNeeded();
 }
 
-IndexPath TableView::rowNearest(int section, double y) {
-  const std::vector<Rect>& rows = currentLayout().frames.at(static_cast<std::size_t>(section));
+std::optional<IndexPath> TableView::rowNearest(int section, double y) {
+  const auto& sections = currentLayout().frames;
+  if (section < 0 || static_cast<std::size_t>(section) >= sections.size() ||
+      sections[static_cast<std::size_t>(section)].empty()) {
+    return std::nullopt;
+  }
+  const std::vector<Rect>& rows = sections[static_cast<std::size_t>(section)];
   for (std::size_t row = 0; row < rows.size(); ++row) {
     if (y < rows[row].maxY()) {
-      return {section, static_cast<int>(row)};
+      return IndexPath{section, static_cast<int>(row)};
     }
   }
-  return {section, static_cast<int>(rows.size()) - 1};
+  return IndexPath{section, static_cast<int>(rows.size()) - 1};
 }
 
 void TableView::handleReorderPan(TableViewCell& cell, PanGestureRecognizer& pan) {
@@ -218,10 +223,10 @@ void TableView::handleReorderPan(TableViewCell& cell, PanGestureRecognizer& pan)
     case GestureRecognizer::State::ended:
       if (reorderFrom_) {
         const IndexPath from = *reorderFrom_;
-        const IndexPath to = rowNearest(from.section, cell.center().y);
+        const std::optional<IndexPath> to = rowNearest(from.section, cell.center().y);
         reorderFrom_.reset();
-        if (const std::shared_ptr<TableViewDataSource> source = dataSource(); source && to != from) {
-          source->moveRowAtIndexPath(*this, from, to);
+        if (const std::shared_ptr<TableViewDataSource> source = dataSource(); source && to && *to != from) {
+          source->moveRowAtIndexPath(*this, from, *to);
         }
         showRowsAgain();
       }

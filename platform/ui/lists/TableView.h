@@ -100,9 +100,9 @@ class TableView : public CellListView {
   void showDeleteButton(IndexPath indexPath);
   void hideDeleteButton();
   void commitDeletion();
-  // The row of the section whose place holds the content point's height, the first or last
-  // one beyond them.
-  IndexPath rowNearest(int section, double y);
+  // The row of the section whose place holds the content height `y`, the first or last one
+  // beyond them; nothing when the section has no rows (any more).
+  std::optional<IndexPath> rowNearest(int section, double y);
 
   std::weak_ptr<TableViewDataSource> dataSource_;
   std::weak_ptr<TableViewDelegate> delegate_;
