@@ -39,9 +39,8 @@ void CollectionView::registerCell(const std::string& identifier, CellFactory fac
     foundation::systemLog("CollectionView: refused an empty cell factory for \"" + identifier + "\"");
     return;
   }
-  reuseQueue().registerFactory(identifier, [factory = std::move(factory)]() -> std::shared_ptr<ReusableCell> {
-    return factory();
-  });
+  reuseQueue().registerFactory(identifier,
+                               [factory = std::move(factory)]() -> std::shared_ptr<ReusableCell> { return factory(); });
 }
 
 std::shared_ptr<CollectionViewCell> CollectionView::dequeueReusableCell(const std::string& identifier, IndexPath) {
@@ -72,9 +71,10 @@ Size CollectionView::sizeOfItem(IndexPath indexPath) {
   }
   const Size size = delegate->sizeForItemAtIndexPath(*this, layout_, indexPath);
   if (!std::isfinite(size.width) || !std::isfinite(size.height) || size.width < 0 || size.height < 0) {
-    foundation::systemLog("CollectionView: the delegate answered an item size that is negative or not a number for item " +
-                          std::to_string(indexPath.row) + " of section " + std::to_string(indexPath.section) +
-                          "; the item takes no room");
+    foundation::systemLog(
+        "CollectionView: the delegate answered an item size that is negative or not a number for item " +
+        std::to_string(indexPath.row) + " of section " + std::to_string(indexPath.section) +
+        "; the item takes no room");
     return {};
   }
   return size;

@@ -20,8 +20,7 @@ class CollectionView : public CellListView {
   // Makes a cell of the registered kind; the collection sizes and places it.
   using CellFactory = std::function<std::shared_ptr<CollectionViewCell>()>;
 
-  static std::shared_ptr<CollectionView> make(const graphics::Rect& frame = {},
-                                              CollectionViewFlowLayout layout = {});
+  static std::shared_ptr<CollectionView> make(const graphics::Rect& frame = {}, CollectionViewFlowLayout layout = {});
 
   CollectionView(ConstructionKey key, const graphics::Rect& frame, CollectionViewFlowLayout layout);
 

@@ -30,9 +30,9 @@ std::vector<Line> breakIntoLines(const std::vector<Size>& items, double availabl
   std::vector<Line> lines;
   for (std::size_t index = 0; index < items.size(); ++index) {
     const Size item = items[index];
-    const bool fits = !lines.empty() &&
-                      lines.back().extent + spacing * static_cast<double>(lines.back().count) + item.width <=
-                          available * (1 + kFitTolerance) + kFitTolerance;
+    const bool fits =
+        !lines.empty() && lines.back().extent + spacing * static_cast<double>(lines.back().count) + item.width <=
+                              available * (1 + kFitTolerance) + kFitTolerance;
     if (!fits) {
       lines.push_back({index, 0, 0, 0});
     }
@@ -50,9 +50,9 @@ ListLayout CollectionViewFlowLayout::layout(Size size, const std::vector<std::ve
   // Worked out as rows; a horizontal layout is the same with the two axes swapped.
   const bool horizontal = scrollDirection == ScrollDirection::horizontal;
   const auto alongRows = [horizontal](Size value) { return horizontal ? Size{value.height, value.width} : value; };
-  const EdgeInsets inset = horizontal ? EdgeInsets{sectionInset.left, sectionInset.top, sectionInset.right,
-                                                   sectionInset.bottom}
-                                      : sectionInset;
+  const EdgeInsets inset =
+      horizontal ? EdgeInsets{sectionInset.left, sectionInset.top, sectionInset.right, sectionInset.bottom}
+                 : sectionInset;
   const double across = alongRows(size).width;
   const double available = std::max(0.0, across - usable(inset.left) - usable(inset.right));
   const double interitem = usable(minimumInteritemSpacing);

@@ -159,8 +159,7 @@ void TableView::willDisplayCell(ReusableCell& shown, IndexPath indexPath) {
   if (deleteButton_ && deleteButton_->superview().get() == &cell && deleteButtonRow_ != indexPath) {
     hideDeleteButton();
   }
-  cell.setSeparatorColor(separatorStyle_ == SeparatorStyle::singleLine ? std::optional(separatorColor_)
-                                                                       : std::nullopt);
+  cell.setSeparatorColor(separatorStyle_ == SeparatorStyle::singleLine ? std::optional(separatorColor_) : std::nullopt);
   const bool movable = editing_ && cell.showsReorderControl() && canMoveRow(indexPath);
   if (movable && cell.reorderControl()->gestureRecognizers().empty()) {
     cell.reorderControl()->addGestureRecognizer(PanGestureRecognizer::make(
@@ -291,9 +290,8 @@ void TableView::showDeleteButton(IndexPath indexPath) {
   title->setTextAlignment(TextAlignment::center);
   title->setUserInteractionEnabled(false);
   deleteButton_->addSubview(std::move(title));
-  deleteButton_->addGestureRecognizer(
-      TapGestureRecognizer::make([weak = std::weak_ptr<TableView>(std::static_pointer_cast<TableView>(
-                                      shared_from_this()))](GestureRecognizer&) {
+  deleteButton_->addGestureRecognizer(TapGestureRecognizer::make(
+      [weak = std::weak_ptr<TableView>(std::static_pointer_cast<TableView>(shared_from_this()))](GestureRecognizer&) {
         if (const std::shared_ptr<TableView> self = weak.lock()) {
           self->commitDeletion();
         }

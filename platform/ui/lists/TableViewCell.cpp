@@ -187,8 +187,8 @@ void TableViewCell::placeAccessory(const std::shared_ptr<View>& accessory) {
     addSubview(accessory);
   }
   const Rect own = accessory->bounds();
-  accessory->setFrame({bounds().width() - margin - own.width(), (bounds().height() - own.height()) / 2, own.width(),
-                       own.height()});
+  accessory->setFrame(
+      {bounds().width() - margin - own.width(), (bounds().height() - own.height()) / 2, own.width(), own.height()});
 }
 
 void TableViewCell::layoutSubviews() {
@@ -218,9 +218,9 @@ void TableViewCell::layoutSubviews() {
     textLabel_->setFrame({textX, top, textWidth, subtitled ? kTextLineHeight : height});
   }
   if (detailTextLabel_) {
-    detailTextLabel_->setFrame(subtitled ? Rect{textX, (height + kTextLineHeight - kSubtitleLineHeight) / 2, textWidth,
-                                                kSubtitleLineHeight}
-                                         : Rect{textX, 0, textWidth, height});
+    detailTextLabel_->setFrame(
+        subtitled ? Rect{textX, (height + kTextLineHeight - kSubtitleLineHeight) / 2, textWidth, kSubtitleLineHeight}
+                  : Rect{textX, 0, textWidth, height});
   }
 }
 

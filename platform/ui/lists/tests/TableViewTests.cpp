@@ -116,11 +116,11 @@ TEST_F(TableViews, OnlyTheRowsInsideTheBoundsHaveCellsAndTheyAreTheOnlySubviews)
     std::vector<int> shown;
   };
   const std::vector<Case> cases = {
-      {10, 100, 0, {0, 1, 2, 3}},        // 100 points of 25-point rows
-      {10, 110, 0, {0, 1, 2, 3, 4}},     // a row partly inside counts
-      {10, 100, 10, {0, 1, 2, 3, 4}},    // the top row partly scrolled off still shows
-      {10, 100, 150, {6, 7, 8, 9}},      // the last rows
-      {2, 100, 0, {0, 1}},               // fewer rows than room
+      {10, 100, 0, {0, 1, 2, 3}},      // 100 points of 25-point rows
+      {10, 110, 0, {0, 1, 2, 3, 4}},   // a row partly inside counts
+      {10, 100, 10, {0, 1, 2, 3, 4}},  // the top row partly scrolled off still shows
+      {10, 100, 150, {6, 7, 8, 9}},    // the last rows
+      {2, 100, 0, {0, 1}},             // fewer rows than room
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.shown));
@@ -132,8 +132,7 @@ TEST_F(TableViews, OnlyTheRowsInsideTheBoundsHaveCellsAndTheyAreTheOnlySubviews)
     EXPECT_EQ(cellsInScrollView(), c.shown.size());
     EXPECT_EQ(table->scrollView()->contentSize(), (graphics::Size{320, c.rows * 25.0}));
     ASSERT_TRUE(table->cellForRowAtIndexPath({0, c.shown.front()}));
-    EXPECT_EQ(table->cellForRowAtIndexPath({0, c.shown.front()})->frame(),
-              (Rect{0, c.shown.front() * 25.0, 320, 25}));
+    EXPECT_EQ(table->cellForRowAtIndexPath({0, c.shown.front()})->frame(), (Rect{0, c.shown.front() * 25.0, 320, 25}));
   }
 }
 
@@ -143,7 +142,7 @@ TEST_F(TableViews, CellsThatScrollOffServeTheRowsThatScrollOn) {
   ASSERT_EQ(before.size(), 4u);
 
   table->scrollView()->setContentOffset({0, 50});  // down by two rows
-  const auto after = rowOfEachCell();  // rows 2 to 5
+  const auto after = rowOfEachCell();              // rows 2 to 5
   std::set<const TableViewCell*> objectsBefore, objectsAfter;
   for (const auto& [cell, row] : before) objectsBefore.insert(cell);
   for (const auto& [cell, row] : after) objectsAfter.insert(cell);
@@ -219,9 +218,9 @@ TEST_F(TableViews, ASelectedRowThatScrollsBackIsStillShownSelected) {
   show(20);
   table->selectRowAtIndexPath({0, 1});
   table->scrollView()->setContentOffset({0, 300});
-  EXPECT_FALSE(std::any_of(table->visibleCells().begin(), table->visibleCells().end(),
-                           [](const auto& cell) { return cell->isSelected(); }))
-      << "a reused cell forgets the selection of its old row";
+  EXPECT_FALSE(std::any_of(table->visibleCells().begin(), table->visibleCells().end(), [](const auto& cell) {
+    return cell->isSelected();
+  })) << "a reused cell forgets the selection of its old row";
   table->scrollView()->setContentOffset({0, 0});
   EXPECT_TRUE(table->cellForRowAtIndexPath({0, 1})->isSelected());
   EXPECT_FALSE(table->cellForRowAtIndexPath({0, 0})->isSelected());
