@@ -47,6 +47,22 @@ void GestureRecognizer::addTarget(Action action) {
   }
 }
 
+void GestureRecognizer::setAssociatedValue(const std::string& key, Value value) {
+  if (value.is_null()) {
+    associatedValues_.erase(key);
+  } else {
+    associatedValues_.insert_or_assign(key, std::move(value));
+  }
+}
+
+std::optional<Value> GestureRecognizer::associatedValue(const std::string& key) const {
+  const auto found = associatedValues_.find(key);
+  if (found == associatedValues_.end()) {
+    return std::nullopt;
+  }
+  return found->second;
+}
+
 std::optional<graphics::Point> GestureRecognizer::locationInView(const View* view) const {
   if (!location_) {
     return std::nullopt;

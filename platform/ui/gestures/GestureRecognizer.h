@@ -2,10 +2,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "platform/foundation/Value.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/gestures/Touch.h"
 
@@ -50,6 +53,11 @@ class GestureRecognizer : public std::enable_shared_from_this<GestureRecognizer>
   // touches came through). Nothing before any touch or when the view is collapsed.
   std::optional<graphics::Point> locationInView(const View* view) const;
   std::size_t numberOfTouches() const { return activeTouches_.size(); }
+
+  // Marks the code that made the recogniser leaves on it for its actions to read back (which
+  // element a handle resizes, whether this is the drag gesture). Setting null removes the key.
+  void setAssociatedValue(const std::string& key, Value value);
+  std::optional<Value> associatedValue(const std::string& key) const;
 
  protected:
   virtual void touchesBegan(const std::vector<Touch>& touches);
@@ -99,6 +107,7 @@ class GestureRecognizer : public std::enable_shared_from_this<GestureRecognizer>
   std::weak_ptr<TouchSequence> sequence_;
   bool inSequence_ = false;
   std::uint64_t scheduleGeneration_ = 0;
+  std::map<std::string, Value> associatedValues_;
 };
 
 }  // namespace platform::ui

@@ -168,6 +168,35 @@ TEST_F(Gestures, SettingThePanTranslationMovesItsReference) {
   EXPECT_EQ(steps, (std::vector<Point>{{20, 0}, {20, 0}, {20, 0}, {0, 0}}));
 }
 
+TEST_F(Gestures, ActionsReadTheValuesLeftOnTheirRecogniser) {
+  // One handler serves two handles and tells them apart by their marks, gesture after gesture.
+  std::vector<std::string> seen;
+  const auto handler = [&seen](GestureRecognizer& fired) {
+    if (fired.state() != State::ended) return;
+    const std::optional<Value> name = fired.associatedValue("elementName");
+    const bool width = fired.associatedValue("isWidthResizeGesture") == Value(true);
+    seen.push_back(name ? name->get<std::string>() + (width ? " width" : " height") : "unmarked");
+  };
+  const auto widthHandle = View::make({0, 0, 50, 100});
+  const auto heightHandle = View::make({50, 0, 50, 100});
+  for (const auto& [handle, isWidth] : {std::pair{widthHandle, true}, std::pair{heightHandle, false}}) {
+    const auto pan = PanGestureRecognizer::make(handler);
+    pan->setAssociatedValue("elementName", "clock");
+    pan->setAssociatedValue(isWidth ? "isWidthResizeGesture" : "isHeightResizeGesture", true);
+    handle->addGestureRecognizer(pan);
+    target->addSubview(handle);
+  }
+
+  touches.drag({110, 150}, {140, 150}, 3);
+  touches.drag({160, 150}, {190, 150}, 3);
+  touches.drag({110, 150}, {140, 150}, 3);
+  const auto& widthPan = widthHandle->gestureRecognizers().front();
+  widthPan->setAssociatedValue("elementName", nullptr);
+  EXPECT_FALSE(widthPan->associatedValue("elementName"));
+  touches.drag({110, 150}, {140, 150}, 3);
+  EXPECT_EQ(seen, (std::vector<std::string>{"clock width", "clock height", "clock width", "unmarked"}));
+}
+
 TEST_F(Gestures, SwipeIsRecognisedOnlyInItsDirection) {
   const std::pair<SwipeDirection, Point> moves[] = {{SwipeDirection::right, {80, 0}},
                                                     {SwipeDirection::left, {-80, 0}},

@@ -176,6 +176,23 @@ TEST(LayerValues, KeyedValuesAreStoredAndNullRemovesThem) {
   EXPECT_FALSE(layer->value("rotation").has_value());
 }
 
+TEST(LayerValues, TheNameIsSetByKeyAndOtherKeysAreNotProperties) {
+  const auto layer = Layer::make();
+  EXPECT_FALSE(layer->setValueForKey("name", std::string("x~frame")));
+  EXPECT_EQ(layer->name(), "x~frame");
+  EXPECT_FALSE(layer->setValueForKey("name", std::int64_t{7}));
+  EXPECT_EQ(layer->name(), "7");
+  EXPECT_TRUE(layer->setValueForKey("name", Color{}));
+  EXPECT_EQ(layer->name(), "7");
+  EXPECT_FALSE(layer->setValueForKey("name", std::monostate{}));
+  EXPECT_FALSE(layer->name());
+
+  // A key the layer has no property for is refused as a property and is not stored either.
+  EXPECT_FALSE(layer->respondsToKey("elementName"));
+  EXPECT_TRUE(layer->setValueForKey("elementName", std::string("clock")));
+  EXPECT_FALSE(layer->value("elementName"));
+}
+
 TEST(GradientLayer, StopsUseTheLocationsOnlyWhenThereIsOnePerColour) {
   const auto gradient = GradientLayer::make();
   const Color red{1, 0, 0, 1};
