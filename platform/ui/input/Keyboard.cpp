@@ -1,5 +1,6 @@
 #include "platform/ui/input/Keyboard.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/foundation/SystemLog.h"
@@ -57,6 +58,11 @@ std::shared_ptr<Keyboard::Observation> Keyboard::addObserver(std::string_view na
   return std::make_shared<ListenerToken>(std::move(listener));
 }
 
+void Keyboard::showWithAccessory(double accessoryHeight) {
+  accessoryHeight_ = std::isfinite(accessoryHeight) ? std::max(0.0, accessoryHeight) : 0;
+  show();
+}
+
 void Keyboard::show() {
   visible_ = true;
   post(willShowNotification);
@@ -77,6 +83,7 @@ void Keyboard::hide() {
   visible_ = false;
   post(willHideNotification);
   post(didHideNotification);
+  accessoryHeight_ = 0;
 }
 
 bool Keyboard::type(const std::string& text) const {
@@ -99,8 +106,8 @@ bool Keyboard::pressReturn() const {
 
 graphics::Rect Keyboard::frame() const {
   const graphics::Rect screen = Screen::mainScreen().bounds();
-  const double top = visible_ ? screen.maxY() - height_ : screen.maxY();
-  return {screen.x(), top, screen.width(), height_};
+  const double top = visible_ ? screen.maxY() - height() : screen.maxY();
+  return {screen.x(), top, screen.width(), height()};
 }
 
 void Keyboard::post(std::string_view name) const {

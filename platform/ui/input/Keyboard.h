@@ -44,6 +44,7 @@ class Keyboard {
 
   // Shows the keyboard at its current height, or at `height` (kept for later shows). Showing
   // it while shown posts the show notifications again, as a new field taking the keyboard does.
+  // The accessory view of the field it serves stays on it until it hides.
   void show();
   void show(double height);
   void hide();
@@ -55,7 +56,8 @@ class Keyboard {
   bool pressReturn() const;
 
   bool isVisible() const { return visible_; }
-  double height() const { return height_; }
+  // Its height with the accessory view of the field it serves, if any.
+  double height() const { return height_ + accessoryHeight_; }
   // On the screen's bottom edge when visible, just below the screen when hidden.
   graphics::Rect frame() const;
 
@@ -64,11 +66,14 @@ class Keyboard {
 
  private:
   Keyboard() = default;
+  friend class TextField;
+  void showWithAccessory(double accessoryHeight);
   void post(std::string_view name) const;
 
   struct Listener;
   std::vector<std::weak_ptr<Listener>> listeners_;
   double height_ = defaultHeight;
+  double accessoryHeight_ = 0;
   bool visible_ = false;
 };
 

@@ -60,6 +60,11 @@ void TextField::setLeftView(std::shared_ptr<View> view) {
   placeLeftView();
 }
 
+void TextField::setInputAccessoryView(std::shared_ptr<View> view) {
+  if (inputAccessoryView_ && isFirstResponder()) inputAccessoryView_->removeFromSuperview();
+  inputAccessoryView_ = std::move(view);
+}
+
 void TextField::setLeftViewMode(ViewMode mode) {
   leftViewMode_ = mode;
   placeLeftView();
@@ -77,19 +82,23 @@ bool TextField::becomeFirstResponder() {
   const auto previous = FirstResponder::of(*window);
   // Taking the window's place first keeps the keyboard up across the hand-over.
   FirstResponder::set(*window, self);
-  if (previous) {
-    previous->placeLeftView();
-    if (const auto delegate = previous->delegate();
-        delegate && delegate->implements(TextFieldDelegate::Operation::textFieldDidEndEditing)) {
-      delegate->textFieldDidEndEditing(*previous);
-    }
-  }
+  if (previous) previous->didEndEditing();
   placeLeftView();
   if (const auto delegate = this->delegate();
       delegate && delegate->implements(TextFieldDelegate::Operation::textFieldDidBeginEditing)) {
     delegate->textFieldDidBeginEditing(*this);
   }
-  Keyboard::shared().show();
+  // The delegate may already have handed the place on.
+  if (!isFirstResponder()) return true;
+  Keyboard& keyboard = Keyboard::shared();
+  keyboard.showWithAccessory(inputAccessoryView_ ? inputAccessoryView_->frame().height() : 0);
+  if (inputAccessoryView_) {
+    const graphics::Rect screen = keyboard.frame();
+    const graphics::Rect frame = window->frame();
+    window->addSubview(inputAccessoryView_);
+    inputAccessoryView_->setFrame(
+        {screen.x() - frame.x(), screen.y() - frame.y(), screen.width(), inputAccessoryView_->frame().height()});
+  }
   return true;
 }
 
@@ -97,11 +106,7 @@ bool TextField::resignFirstResponder() {
   if (!FirstResponder::holds(*this)) return false;
   const auto keepAlive = shared_from_this();
   FirstResponder::remove(*this);
-  placeLeftView();
-  if (const auto delegate = this->delegate();
-      delegate && delegate->implements(TextFieldDelegate::Operation::textFieldDidEndEditing)) {
-    delegate->textFieldDidEndEditing(*this);
-  }
+  didEndEditing();
   if (!FirstResponder::isAnyFieldEditing()) Keyboard::shared().hide();
   return true;
 }
@@ -199,6 +204,15 @@ void TextField::placeLeftView() {
   const graphics::Size size = leftView_->frame().size;
   leftView_->setFrame({0, (bounds().height() - size.height) / 2, size.width, size.height});
   leftView_->setHidden(!shows(leftViewMode_));
+}
+
+void TextField::didEndEditing() {
+  if (inputAccessoryView_) inputAccessoryView_->removeFromSuperview();
+  placeLeftView();
+  if (const auto delegate = this->delegate();
+      delegate && delegate->implements(TextFieldDelegate::Operation::textFieldDidEndEditing)) {
+    delegate->textFieldDidEndEditing(*this);
+  }
 }
 
 void TextField::sendEditingChanged() {

@@ -68,6 +68,12 @@ class TextField : public Control {
   ViewMode leftViewMode() const { return leftViewMode_; }
   void setLeftViewMode(ViewMode mode);
 
+  // Shown while the field is first responder: across the field's window, in front of
+  // everything, keeping its height, its top on the keyboard's. The keyboard's frame includes
+  // it. Set it before the field becomes first responder.
+  const std::shared_ptr<View>& inputAccessoryView() const { return inputAccessoryView_; }
+  void setInputAccessoryView(std::shared_ptr<View> view);
+
   std::shared_ptr<TextFieldDelegate> delegate() const { return delegate_.lock(); }
   void setDelegate(const std::shared_ptr<TextFieldDelegate>& delegate) { delegate_ = delegate; }
   // Told after every change of the text the user makes (typing, the clear button).
@@ -107,6 +113,8 @@ class TextField : public Control {
  private:
   bool shows(ViewMode mode) const;
   void placeLeftView();
+  // After giving up the window's first-responder place.
+  void didEndEditing();
   void sendEditingChanged();
   void typeCharacter(const std::string& character);
 
@@ -122,6 +130,7 @@ class TextField : public Control {
   ViewMode clearButtonMode_ = ViewMode::never;
   std::shared_ptr<View> leftView_;
   ViewMode leftViewMode_ = ViewMode::never;
+  std::shared_ptr<View> inputAccessoryView_;
   std::weak_ptr<TextFieldDelegate> delegate_;
   std::vector<Action> editingChangedActions_;
 };

@@ -33,7 +33,8 @@ void drawRoundedRect(DrawingContext& context, const graphics::Rect& bounds, bool
 void drawClearButton(DrawingContext& context, const graphics::Rect& rect) {
   cairo_t* cairo = context.cairo();
   cairo_new_path(cairo);
-  cairo_arc(cairo, rect.x() + rect.width() / 2, rect.y() + rect.height() / 2, rect.width() / 2, 0, 2 * std::numbers::pi);
+  cairo_arc(cairo, rect.x() + rect.width() / 2, rect.y() + rect.height() / 2, rect.width() / 2, 0,
+            2 * std::numbers::pi);
   context.setSourceColor(kClearButtonColor);
   cairo_fill(cairo);
 }

@@ -1,8 +1,7 @@
-#include "platform/ui/input/ActivityIndicatorView.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/foundation/MainQueue.h"
+#include "platform/ui/input/ActivityIndicatorView.h"
 #include "platform/ui/render/Renderer.h"
 
 namespace platform::ui {

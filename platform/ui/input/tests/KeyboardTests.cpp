@@ -1,10 +1,9 @@
-#include "platform/ui/input/Keyboard.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/ui/input/Keyboard.h"
 #include "platform/ui/views/Screen.h"
 
 namespace platform::ui {
@@ -34,8 +33,8 @@ class KeyboardInjection : public ::testing::Test {
 };
 
 TEST_F(KeyboardInjection, ShowingAndHidingPostWillThenDidWithTheFrameAfterTheChange) {
-  const auto observations = {listen(Keyboard::willShowNotification), listen(Keyboard::didShowNotification),
-                             listen(Keyboard::willHideNotification), listen(Keyboard::didHideNotification)};
+  const std::vector observations = {listen(Keyboard::willShowNotification), listen(Keyboard::didShowNotification),
+                                    listen(Keyboard::willHideNotification), listen(Keyboard::didHideNotification)};
   keyboard.show(300);
   EXPECT_TRUE(keyboard.isVisible());
   keyboard.hide();
@@ -44,11 +43,10 @@ TEST_F(KeyboardInjection, ShowingAndHidingPostWillThenDidWithTheFrameAfterTheCha
   const graphics::Rect shown{0, screen.maxY() - 300, screen.width(), 300};
   const graphics::Rect gone{0, screen.maxY(), screen.width(), 300};
   ASSERT_EQ(heard.size(), 4u);
-  const std::vector<std::pair<std::string_view, graphics::Rect>> expected = {
-      {Keyboard::willShowNotification, shown},
-      {Keyboard::didShowNotification, shown},
-      {Keyboard::willHideNotification, gone},
-      {Keyboard::didHideNotification, gone}};
+  const std::vector<std::pair<std::string_view, graphics::Rect>> expected = {{Keyboard::willShowNotification, shown},
+                                                                             {Keyboard::didShowNotification, shown},
+                                                                             {Keyboard::willHideNotification, gone},
+                                                                             {Keyboard::didHideNotification, gone}};
   for (std::size_t index = 0; index < expected.size(); ++index) {
     EXPECT_EQ(heard[index].name, expected[index].first);
     EXPECT_EQ(heard[index].frame, expected[index].second) << heard[index].name;
@@ -66,10 +64,10 @@ TEST_F(KeyboardInjection, KeepsAnInjectedHeightForLaterShowsAndRefusesABadOne) {
 TEST_F(KeyboardInjection, AnObserverDroppedDuringAPostHearsNoMore) {
   std::shared_ptr<Keyboard::Observation> second;
   int secondHeard = 0;
-  const auto first = keyboard.addObserver(Keyboard::willShowNotification,
-                                          [&](const foundation::Notification&) { second.reset(); });
-  second = keyboard.addObserver(Keyboard::willShowNotification,
-                                [&](const foundation::Notification&) { ++secondHeard; });
+  const auto first =
+      keyboard.addObserver(Keyboard::willShowNotification, [&](const foundation::Notification&) { second.reset(); });
+  second =
+      keyboard.addObserver(Keyboard::willShowNotification, [&](const foundation::Notification&) { ++secondHeard; });
   keyboard.show();
   EXPECT_EQ(secondHeard, 0);
 }

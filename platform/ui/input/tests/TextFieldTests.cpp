@@ -1,5 +1,3 @@
-#include "platform/ui/input/TextField.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +11,7 @@
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/input/FirstResponder.h"
 #include "platform/ui/input/Keyboard.h"
+#include "platform/ui/input/TextField.h"
 #include "platform/ui/render/Renderer.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"
@@ -55,8 +54,8 @@ class RecordingDelegate : public TextFieldDelegate {
 };
 
 const std::set<Operation> kEverything = {Operation::textFieldDidBeginEditing, Operation::textFieldDidEndEditing,
-                                         Operation::textFieldShouldReturn,
-                                         Operation::textFieldShouldChangeCharacters, Operation::textFieldShouldClear};
+                                         Operation::textFieldShouldReturn, Operation::textFieldShouldChangeCharacters,
+                                         Operation::textFieldShouldClear};
 
 class TextFields : public ::testing::Test {
  protected:
@@ -82,9 +81,8 @@ class TextFields : public ::testing::Test {
                                      const std::shared_ptr<TextFieldDelegate>& delegate = nullptr) {
     auto field = TextField::make(frame);
     field->setDelegate(delegate);
-    field->addEditingChangedAction([this](Control& control) {
-      edits.push_back(static_cast<TextField&>(control).text());
-    });
+    field->addEditingChangedAction(
+        [this](Control& control) { edits.push_back(static_cast<TextField&>(control).text()); });
     parent->addSubview(field);
     return field;
   }
@@ -119,10 +117,10 @@ TEST_F(TextFields, ATapGivesTheFieldTheKeyboardAndResigningTakesItAway) {
   EXPECT_FALSE(field->resignFirstResponder());
 
   const double height = Keyboard::shared().height();
-  EXPECT_EQ(heard, (std::vector<std::string>{"UIKeyboardWillShowNotification" + shownAt(height),
-                                              "UIKeyboardDidShowNotification" + shownAt(height),
-                                              "UIKeyboardWillHideNotification" + gone(),
-                                              "UIKeyboardDidHideNotification" + gone()}));
+  EXPECT_EQ(heard,
+            (std::vector<std::string>{
+                "UIKeyboardWillShowNotification" + shownAt(height), "UIKeyboardDidShowNotification" + shownAt(height),
+                "UIKeyboardWillHideNotification" + gone(), "UIKeyboardDidHideNotification" + gone()}));
   EXPECT_EQ(delegate->calls, (std::vector<std::string>{"begin", "end:abc"}));
 }
 
@@ -142,9 +140,9 @@ TEST_F(TextFields, ASecondFieldTakingFocusResignsTheFirstWhileTheKeyboardStaysUp
   // Every field taking the keyboard announces it, so views following the keyboard move again.
   const double height = Keyboard::shared().height();
   EXPECT_EQ(heard, (std::vector<std::string>{"UIKeyboardWillShowNotification" + shownAt(height),
-                                              "UIKeyboardDidShowNotification" + shownAt(height),
-                                              "UIKeyboardWillShowNotification" + shownAt(height),
-                                              "UIKeyboardDidShowNotification" + shownAt(height)}));
+                                             "UIKeyboardDidShowNotification" + shownAt(height),
+                                             "UIKeyboardWillShowNotification" + shownAt(height),
+                                             "UIKeyboardDidShowNotification" + shownAt(height)}));
 }
 
 TEST_F(TextFields, EachWindowHasItsOwnFirstResponderAndTheKeyboardHidesWithTheLast) {
@@ -211,6 +209,24 @@ TEST_F(TextFields, EndingEditingInAViewResignsOnlyAFirstResponderInsideIt) {
   EXPECT_FALSE(FirstResponder::endEditing(*window));
 }
 
+TEST_F(TextFields, AnAccessoryViewRidesOnTheKeyboardWhileTheFieldEdits) {
+  const auto field = fieldIn(window, {0, 0, 100, 30});
+  const auto strip = View::make({0, 0, 10, 44});
+  field->setInputAccessoryView(strip);
+  window->addSubview(View::make({0, 0, 375, 812}));
+  ASSERT_TRUE(field->becomeFirstResponder());
+
+  const double keyboardTop = 812 - Keyboard::defaultHeight - 44;
+  EXPECT_EQ(heard.front(), "UIKeyboardWillShowNotification" + shownAt(Keyboard::defaultHeight + 44));
+  EXPECT_EQ(strip->frame(), (graphics::Rect{0, keyboardTop, 375, 44}));
+  EXPECT_EQ(window->hitTest({100, keyboardTop + 20}), strip) << "in front of everything";
+
+  const auto other = fieldIn(window, {0, 50, 100, 30});
+  ASSERT_TRUE(other->becomeFirstResponder());
+  EXPECT_EQ(strip->superview(), nullptr);
+  EXPECT_EQ(heard[2], "UIKeyboardWillShowNotification" + shownAt(Keyboard::defaultHeight));
+}
+
 TEST_F(TextFields, TypedTextGoesInCharacterByCharacterAsTheDelegateAllows) {
   const auto delegate = std::make_shared<RecordingDelegate>(kEverything);
   delegate->refused = "x";
@@ -225,7 +241,8 @@ TEST_F(TextFields, TypedTextGoesInCharacterByCharacterAsTheDelegateAllows) {
   const std::vector<std::tuple<std::size_t, std::size_t, std::string>> expected = {
       {1, 0, "é"}, {2, 0, "😀"}, {4, 0, "x"}, {4, 0, "b"}};
   std::vector<std::tuple<std::size_t, std::size_t, std::string>> asked;
-  for (const auto& [range, replacement] : delegate->changes) asked.emplace_back(range.location, range.length, replacement);
+  for (const auto& [range, replacement] : delegate->changes)
+    asked.emplace_back(range.location, range.length, replacement);
   EXPECT_EQ(asked, expected);
   EXPECT_EQ(edits, (std::vector<std::string>{"aé", "aé😀", "aé😀b"}));
 }
@@ -267,10 +284,9 @@ TEST_F(TextFields, ReturnAnswersWhatTheDelegateSaysAndInsertsNothing) {
     bool answer;
     bool expected;
   };
-  for (const Case& test : {Case{"no delegate", false, false, false, true},
-                           Case{"not implemented", true, false, false, true},
-                           Case{"answers yes", true, true, true, true},
-                           Case{"answers no", true, true, false, false}}) {
+  for (const Case& test :
+       {Case{"no delegate", false, false, false, true}, Case{"not implemented", true, false, false, true},
+        Case{"answers yes", true, true, true, true}, Case{"answers no", true, true, false, false}}) {
     const auto delegate = std::make_shared<RecordingDelegate>(
         test.implemented ? std::set<Operation>{Operation::textFieldShouldReturn} : std::set<Operation>{});
     delegate->answer = test.answer;
@@ -292,10 +308,9 @@ TEST_F(TextFields, TheClearButtonShowsByItsModeAndATapOnItEmptiesTheText) {
     bool editing;
     bool shown;
   };
-  for (const Case& test : {Case{TextField::ViewMode::never, true, false},
-                           Case{TextField::ViewMode::whileEditing, false, false},
-                           Case{TextField::ViewMode::whileEditing, true, true},
-                           Case{TextField::ViewMode::always, false, true}}) {
+  for (const Case& test :
+       {Case{TextField::ViewMode::never, true, false}, Case{TextField::ViewMode::whileEditing, false, false},
+        Case{TextField::ViewMode::whileEditing, true, true}, Case{TextField::ViewMode::always, false, true}}) {
     const auto field = fieldIn(window, {0, 0, 200, 30});
     field->setClearButtonMode(test.mode);
     if (test.editing) field->becomeFirstResponder();
