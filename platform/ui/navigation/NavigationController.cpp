@@ -115,7 +115,8 @@ std::shared_ptr<ViewController> NavigationController::visibleViewController() {
 }
 
 std::shared_ptr<View> NavigationController::loadView() {
-  auto stackView = StackView::make(Screen::mainScreen().bounds(), std::static_pointer_cast<const NavigationController>(shared_from_this()));
+  auto stackView = StackView::make(Screen::mainScreen().bounds(),
+                                   std::static_pointer_cast<const NavigationController>(shared_from_this()));
   if (const auto top = topViewController()) stackView->addSubview(top->view());
   stackView->addSubview(bar_);
   arrange(*stackView);

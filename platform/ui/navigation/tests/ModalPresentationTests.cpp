@@ -75,9 +75,10 @@ TEST_P(FormSheet, ShowsOverADimmedWindowThatTakesNoTouchesUntilItIsDismissed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, FormSheet,
-    ::testing::Values(ScreenCase{"phoneFullWidthBelowTheSafeArea", {0, 0, 375, 812}, {44, 0, 34, 0}, {0, 54, 375, 758}, 44},
-                      ScreenCase{"tabletCentred", {0, 0, 1024, 1366}, {24, 0, 20, 0}, {242, 373, 540, 620}, 44},
-                      ScreenCase{"phoneLandscapeTooShortToCentre", {0, 0, 812, 375}, {0, 44, 21, 44}, {0, 10, 812, 365}, 44}),
+    ::testing::Values(
+        ScreenCase{"phoneFullWidthBelowTheSafeArea", {0, 0, 375, 812}, {44, 0, 34, 0}, {0, 54, 375, 758}, 44},
+        ScreenCase{"tabletCentred", {0, 0, 1024, 1366}, {24, 0, 20, 0}, {242, 373, 540, 620}, 44},
+        ScreenCase{"phoneLandscapeTooShortToCentre", {0, 0, 812, 375}, {0, 44, 21, 44}, {0, 10, 812, 365}, 44}),
     [](const ::testing::TestParamInfo<ScreenCase>& info) { return info.param.name; });
 
 TEST(FullScreenPresentation, CoversTheWindowWithoutABackdropAndItsBarReachesUnderTheStatusBar) {

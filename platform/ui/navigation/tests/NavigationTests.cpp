@@ -63,7 +63,8 @@ TEST_F(Navigation, PushedControllersShowOnTopUnderTheBarAndTheBackButtonPopsThem
   // The bar reaches up under the status bar; the top controller fills the rest, alone.
   EXPECT_EQ(bar().frame(), (graphics::Rect{0, 0, 375, 88}));
   EXPECT_EQ(untitled->view()->frame(), (graphics::Rect{0, 88, 375, 724}));
-  EXPECT_EQ(navigation->view()->subviews(), (std::vector<std::shared_ptr<View>>{untitled->view(), navigation->navigationBar()}));
+  EXPECT_EQ(navigation->view()->subviews(),
+            (std::vector<std::shared_ptr<View>>{untitled->view(), navigation->navigationBar()}));
 
   tap(*bar().backButton());
   EXPECT_EQ(navigation->topViewController(), themes);
@@ -94,7 +95,8 @@ TEST_F(Navigation, PoppingTheRootDoesNothing) {
 }
 
 TEST_F(Navigation, RefusedPushesAreLoggedAndLeaveTheStackAlone) {
-  const std::vector<std::shared_ptr<ViewController>> refused{nullptr, root, NavigationController::make(titled("Other"))};
+  const std::vector<std::shared_ptr<ViewController>> refused{nullptr, root,
+                                                             NavigationController::make(titled("Other"))};
   for (const auto& controller : refused) {
     ::testing::internal::CaptureStderr();
     navigation->pushViewController(controller, true);
