@@ -1,9 +1,11 @@
 #include "platform/ui/views/ViewController.h"
 
 #include <map>
+#include <utility>
 
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/SystemLog.h"
+#include "platform/ui/navigation/NavigationController.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"
 
@@ -57,6 +59,13 @@ void ViewController::removeFromParentViewController() {
   std::erase_if(parent->children_, [this](const std::shared_ptr<ViewController>& child) { return child.get() == this; });
 }
 
+std::shared_ptr<NavigationController> ViewController::navigationController() const {
+  for (auto parent = parentViewController(); parent; parent = parent->parentViewController()) {
+    if (auto navigation = std::dynamic_pointer_cast<NavigationController>(parent)) return navigation;
+  }
+  return nullptr;
+}
+
 std::shared_ptr<ViewController> ViewController::forRootView(const View& view) {
   const auto found = controllersByRootView().find(&view);
   return found == controllersByRootView().end() ? nullptr : found->second.lock();
@@ -72,8 +81,11 @@ void ViewController::presentViewController(std::shared_ptr<ViewController> contr
   presented_ = controller;
   controller->presenting_ = weak_from_this();
   if (const auto window = view()->window()) {
+    const ModalPresentationStyle style = controller->modalPresentationStyle_;
+    controller->presentationBackdrop_ = modal_presentation::makeBackdrop(style, window->bounds());
+    if (controller->presentationBackdrop_) window->addSubview(controller->presentationBackdrop_);
     const auto shown = controller->view();
-    shown->setFrame(window->bounds());
+    shown->setFrame(modal_presentation::presentedFrame(style, window->bounds(), window->safeAreaInsets()));
     window->addSubview(shown);
   }
   if (completion) foundation::MainQueue::shared().post(std::move(completion));
@@ -87,9 +99,16 @@ void ViewController::dismissViewController(bool animated, std::function<void()> 
   // Whatever the presented controller shows goes with it.
   if (presented_->presented_) presented_->dismissViewController(false);
   if (presented_->isViewLoaded()) presented_->view()->removeFromSuperview();
+  if (const auto backdrop = std::exchange(presented_->presentationBackdrop_, nullptr)) backdrop->removeFromSuperview();
   presented_->presenting_.reset();
   presented_.reset();
   if (completion) foundation::MainQueue::shared().post(std::move(completion));
+}
+
+std::shared_ptr<ViewController> ViewController::presentingViewController() const {
+  if (auto presenter = presenting_.lock()) return presenter;
+  const auto parent = parentViewController();
+  return parent ? parent->presentingViewController() : nullptr;
 }
 
 std::shared_ptr<ViewController> ViewController::topPresentedViewController() {

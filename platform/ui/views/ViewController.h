@@ -4,9 +4,13 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ui/navigation/ModalPresentation.h"
+#include "platform/ui/navigation/NavigationItem.h"
 #include "platform/ui/views/View.h"
 
 namespace platform::ui {
+
+class NavigationController;
 
 // Manages one root view, made the first time it is asked for. In the responder chain a
 // controller's root view answers the controller as its next responder (see forRootView).
@@ -34,17 +38,27 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
   void removeFromParentViewController();
   const std::vector<std::shared_ptr<ViewController>>& childViewControllers() const { return children_; }
   std::shared_ptr<ViewController> parentViewController() const { return parent_.lock(); }
-  // Shows `controller`'s view on top of this controller's window, over the whole window. A
-  // controller shows one presented controller at a time: a second one is refused (logged),
-  // as is one that is already presented. Animated or not, it shows at once; the completion
-  // runs on the main queue.
+  // The nearest navigation controller among the parents; nothing outside a navigation stack.
+  std::shared_ptr<NavigationController> navigationController() const;
+  NavigationItem& navigationItem() { return navigationItem_; }
+  const NavigationItem& navigationItem() const { return navigationItem_; }
+
+  // How this controller's view shows when it is presented; full screen unless set.
+  ModalPresentationStyle modalPresentationStyle() const { return modalPresentationStyle_; }
+  void setModalPresentationStyle(ModalPresentationStyle style) { modalPresentationStyle_ = style; }
+  // Shows `controller`'s view on top of this controller's window, placed by the controller's
+  // presentation style. A controller shows one presented controller at a time: a second one
+  // is refused (logged), as is one that is already presented. Animated or not, it shows at
+  // once; the completion runs on the main queue.
   void presentViewController(std::shared_ptr<ViewController> controller, bool animated,
                              std::function<void()> completion = {});
   // Takes the controller this one presented off the screen (with anything it presented in
   // turn); on a controller that presents nothing, its presenter dismisses it.
   void dismissViewController(bool animated, std::function<void()> completion = {});
   std::shared_ptr<ViewController> presentedViewController() const { return presented_; }
-  std::shared_ptr<ViewController> presentingViewController() const { return presenting_.lock(); }
+  // The controller that presented this one; for a child, the one that presented its nearest
+  // presented parent, so a controller inside a presented navigation stack dismisses the stack.
+  std::shared_ptr<ViewController> presentingViewController() const;
   // This controller, followed through its presented controllers to the last.
   std::shared_ptr<ViewController> topPresentedViewController();
 
@@ -61,6 +75,10 @@ class ViewController : public std::enable_shared_from_this<ViewController> {
   std::weak_ptr<ViewController> parent_;
   std::shared_ptr<ViewController> presented_;
   std::weak_ptr<ViewController> presenting_;
+  NavigationItem navigationItem_;
+  ModalPresentationStyle modalPresentationStyle_ = ModalPresentationStyle::fullScreen;
+  // Behind this controller's view while it is presented in a style that dims the window.
+  std::shared_ptr<View> presentationBackdrop_;
 };
 
 }  // namespace platform::ui

@@ -1,0 +1,19 @@
+#include "platform/ui/navigation/NavigationItem.h"
+
+namespace platform::ui {
+
+void NavigationItem::setTitle(std::optional<std::string> title) {
+  title_ = std::move(title);
+  changed();
+}
+
+void NavigationItem::setRightBarButtonItem(std::shared_ptr<BarButtonItem> item) {
+  rightBarButtonItem_ = std::move(item);
+  changed();
+}
+
+void NavigationItem::changed() const {
+  if (onChange_) onChange_();
+}
+
+}  // namespace platform::ui

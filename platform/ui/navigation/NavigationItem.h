@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/ui/navigation/BarButtonItem.h"
+
+namespace platform::ui {
+
+// What a view controller shows in the navigation bar while it is on top of a navigation
+// stack: its title (also the back button's title of the controller pushed over it) and the
+// button on the right. Changes show at once in the bar of the stack the controller is in.
+class NavigationItem {
+ public:
+  const std::optional<std::string>& title() const { return title_; }
+  void setTitle(std::optional<std::string> title);
+
+  const std::shared_ptr<BarButtonItem>& rightBarButtonItem() const { return rightBarButtonItem_; }
+  void setRightBarButtonItem(std::shared_ptr<BarButtonItem> item);
+
+ private:
+  friend class NavigationController;
+
+  void changed() const;
+
+  std::optional<std::string> title_;
+  std::shared_ptr<BarButtonItem> rightBarButtonItem_;
+  // Set by the navigation stack holding the item's controller.
+  std::function<void()> onChange_;
+};
+
+}  // namespace platform::ui
