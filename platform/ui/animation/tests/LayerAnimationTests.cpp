@@ -11,6 +11,7 @@
 #include "platform/ui/animation/KeyframeAnimation.h"
 #include "platform/ui/layers/Layer.h"
 #include "platform/ui/layers/ShapeLayer.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
@@ -28,14 +29,7 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 // A layer at opacity 1 on the manual clock; animations of opacity run from 0 to 1.
 class LayerAnimations : public ::testing::Test {
  protected:
-  void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
-  }
+  vantile::testing::ManualMainQueue manualQueue;
 
   static BasicAnimation fade(double duration = 1) {
     BasicAnimation animation("opacity");

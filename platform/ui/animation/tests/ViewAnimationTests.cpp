@@ -6,6 +6,7 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/layers/LayerKeyPaths.h"
 #include "platform/ui/views/View.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
@@ -19,15 +20,11 @@ foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
 // Two views in a container, on the manual clock.
 class ViewAnimations : public ::testing::Test {
  protected:
+  vantile::testing::ManualMainQueue manualQueue;
+
   void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
     container->addSubview(view);
     container->addSubview(other);
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
   }
 
   // Records each completion as "name:YES" or "name:NO".

@@ -7,22 +7,14 @@
 #include "platform/ui/controls/Switch.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
 
-foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
-
 class Controls : public ::testing::Test {
  protected:
-  void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
-  }
+  vantile::testing::ManualMainQueue manualQueue;
 
   std::shared_ptr<Window> window = Window::make({0, 0, 400, 400});
   TouchInjector touches{window};

@@ -6,23 +6,18 @@
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
 
-foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
-
 class Presentation : public ::testing::Test {
  protected:
+  vantile::testing::ManualMainQueue manualQueue;
+
   void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
     window->setRootViewController(root);
     window->makeKeyAndVisible();
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
   }
 
   std::shared_ptr<Window> window = Window::make(Screen::mainScreen().bounds());

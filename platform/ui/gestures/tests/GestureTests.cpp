@@ -13,6 +13,7 @@
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/View.h"
 #include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
@@ -26,16 +27,9 @@ foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
 // A window with a 100 × 100 target view at (100, 100), on the manual clock.
 class Gestures : public ::testing::Test {
  protected:
-  void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
-    window->addSubview(target);
-  }
+  vantile::testing::ManualMainQueue manualQueue;
 
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
-  }
+  void SetUp() override { window->addSubview(target); }
 
   // Adds the recogniser to `view` and records every state its actions see.
   template <typename Recognizer>

@@ -3,6 +3,7 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/input/ActivityIndicatorView.h"
 #include "platform/ui/render/Renderer.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
@@ -11,11 +12,7 @@ foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
 
 class ActivityIndicator : public ::testing::Test {
  protected:
-  void SetUp() override { queue().useManualClock(1'000'000); }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
-  }
+  vantile::testing::ManualMainQueue manualQueue;
 };
 
 TEST_F(ActivityIndicator, ShowsOnlyWhileAnimatingUnlessToldToStay) {

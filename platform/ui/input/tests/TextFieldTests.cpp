@@ -15,13 +15,12 @@
 #include "platform/ui/render/Renderer.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
 
 using Operation = TextFieldDelegate::Operation;
-
-foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
 
 // Records what it is told and asked, and answers as set.
 class RecordingDelegate : public TextFieldDelegate {
@@ -59,9 +58,9 @@ const std::set<Operation> kEverything = {Operation::textFieldDidBeginEditing, Op
 
 class TextFields : public ::testing::Test {
  protected:
+  vantile::testing::ManualMainQueue manualQueue;
+
   void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
     for (const auto name : {Keyboard::willShowNotification, Keyboard::didShowNotification,
                             Keyboard::willHideNotification, Keyboard::didHideNotification}) {
       observations.push_back(Keyboard::shared().addObserver(name, [this](const foundation::Notification& notification) {
@@ -73,8 +72,6 @@ class TextFields : public ::testing::Test {
   void TearDown() override {
     observations.clear();
     if (Keyboard::shared().isVisible()) Keyboard::shared().hide();
-    queue().clear();
-    queue().useRealClock();
   }
 
   std::shared_ptr<TextField> fieldIn(const std::shared_ptr<View>& parent, const graphics::Rect& frame,

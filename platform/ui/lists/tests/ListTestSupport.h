@@ -8,6 +8,7 @@
 
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/lists/IndexPath.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 
@@ -30,14 +31,7 @@ std::string systemLogOf(Action&& action) {
 // Lists lay out on the main queue; tests run it on the manual clock and empty it after.
 class ListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
-  }
+  vantile::testing::ManualMainQueue manualQueue;
 
   static foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
 };

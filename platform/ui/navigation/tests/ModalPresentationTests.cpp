@@ -9,6 +9,7 @@
 #include "platform/ui/navigation/NavigationBar.h"
 #include "platform/ui/navigation/NavigationController.h"
 #include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
@@ -28,19 +29,15 @@ struct ScreenCase {
 
 class FormSheet : public ::testing::TestWithParam<ScreenCase> {
  protected:
+  vantile::testing::ManualMainQueue manualQueue;
+
   void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
     window->setSafeAreaInsets(GetParam().safeArea);
     window->setRootViewController(root);
     window->makeKeyAndVisible();
     root->view()->addGestureRecognizer(TapGestureRecognizer::make([this](GestureRecognizer& tap) {
       if (tap.state() == GestureRecognizer::State::recognized) ++rootTaps;
     }));
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
   }
 
   std::shared_ptr<Window> window = Window::make(GetParam().bounds);

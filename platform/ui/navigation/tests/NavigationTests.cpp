@@ -10,11 +10,10 @@
 #include "platform/ui/navigation/NavigationController.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
-
-foundation::MainQueue& queue() { return foundation::MainQueue::shared(); }
 
 std::shared_ptr<ViewController> titled(std::optional<std::string> title) {
   auto controller = ViewController::make();
@@ -29,16 +28,12 @@ graphics::Point centreInWindow(const View& view) {
 // A phone window (notched, so its safe area starts 44 points down) whose root is a stack.
 class Navigation : public ::testing::Test {
  protected:
+  vantile::testing::ManualMainQueue manualQueue;
+
   void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
     window->setSafeAreaInsets({44, 0, 34, 0});
     window->setRootViewController(navigation);
     window->makeKeyAndVisible();
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
   }
 
   const NavigationBar& bar() const { return *navigation->navigationBar(); }

@@ -8,6 +8,7 @@
 #include "platform/ui/views/ScrollView.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
 
 namespace platform::ui {
 namespace {
@@ -39,15 +40,11 @@ class RecordingDelegate : public ScrollViewDelegate {
 // A 100 × 100 scroll view over three pages of content side by side, on the manual clock.
 class ScrollViews : public ::testing::Test {
  protected:
+  vantile::testing::ManualMainQueue manualQueue;
+
   void SetUp() override {
-    queue().clear();
-    queue().useManualClock(1'000'000);
     scrollView->setContentSize({300, 100});
     window->addSubview(scrollView);
-  }
-  void TearDown() override {
-    queue().clear();
-    queue().useRealClock();
   }
 
   Point shownOffset() const { return scrollView->layer()->presentationProperties().bounds.origin; }

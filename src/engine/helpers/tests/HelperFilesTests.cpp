@@ -7,6 +7,7 @@
 #include "platform/foundation/Files.h"
 #include "platform/foundation/MainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
+#include "testing/ManualMainQueue.h"
 
 namespace vantile {
 namespace {
@@ -16,14 +17,7 @@ namespace foundation = platform::foundation;
 
 class HelperFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    foundation::MainQueue::shared().clear();
-    foundation::MainQueue::shared().useManualClock(1'000'000);
-  }
-  void TearDown() override {
-    foundation::MainQueue::shared().clear();
-    foundation::MainQueue::shared().useRealClock();
-  }
+  vantile::testing::ManualMainQueue manualQueue;
 
   std::optional<std::string> logText() const {
     return foundation::readFile(foundation::devicePath("/var/mobile/Media/Downloads/vantile.log"));
