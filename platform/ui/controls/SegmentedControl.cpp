@@ -16,6 +16,9 @@ constexpr double kTitleSize = 13;
 
 std::shared_ptr<SegmentedControl> SegmentedControl::make(std::vector<std::string> items, const graphics::Rect& frame) {
   auto control = std::make_shared<SegmentedControl>(ConstructionKey{}, std::move(items), frame);
+  // Not in the constructor: a view has no shared owner there, so its parts would get no superview.
+  control->addSubview(control->highlight_);
+  for (const auto& title : control->titles_) control->addSubview(title);
   std::weak_ptr<SegmentedControl> weak = control;
   control->addGestureRecognizer(TapGestureRecognizer::make([weak](GestureRecognizer& tap) {
     const auto self = weak.lock();
@@ -36,14 +39,12 @@ SegmentedControl::SegmentedControl(ConstructionKey key, std::vector<std::string>
   layer()->setCornerRadius(kCornerRadius);
   highlight_->layer()->setCornerRadius(kCornerRadius - kInset);
   highlight_->setUserInteractionEnabled(false);
-  addSubview(highlight_);
   for (const auto& item : items_) {
     auto title = Label::make();
     title->setText(item);
     title->setFont(graphics::systemFont(kTitleSize));
     title->setTextAlignment(TextAlignment::center);
     title->setUserInteractionEnabled(false);
-    addSubview(title);
     titles_.push_back(std::move(title));
   }
   placeParts();

@@ -16,6 +16,8 @@ constexpr graphics::Color kTrackColor{0.47, 0.47, 0.50, 0.32};
 
 std::shared_ptr<Slider> Slider::make(const graphics::Rect& frame) {
   auto slider = std::make_shared<Slider>(ConstructionKey{}, frame);
+  // Not in the constructor: a view has no shared owner there, so its parts would get no superview.
+  for (const auto& part : {slider->track_, slider->fill_, slider->thumb_}) slider->addSubview(part);
   std::weak_ptr<Slider> weak = slider;
   const auto follow = [weak](GestureRecognizer& recognizer) {
     if (const auto self = weak.lock()) self->trackTouch(recognizer);
@@ -37,10 +39,7 @@ Slider::Slider(ConstructionKey key, const graphics::Rect& frame)
   thumb_->layer()->setShadowOpacity(0.25);
   thumb_->layer()->setShadowOffset({0, 2});
   thumb_->layer()->setShadowRadius(2);
-  for (const auto& part : {track_, fill_, thumb_}) {
-    part->setUserInteractionEnabled(false);
-    addSubview(part);
-  }
+  for (const auto& part : {track_, fill_, thumb_}) part->setUserInteractionEnabled(false);
   placeParts();
 }
 

@@ -11,6 +11,9 @@ constexpr double kKnobInset = 2;
 
 std::shared_ptr<Switch> Switch::make(graphics::Point origin) {
   auto control = std::make_shared<Switch>(ConstructionKey{}, origin);
+  // Not in the constructor: a view has no shared owner there, so its parts would get no superview.
+  control->addSubview(control->track_);
+  control->addSubview(control->knob_);
   std::weak_ptr<Switch> weak = control;
   control->addGestureRecognizer(TapGestureRecognizer::make([weak](GestureRecognizer& tap) {
     const auto self = weak.lock();
@@ -32,8 +35,6 @@ Switch::Switch(ConstructionKey key, graphics::Point origin)
   knob_->setBackgroundColor(graphics::Color{1, 1, 1, 1});
   knob_->layer()->setCornerRadius(knobSide / 2);
   knob_->setUserInteractionEnabled(false);
-  addSubview(track_);
-  addSubview(knob_);
   placeParts();
 }
 

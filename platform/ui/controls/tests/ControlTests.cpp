@@ -61,6 +61,15 @@ TEST_F(Controls, ATapOnAnotherSegmentSelectsItOnce) {
   EXPECT_EQ(control->selectedSegmentIndex(), -1);
 }
 
+TEST_F(Controls, EachControlsPartsKnowTheControlAsTheirSuperview) {
+  const std::vector<std::shared_ptr<View>> controls{Switch::make({0, 0}), Slider::make({0, 0, 200, 30}),
+                                                    SegmentedControl::make({"A", "B"}, {0, 0, 200, 30})};
+  for (const auto& control : controls) {
+    ASSERT_FALSE(control->subviews().empty());
+    for (const auto& part : control->subviews()) EXPECT_EQ(part->superview(), control);
+  }
+}
+
 TEST_F(Controls, AStackLinesItsViewsUpAndSizesItselfToThem) {
   auto stack = StackView::make(StackView::Axis::vertical);
   stack->setSpacing(5);
