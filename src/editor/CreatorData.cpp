@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
-#include <map>
 
 #include "controller/data/DataTokenNames.h"
 #include "platform/foundation/Strings.h"

@@ -1,7 +1,7 @@
 #include "editor/CreatorDictHelpers.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 
 #include "controller/animation/AnimationTargets.h"
 #include "engine/builders/ElementFactoryConventions.h"
