@@ -129,12 +129,23 @@ void VantileDates::setLanguageDict(std::string_view path) {
   language_.emplace(std::move(*parsed));
 }
 
-bool VantileDates::getTwentyFour() { return sharedInstance().twentyfour_; }
+bool VantileDates::getTwentyFour() {
+  return settingsInForce_ ? settingsInForce_->twentyFourHour : sharedInstance().twentyfour_;
+}
 
-std::optional<platform::Value> VantileDates::languageDict() { return sharedInstance().language_; }
+const platform::Value* VantileDates::currentLanguage() {
+  if (settingsInForce_) return settingsInForce_->language;
+  const auto& language = sharedInstance().language_;
+  return language ? &*language : nullptr;
+}
+
+std::optional<platform::Value> VantileDates::languageDict() {
+  const platform::Value* language = currentLanguage();
+  return language ? std::optional<platform::Value>(*language) : std::nullopt;
+}
 
 std::optional<std::string> VantileDates::languageWord(std::string_view key, int index) {
-  const auto& language = sharedInstance().language_;
+  const platform::Value* language = currentLanguage();
   if (!language || index < 0) {
     return std::nullopt;
   }

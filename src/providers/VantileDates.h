@@ -37,6 +37,13 @@ class VantileDates {
   // Dispatch by token name (case-sensitive); nothing for a name that is no token.
   static bool isToken(std::string_view name);
   static std::optional<std::string> token(std::string_view name);
+  // What a token follows in place of the tweak's switch and language file, which stay as they are
+  // (the theme editor previews with its own). Main thread only, as every token.
+  struct Settings {
+    bool twentyFourHour = false;
+    const platform::Value* language = nullptr;
+  };
+  static std::optional<std::string> token(std::string_view name, const Settings& settings);
   static const std::vector<std::string_view>& tokenNames();
 
   // Clock
@@ -130,6 +137,11 @@ class VantileDates {
 
  private:
   VantileDates() = default;
+
+  static const platform::Value* currentLanguage();
+
+  // Set only for the length of one token(name, settings) call.
+  static inline const Settings* settingsInForce_ = nullptr;
 
   bool twentyfour_ = false;
   std::optional<platform::Value> language_;

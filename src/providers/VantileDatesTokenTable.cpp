@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace vantile {
 
@@ -111,6 +112,13 @@ std::optional<std::string> VantileDates::token(std::string_view name) {
     return std::nullopt;
   }
   return found->value();
+}
+
+std::optional<std::string> VantileDates::token(std::string_view name, const Settings& settings) {
+  const Settings* previous = std::exchange(settingsInForce_, &settings);
+  auto value = token(name);
+  settingsInForce_ = previous;
+  return value;
 }
 
 const std::vector<std::string_view>& VantileDates::tokenNames() {
