@@ -196,7 +196,7 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   std::string locationOfView(const platform::ui::View& view) const;
   // The element's "styleOverride" element in the location's theme; nothing without one.
   std::optional<platform::Value> styleOverrideElement(const platform::Value& element, std::string_view location) const;
-  void runTrigger(std::string_view spec, bool on, const std::shared_ptr<platform::ui::View>& view);
+  void runTrigger(std::string_view rule, bool on, const std::shared_ptr<platform::ui::View>& view);
   // Drops every-second entries whose views left the loaded trees.
   void pruneEverySecondArray();
   // One pass over the every-second list.

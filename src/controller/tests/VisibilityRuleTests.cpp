@@ -84,9 +84,9 @@ TEST_F(VisibilityRules, PlayingRulesShowOrHideWithTheMusic) {
   }
 }
 
-TEST_F(VisibilityRules, TriggerSpecificationsAnimateTheOnOrOffElementAtEveryPass) {
+TEST_F(VisibilityRules, TriggerRulesAnimateTheOnOrOffElementAtEveryPass) {
   struct Case {
-    const char* spec;
+    const char* rule;
     std::vector<std::string> playing;
     std::vector<std::string> stopped;
   };
@@ -95,8 +95,8 @@ TEST_F(VisibilityRules, TriggerSpecificationsAnimateTheOnOrOffElementAtEveryPass
                         Case{"triggerOn:*, triggerOff:*", {}, {}},
                         Case{"triggerOn:A, triggerOff:B, triggerOff:A", {}, {}},
                         Case{"triggerOn:A, triggerOff", {}, {}}}) {
-    SCOPED_TRACE(c.spec);
-    load({{"source", box({{"showWhenPlaying", c.spec}})}, {"A", box(Value::object())}, {"B", box(Value::object())}});
+    SCOPED_TRACE(c.rule);
+    load({{"source", box({{"showWhenPlaying", c.rule}})}, {"A", box(Value::object())}, {"B", box(Value::object())}});
     animated.clear();
     playing = true;
     pass();

@@ -45,10 +45,10 @@ void VantileController::checkIfUIViewShouldHide(const Value& element, const std:
   if (foundation::contains(playingRule, "triggerOn")) runTrigger(playingRule, playing, view);
 }
 
-void VantileController::runTrigger(std::string_view spec, bool on, const std::shared_ptr<platform::ui::View>& view) {
+void VantileController::runTrigger(std::string_view rule, bool on, const std::shared_ptr<platform::ui::View>& view) {
   if (vantileView && vantileView->viewWithTag(view->tag())) isLSTap = true;
   if (vantileViewSB && vantileViewSB->viewWithTag(view->tag())) isLSTap = false;
-  const auto parts = foundation::components(spec, ",");
+  const auto parts = foundation::components(rule, ",");
   if (parts.size() != 2) return;
   const std::optional<std::string> onName = triggerName(parts[0]);
   const std::optional<std::string> offName = triggerName(parts[1]);
