@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "controller/VantileController.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Value.h"
 
 namespace {
 

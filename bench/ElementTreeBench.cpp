@@ -1,5 +1,5 @@
 #include "engine/testing/RecordingHost.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/ui/views/View.h"
 
 #include <benchmark/benchmark.h>

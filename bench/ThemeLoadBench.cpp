@@ -1,6 +1,6 @@
 #include "controller/VantileController.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/views/View.h"
 
 #include <benchmark/benchmark.h>

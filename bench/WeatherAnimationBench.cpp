@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "integration/TweakStartup.h"
-#include "platform/foundation/Bundle.h"
 #include "integration/TweakState.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/springboard/SpringBoardProcess.h"
 #include "platform/springboard/device/DeviceStateReader.h"
 #include "platform/springboard/runtime/SpringBoardClasses.h"

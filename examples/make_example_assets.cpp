@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/Files.h"
 #include "platform/graphics/Image.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/ui/render/CairoHandles.h"

@@ -3,10 +3,10 @@
 // data binders and visibility, follow and knockout rules.
 #include "controller/VantileController.h"
 #include "engine/testing/RecordingHost.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/ui/render/Renderer.h"
 #include "platform/ui/views/View.h"
 

@@ -4,9 +4,9 @@
 #include "controller/VantileController.h"
 #include "controller/actions/TouchRouting.h"
 #include "controller/animation/AnimationRunner.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/render/Renderer.h"
 #include "platform/ui/views/View.h"
 

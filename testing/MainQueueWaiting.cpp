@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace vantile::testing {
 

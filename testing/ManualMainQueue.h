@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace vantile::testing {
 

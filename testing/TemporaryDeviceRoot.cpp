@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace vantile::testing {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/foundation/FileDescriptor.h"
+#include "platform/foundation/files/FileDescriptor.h"
 #include "platform/web/RemoteViewMessages.h"
 
 namespace vantile::kwvservice {

@@ -1,6 +1,6 @@
 #include "NotifyOptions.h"
 
-#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
 
 namespace vantile::notify {
 

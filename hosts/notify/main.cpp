@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "NotifyOptions.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);

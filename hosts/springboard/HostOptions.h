@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/LocalDateTime.h"
+#include "platform/foundation/locale/LocalDateTime.h"
 
 namespace vantile::springboard {
 

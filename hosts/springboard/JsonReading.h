@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile::springboard {
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "ViewTreeDump.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/ui/render/Renderer.h"
 

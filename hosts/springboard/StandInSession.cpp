@@ -5,8 +5,8 @@
 #include "DrawerTargets.h"
 #include "ScreenOutputs.h"
 #include "ThemeSettings.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
-#include "platform/foundation/PreferenceDomain.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
 #include "platform/ui/controls/AlertController.h"
 
 namespace vantile::springboard {

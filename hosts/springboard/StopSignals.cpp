@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace vantile::springboard {
 

@@ -1,10 +1,10 @@
 #include "ThemeSettings.h"
 
 #include "JsonReading.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/PreferenceDomain.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
+#include "platform/foundation/values/Conversions.h"
 
 namespace vantile::springboard {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile::springboard {

@@ -1,7 +1,7 @@
 #include "platform/graphics/FontRegistry.h"
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/graphics/FontHandles.h"
 #include "platform/graphics/FontRegistryTesting.h"
 #include "platform/graphics/PangoFonts.h"

@@ -1,6 +1,6 @@
 #include "platform/graphics/Image.h"
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 #include <cmath>
 #include <string>

@@ -1,7 +1,7 @@
 #include "platform/graphics/ImageCodec.h"
 
-#include "platform/foundation/Files.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::graphics {
 

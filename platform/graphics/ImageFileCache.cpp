@@ -1,7 +1,7 @@
 #include "platform/graphics/ImageFileCache.h"
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
 #include "platform/graphics/ImageCodec.h"
 
 #include <list>

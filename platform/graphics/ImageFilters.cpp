@@ -1,6 +1,6 @@
 #include "platform/graphics/ImageFilters.h"
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 #include <cairo.h>
 

@@ -1,6 +1,6 @@
 #include "platform/graphics/JPEGCodec.h"
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 #include <turbojpeg.h>
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::graphics {
 

@@ -10,7 +10,7 @@
 #include <numbers>
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::graphics {
 

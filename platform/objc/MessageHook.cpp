@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/objc/Selector.h"
 
 namespace platform::objc {

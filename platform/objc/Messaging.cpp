@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/objc/Runtime.h"
 
 namespace platform::objc {

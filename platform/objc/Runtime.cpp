@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::objc {
 

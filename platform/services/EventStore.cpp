@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/foundation/LocalDateTime.h"
+#include "platform/foundation/locale/LocalDateTime.h"
 #include "platform/springboard/device/DeviceModel.h"
 
 namespace platform::services {

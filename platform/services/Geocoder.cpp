@@ -1,6 +1,6 @@
 #include "platform/services/Geocoder.h"
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/springboard/device/DeviceModel.h"
 
 namespace platform::services {

@@ -4,9 +4,9 @@
 #include <map>
 #include <memory>
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/LocalDateTime.h"
-#include "platform/foundation/WorkerQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/locale/LocalDateTime.h"
+#include "platform/foundation/queues/WorkerQueue.h"
 #include "platform/springboard/device/DeviceModel.h"
 
 namespace platform::services {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace platform::services {
 

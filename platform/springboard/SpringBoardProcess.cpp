@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/NetworkInterfaces.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/network/NetworkInterfaces.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
 #include "platform/objc/Messaging.h"
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
 #include "platform/springboard/homescreen/SBHomeScreenViewController.h"
@@ -14,10 +15,10 @@
 #include "platform/springboard/runtime/SharedInstances.h"
 #include "platform/springboard/runtime/SpringBoardClasses.h"
 #include "platform/springboard/services/AVFlashlight.h"
+#include "platform/springboard/services/AppRegistry.h"
 #include "platform/springboard/services/FBSSystemService.h"
 #include "platform/springboard/services/MTAlarmManagerExportedObject.h"
 #include "platform/springboard/services/MediaRemote.h"
-#include "platform/springboard/services/AppRegistry.h"
 #include "platform/springboard/services/SBApplication.h"
 #include "platform/springboard/services/SBBacklightController.h"
 #include "platform/springboard/services/SBCameraHardwareButton.h"
@@ -41,7 +42,6 @@
 #include "platform/springboard/status/WeatherPreferences.h"
 #include "platform/springboard/views/PBUIPosterVariantViewController.h"
 #include "platform/springboard/views/Wallpaper.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/EventHitTesting.h"
 #include "platform/ui/views/Screen.h"

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/device/DeviceState.h"

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::web {
 

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 
 extern char** environ;
 

@@ -12,7 +12,7 @@
 #include <thread>
 #include <variant>
 
-#include "platform/foundation/FileDescriptor.h"
+#include "platform/foundation/files/FileDescriptor.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/web/RemoteViewMessages.h"
 

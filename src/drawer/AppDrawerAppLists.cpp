@@ -4,11 +4,11 @@
 #include <set>
 
 #include "drawer/AppDrawerViewController.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/LocalizedText.h"
-#include "platform/foundation/Strings.h"
-#include "platform/foundation/UserDefaults.h"
+#include "platform/foundation/locale/LocalizedText.h"
+#include "platform/foundation/preferences/UserDefaults.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/objc/KeyValueReading.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"

@@ -3,8 +3,8 @@
 
 #include "drawer/AppDrawerViewController.h"
 #include "drawer/DrawerDefaults.h"
-#include "platform/foundation/LocalizedText.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/locale/LocalizedText.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/graphics/TextMeasurement.h"
 #include "platform/ui/controls/StackView.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "drawer/AppDrawerViewController.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/UserDefaults.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
+#include "platform/foundation/preferences/UserDefaults.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/gestures/GestureRecognizer.h"
 #include "platform/ui/views/Screen.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/foundation/UserDefaults.h"
+#include "platform/foundation/preferences/UserDefaults.h"
 #include "platform/graphics/Color.h"
 
 namespace vantile {

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "controller/data/DataTokenNames.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Strings.h"
 #include "providers/VantileDates.h"
 
 namespace vantile {

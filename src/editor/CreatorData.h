@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile {
 

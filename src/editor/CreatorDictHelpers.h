@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controller/VantileController.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/ElementOrchestratorDelegate.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 #include <cstdint>
 #include <memory>

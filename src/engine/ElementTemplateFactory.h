@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 #include <optional>
 #include <string>

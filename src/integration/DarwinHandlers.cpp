@@ -1,7 +1,7 @@
 #include "integration/DarwinHandlers.h"
 
 #include "integration/TweakState.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "integration/KeptImplementations.h"
-#include "platform/foundation/Notification.h"
+#include "platform/foundation/notifications/Notification.h"
 #include "platform/objc/Object.h"
 
 // The replacements of SpringBoard's (and UIKit's) operations, each named after the operation it

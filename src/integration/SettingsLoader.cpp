@@ -4,8 +4,8 @@
 
 #include "controller/VantileController.h"
 #include "integration/TweakState.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/PreferenceDomain.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
+#include "platform/foundation/values/Conversions.h"
 #include "providers/VantileDates.h"
 
 namespace vantile::integration {

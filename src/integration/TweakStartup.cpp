@@ -3,18 +3,18 @@
 #include <string>
 #include <utility>
 
-#include "integration/links/AppDrawerLink.h"
 #include "integration/DarwinHandlers.h"
 #include "integration/HookTable.h"
-#include "integration/links/ProviderLinks.h"
 #include "integration/Replacements.h"
 #include "integration/SettingsLoader.h"
+#include "integration/TweakState.h"
+#include "integration/links/AppDrawerLink.h"
+#include "integration/links/ProviderLinks.h"
 #include "integration/links/SpringBoardAnswers.h"
 #include "integration/themes/TouchForwarding.h"
-#include "integration/TweakState.h"
 #include "integration/webwidgets/WebWidgetHost.h"
-#include "platform/foundation/Bundle.h"
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/objc/Runtime.h"
 #include "platform/ui/views/Device.h"
 

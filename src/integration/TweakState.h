@@ -5,10 +5,10 @@
 
 #include "integration/IntegrationHooks.h"
 #include "integration/KeptImplementations.h"
-#include "integration/links/TweakLinks.h"
 #include "integration/TweakSettings.h"
 #include "integration/charging/AnimatedImageView.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
+#include "integration/links/TweakLinks.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"
 #include "platform/ui/views/ViewController.h"

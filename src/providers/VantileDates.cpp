@@ -1,9 +1,9 @@
 #include "providers/VantileDates.h"
 
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "providers/EnglishDateWords.h"
 
 #include <cmath>

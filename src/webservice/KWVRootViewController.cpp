@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/LogFile.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/LogFile.h"
 
 namespace vantile::webservice {
 

@@ -17,9 +17,9 @@
 #include <variant>
 
 #include "integration/webwidgets/WidgetScripts.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/Image.h"
 #include "platform/web/ServiceConnection.h"
 #include "testing/TemporaryDeviceRoot.h"

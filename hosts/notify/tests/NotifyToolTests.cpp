@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/foundation/DarwinNotificationCenter.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 extern char** environ;

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "JsonReading.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/Files.h"
 
 namespace vantile::springboard {
 

@@ -1,6 +1,6 @@
 #include "ScenarioRunner.h"
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace vantile::springboard {
 

@@ -6,8 +6,8 @@
 
 #include "HostProcess.h"
 #include "ScenarioDevice.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/ImageCodec.h"
 #include "testing/ReferenceImage.h"
 

@@ -5,8 +5,8 @@
 #include "DumpSearch.h"
 #include "HostProcess.h"
 #include "ScenarioDevice.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile::springboard {
 namespace {

@@ -1,6 +1,6 @@
 #include "DumpSearch.h"
 
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/Files.h"
 
 namespace vantile::springboard {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile::springboard {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "HostProcess.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/Files.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::springboard {

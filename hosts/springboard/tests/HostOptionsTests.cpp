@@ -5,7 +5,7 @@
 
 #include "HostOptions.h"
 #include "HostOptions.h"
-#include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/locale/DateFormatting.h"
 
 namespace vantile::springboard {
 namespace {

@@ -12,7 +12,7 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/Files.h"
 
 extern char** environ;
 

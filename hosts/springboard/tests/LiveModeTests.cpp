@@ -6,8 +6,8 @@
 #include "DumpSearch.h"
 #include "HostProcess.h"
 #include "ScenarioDevice.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/PreferenceDomain.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
 
 namespace vantile::springboard {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "scenario/ScenarioReader.h"
 #include "scenario/ScenarioRunner.h"
 

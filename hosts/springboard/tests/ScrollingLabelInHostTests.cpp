@@ -4,8 +4,8 @@
 
 #include "ScenarioDevice.h"
 #include "SpringBoardHost.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/render/Renderer.h"
 
 namespace vantile::springboard {

@@ -7,7 +7,7 @@
 #include "DumpSearch.h"
 #include "HostProcess.h"
 #include "ScenarioDevice.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/Files.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::springboard {

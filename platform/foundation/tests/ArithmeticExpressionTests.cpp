@@ -1,4 +1,4 @@
-#include "platform/foundation/ArithmeticExpression.h"
+#include "platform/foundation/values/ArithmeticExpression.h"
 
 #include <gtest/gtest.h>
 

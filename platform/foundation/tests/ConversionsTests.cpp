@@ -1,4 +1,4 @@
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 
 #include <gtest/gtest.h>
 

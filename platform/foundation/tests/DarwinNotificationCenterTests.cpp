@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/DarwinNotificationCenter.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/FileDescriptor.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/NotificationFolder.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/FileDescriptor.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
+#include "platform/foundation/notifications/NotificationFolder.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace platform::foundation {

@@ -1,4 +1,4 @@
-#include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/locale/DateFormatting.h"
 
 #include <gtest/gtest.h>
 

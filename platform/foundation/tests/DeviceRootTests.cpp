@@ -1,6 +1,6 @@
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/Files.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 #include <gtest/gtest.h>
 

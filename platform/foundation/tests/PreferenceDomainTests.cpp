@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/PreferenceDomain.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace platform::foundation {

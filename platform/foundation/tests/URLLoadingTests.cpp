@@ -3,7 +3,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/foundation/URLLoading.h"
+#include "platform/foundation/network/URLLoading.h"
 #include "testing/LoopbackServer.h"
 
 namespace platform::foundation {

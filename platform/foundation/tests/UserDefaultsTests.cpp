@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/foundation/Bundle.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/LocalizedText.h"
-#include "platform/foundation/UserDefaults.h"
+#include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/locale/LocalizedText.h"
+#include "platform/foundation/preferences/UserDefaults.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace platform::foundation {

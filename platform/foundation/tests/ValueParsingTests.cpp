@@ -1,4 +1,4 @@
-#include "platform/foundation/ValueParsing.h"
+#include "platform/foundation/values/ValueParsing.h"
 
 #include <gtest/gtest.h>
 

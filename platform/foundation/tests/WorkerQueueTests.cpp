@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/foundation/WorkerQueue.h"
+#include "platform/foundation/queues/WorkerQueue.h"
 
 namespace platform::foundation {
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/graphics/ImageCodec.h"
 
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include <thread>
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/services/EventStore.h"
 #include "platform/services/Geocoder.h"
 #include "platform/services/HealthStore.h"

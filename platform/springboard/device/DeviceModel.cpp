@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/springboard/device/DeviceStateReader.h"
 
 namespace platform::springboard {

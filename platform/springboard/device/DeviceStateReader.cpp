@@ -6,8 +6,8 @@
 #include <set>
 #include <sstream>
 
-#include "platform/foundation/Files.h"
-#include "platform/foundation/LocalDateTime.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/locale/LocalDateTime.h"
 
 namespace platform::springboard {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/springboard/views/StockView.h"
 

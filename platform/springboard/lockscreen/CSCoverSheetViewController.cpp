@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"

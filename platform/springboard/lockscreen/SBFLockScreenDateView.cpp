@@ -1,7 +1,7 @@
 #include "platform/springboard/lockscreen/SBFLockScreenDateView.h"
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 // The signatures of the SpringBoard operations a theme's actions call (search, today view,
 // App Library, unlock, music, app launches), beside those of Signatures.h.

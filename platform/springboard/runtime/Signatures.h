@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/Notification.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/notifications/Notification.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/Image.h"
 #include "platform/objc/Object.h"

@@ -1,6 +1,6 @@
 #include "platform/springboard/services/AppRegistry.h"
 
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/device/DeviceModel.h"

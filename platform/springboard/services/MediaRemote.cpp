@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace platform::springboard {
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/springboard/device/DeviceModel.h"
 
 // The media service's now-playing request, answered from the device model.

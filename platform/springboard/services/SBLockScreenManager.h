@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/foundation/Notification.h"
+#include "platform/foundation/notifications/Notification.h"
 #include "platform/objc/SharedObject.h"
 #include "platform/springboard/runtime/Signatures.h"
 

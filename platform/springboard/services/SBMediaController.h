@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/objc/SharedObject.h"
 
 namespace platform::springboard {

@@ -1,7 +1,7 @@
 #include "platform/springboard/services/WeatherModels.h"
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/KeyValueReading.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/device/DeviceState.h"

@@ -1,13 +1,13 @@
 #include "platform/springboard/status/SBScheduledAlarmObserver.h"
 
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/locale/LocalDateTime.h"
+#include "platform/objc/KeyValueReading.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/SharedInstances.h"
 #include "platform/springboard/runtime/Signatures.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/LocalDateTime.h"
-#include "platform/objc/KeyValueReading.h"
 
 namespace platform::springboard {
 

@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/locale/DateFormatting.h"
 #include "platform/objc/MessageHook.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
+#include "platform/springboard/homescreen/SBIconContentView.h"
 #include "platform/springboard/homescreen/SBRootFolderView.h"
 #include "platform/springboard/lockscreen/CSCoverSheetViewController.h"
 #include "platform/springboard/lockscreen/CSTimerViewController.h"
-#include "platform/springboard/homescreen/SBIconContentView.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/springboard/services/AVFlashlight.h"

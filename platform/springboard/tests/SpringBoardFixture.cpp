@@ -1,6 +1,6 @@
 #include "platform/springboard/tests/SpringBoardFixture.h"
 
-#include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/locale/DateFormatting.h"
 #include "platform/springboard/runtime/SpringBoardClasses.h"
 
 namespace platform::springboard::testing {

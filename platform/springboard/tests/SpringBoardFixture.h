@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/springboard/SpringBoardProcess.h"
 #include "platform/springboard/device/DeviceState.h"
 #include "testing/TemporaryDeviceRoot.h"

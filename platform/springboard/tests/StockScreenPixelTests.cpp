@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/graphics/FontRegistry.h"
 #include "platform/springboard/device/DeviceStateReader.h"
 #include "platform/springboard/tests/SpringBoardFixture.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/springboard/runtime/RuntimeSupport.h"

@@ -1,8 +1,8 @@
 #include "platform/springboard/views/Wallpaper.h"
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/springboard/views/StockView.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/animation/Animation.h"
 #include "platform/ui/layers/KeyPathValues.h"
 

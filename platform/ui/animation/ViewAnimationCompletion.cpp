@@ -1,6 +1,6 @@
 #include "platform/ui/animation/ViewAnimationCompletion.h"
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace platform::ui {
 

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
-#include "platform/ui/views/View.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/animation/ViewAnimationCompletion.h"
 #include "platform/ui/animation/ViewAnimationRecorder.h"
 #include "platform/ui/animation/ViewTransitionAnimations.h"
+#include "platform/ui/views/View.h"
 
 namespace platform::ui {
 

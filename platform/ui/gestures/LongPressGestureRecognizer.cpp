@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::ui {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/gestures/TouchSequence.h"
 #include "platform/ui/views/View.h"
 

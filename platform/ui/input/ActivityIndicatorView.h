@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/views/View.h"
 
 namespace platform::ui {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/Notification.h"
+#include "platform/foundation/notifications/Notification.h"
 #include "platform/graphics/Geometry.h"
 
 namespace platform::ui {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/input/FirstResponder.h"
 #include "platform/ui/input/Keyboard.h"

@@ -5,7 +5,7 @@
 #include <numbers>
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::ui {
 

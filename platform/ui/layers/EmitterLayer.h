@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/layers/EmitterCell.h"
 #include "platform/ui/layers/Layer.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 
 namespace platform::ui::keyvalue {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <type_traits>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/layers/LayerKeyPaths.h"
 
 namespace platform::ui {

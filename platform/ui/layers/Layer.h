@@ -7,15 +7,15 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/Image.h"
 #include "platform/ui/animation/Animation.h"
-#include "platform/ui/views/ContentMode.h"
+#include "platform/ui/animation/LayerAnimations.h"
 #include "platform/ui/layers/KeyPathValues.h"
 #include "platform/ui/layers/KeyValueCoding.h"
-#include "platform/ui/animation/LayerAnimations.h"
 #include "platform/ui/layers/LayerDelegate.h"
 #include "platform/ui/layers/LayerProperties.h"
+#include "platform/ui/views/ContentMode.h"
 
 namespace platform::ui {
 

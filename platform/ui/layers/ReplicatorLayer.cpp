@@ -1,6 +1,6 @@
 #include "platform/ui/layers/ReplicatorLayer.h"
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::ui {
 

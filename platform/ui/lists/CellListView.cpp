@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/lists/ReusableCell.h"
 
 namespace platform::ui {

@@ -1,6 +1,6 @@
 #include "platform/ui/lists/CellReuseQueue.h"
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/lists/ReusableCell.h"
 
 namespace platform::ui {

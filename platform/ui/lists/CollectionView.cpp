@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace platform::ui {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/gestures/PanGestureRecognizer.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/text/Label.h"

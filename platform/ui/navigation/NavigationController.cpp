@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/navigation/NavigationBar.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"

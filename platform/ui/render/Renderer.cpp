@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/ui/layers/EmitterLayer.h"
+#include "platform/ui/layers/GradientLayer.h"
+#include "platform/ui/layers/ReplicatorLayer.h"
+#include "platform/ui/layers/ShapeLayer.h"
 #include "platform/ui/render/CairoHandles.h"
 #include "platform/ui/render/DrawingContext.h"
 #include "platform/ui/render/EmitterDrawing.h"
-#include "platform/ui/layers/EmitterLayer.h"
-#include "platform/ui/layers/GradientLayer.h"
 #include "platform/ui/render/LayerKindDrawing.h"
 #include "platform/ui/render/LayerShadow.h"
-#include "platform/ui/layers/ReplicatorLayer.h"
 #include "platform/ui/views/Screen.h"
-#include "platform/ui/layers/ShapeLayer.h"
 #include "platform/ui/views/View.h"
 
 namespace platform::ui {

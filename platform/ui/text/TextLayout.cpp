@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/graphics/PangoFonts.h"
 
 namespace platform::ui {

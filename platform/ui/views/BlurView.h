@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/Color.h"
 #include "platform/ui/views/View.h"
 

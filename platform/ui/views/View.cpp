@@ -1,16 +1,16 @@
 #include "platform/ui/views/View.h"
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 #include <utility>
 #include <vector>
 
 #include <algorithm>
 
-#include "platform/foundation/SystemLog.h"
-#include "platform/ui/gestures/GestureRecognizer.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/animation/ViewAnimationRecorder.h"
 #include "platform/ui/animation/ViewAnimator.h"
+#include "platform/ui/gestures/GestureRecognizer.h"
 #include "platform/ui/views/Window.h"
 
 namespace platform::ui {

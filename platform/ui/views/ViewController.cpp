@@ -3,8 +3,8 @@
 #include <map>
 #include <utility>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/navigation/NavigationController.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"

@@ -3,7 +3,7 @@
 #include "controller/VantileController.h"
 #include "controller/actions/ElementActions.h"
 #include "controller/actions/SpringBoardObjects.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/Messaging.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "platform/ui/gestures/SwipeGestureRecognizer.h"

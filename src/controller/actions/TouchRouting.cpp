@@ -6,9 +6,9 @@
 #include "controller/animation/AnimationRunner.h"
 #include "controller/animation/AnimationTargets.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/views/View.h"
 

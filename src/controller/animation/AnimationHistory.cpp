@@ -4,8 +4,8 @@
 #include "controller/animation/AnimationSteps.h"
 #include "controller/animation/AnimationTargets.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile {

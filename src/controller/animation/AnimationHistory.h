@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile {
 

@@ -10,9 +10,9 @@
 #include "controller/animation/AnimationSteps.h"
 #include "controller/animation/AnimationTargets.h"
 #include "controller/animation/SpinAnimation.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile {

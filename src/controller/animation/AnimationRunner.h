@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
 
 namespace platform::ui {

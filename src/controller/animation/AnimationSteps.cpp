@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 
 namespace vantile {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/ui/animation/ViewAnimationOptions.h"
 
 namespace vantile {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace platform::ui {
 class GestureRecognizer;

@@ -6,8 +6,8 @@
 #include "controller/VantileController.h"
 #include "controller/animation/AnimationSteps.h"
 #include "controller/animation/AnimationTargets.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/animation/BasicAnimation.h"
 #include "platform/ui/views/View.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace platform::ui {
 class BasicAnimation;

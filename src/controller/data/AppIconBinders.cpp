@@ -1,10 +1,10 @@
 // The data pass's app icons: the app list, badges and their images, and app pictures.
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/graphics/ImageFileCache.h"
 #include "platform/graphics/TextMeasurement.h"
-#include "platform/foundation/DeviceRoot.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/View.h"

@@ -5,7 +5,7 @@
 #include "controller/VantileController.h"
 #include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/ui/layers/ShapeLayer.h"
 #include "platform/ui/views/View.h"
 #include "providers/VantileDates.h"

@@ -1,12 +1,12 @@
 // The data pass: every element of a location handed to the binder of its type; labels, images,
 // music pictures, web views and the descent into containers.
-#include "controller/styling/LabelAttributedText.h"
 #include "controller/VantileController.h"
+#include "controller/styling/LabelAttributedText.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "engine/helpers/ScriptLiteral.h"
 #include "engine/images/DeviceReadings.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/View.h"

@@ -1,7 +1,7 @@
 #include "controller/VantileController.h"
 #include "controller/data/DataTokenNames.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "providers/VantileDates.h"
 
 namespace vantile {

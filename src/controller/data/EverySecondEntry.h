@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace platform::ui {
 class View;

@@ -5,7 +5,7 @@
 #include "controller/styling/LabelAttributedText.h"
 #include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/layers/ShapeLayer.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/graphics/Image.h"
 
 namespace vantile {

@@ -1,7 +1,7 @@
 #include "controller/VantileController.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
 
 namespace vantile {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "controller/loading/ElementViewIndex.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile {
 

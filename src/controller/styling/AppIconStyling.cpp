@@ -3,10 +3,10 @@
 
 #include "engine/builders/ElementFactoryConventions.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/graphics/TextMeasurement.h"
-#include "platform/ui/views/ImageView.h"
 #include "platform/ui/text/Label.h"
+#include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile {

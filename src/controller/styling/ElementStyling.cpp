@@ -4,8 +4,8 @@
 #include "controller/VantileController.h"
 #include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"
 

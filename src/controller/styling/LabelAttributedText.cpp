@@ -1,7 +1,7 @@
 #include "controller/styling/LabelAttributedText.h"
 
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Strings.h"
 
 namespace vantile::labeltext {
 

@@ -1,12 +1,12 @@
 // The styling of text, image and container elements: data text with its style, kerning,
 // second-word colour and second text; gradient; music images; the descent into containers.
-#include "controller/styling/LabelAttributedText.h"
 #include "controller/VantileController.h"
+#include "controller/styling/LabelAttributedText.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/ui/views/ImageView.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/ui/text/Label.h"
+#include "platform/ui/views/ImageView.h"
 
 namespace vantile {
 

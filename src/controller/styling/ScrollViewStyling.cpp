@@ -1,11 +1,11 @@
 // The styling pass's steps for scroll views: paging, content size, endless content and the
 // starting offset, then scale, alpha and corner radius.
-#include "engine/builders/EndlessScrollMarkers.h"
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
+#include "engine/builders/EndlessScrollMarkers.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/views/ScrollView.h"
 
 namespace vantile {

@@ -7,7 +7,7 @@
 
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/ScrollView.h"
 #include "platform/ui/views/View.h"

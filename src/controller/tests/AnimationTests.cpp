@@ -6,7 +6,7 @@
 #include "controller/animation/AnimationTargets.h"
 #include "controller/animation/SpinAnimation.h"
 #include "controller/tests/ControllerTestSupport.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/animation/BasicAnimation.h"
 #include "platform/ui/feedback/ImpactFeedbackGenerator.h"
 #include "platform/ui/views/View.h"

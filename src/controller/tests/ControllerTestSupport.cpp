@@ -1,8 +1,8 @@
 #include "controller/tests/ControllerTestSupport.h"
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace vantile::testing {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controller/VantileController.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::testing {

@@ -1,5 +1,5 @@
 #include "controller/tests/ControllerTestSupport.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Strings.h"
 #include "providers/VantileDates.h"
 
 namespace vantile::testing {

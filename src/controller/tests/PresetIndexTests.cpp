@@ -1,8 +1,8 @@
 #include <filesystem>
 
 #include "controller/tests/ControllerTestSupport.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile::testing {

@@ -1,5 +1,5 @@
 #include "controller/tests/ControllerTestSupport.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/View.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "controller/VantileController.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Value.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile {

@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "controller/tests/StylingFixture.h"
-#include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/locale/DateFormatting.h"
 #include "platform/ui/views/ScrollView.h"
 #include "platform/ui/views/View.h"
 

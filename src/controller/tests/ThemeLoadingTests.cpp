@@ -1,8 +1,8 @@
 #include "controller/tests/ControllerTestSupport.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/ui/views/Device.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/text/Label.h"
+#include "platform/ui/views/Device.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/View.h"
 

@@ -2,8 +2,8 @@
 #include "controller/VantileController.h"
 #include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile {

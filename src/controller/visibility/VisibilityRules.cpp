@@ -1,7 +1,7 @@
 // Elements that show or hide with music and power, or run trigger animations on them.
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile {

@@ -1,8 +1,8 @@
 #include "drawer/tests/DrawerFixture.h"
 
-#include "platform/foundation/Bundle.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/springboard/runtime/SpringBoardClasses.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/ScrollView.h"

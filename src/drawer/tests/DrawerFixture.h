@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "drawer/AppDrawerViewController.h"
-#include "platform/foundation/UserDefaults.h"
+#include "platform/foundation/preferences/UserDefaults.h"
 #include "platform/springboard/SpringBoardProcess.h"
 #include "platform/springboard/device/DeviceState.h"
 #include "platform/ui/controls/SegmentedControl.h"
+#include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/BlurView.h"
 #include "platform/ui/views/Screen.h"
-#include "platform/ui/gestures/TouchInjector.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::testing {

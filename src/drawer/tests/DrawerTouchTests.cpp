@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "drawer/tests/DrawerFixture.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/views/ScrollView.h"
 

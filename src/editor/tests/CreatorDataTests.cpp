@@ -1,7 +1,7 @@
 #include "editor/CreatorData.h"
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "providers/VantileDates.h"
 #include "testing/TemporaryDeviceRoot.h"
 

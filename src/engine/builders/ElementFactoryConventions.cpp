@@ -7,9 +7,9 @@
 #include <numbers>
 
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/graphics/ImageFileCache.h"
 #include "platform/graphics/PangoFonts.h"
 #include "platform/ui/text/Label.h"

@@ -1,6 +1,6 @@
 #include "engine/builders/EndlessScrollMarkers.h"
 
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/ui/layers/Layer.h"
 #include "platform/ui/views/ScrollView.h"
 

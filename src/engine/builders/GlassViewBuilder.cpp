@@ -2,7 +2,7 @@
 // clipped corners, and may shade its inside edge.
 #include "engine/builders/ElementFactory.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/graphics/Path.h"
 #include "platform/ui/layers/ShapeLayer.h"
 #include "platform/ui/views/View.h"

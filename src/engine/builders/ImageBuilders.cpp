@@ -3,13 +3,13 @@
 
 #include "engine/builders/ElementFactory.h"
 #include "engine/builders/ElementFactoryConventions.h"
+#include "engine/helpers/VantileHelpers.h"
 #include "engine/images/ImageColouring.h"
 #include "engine/images/ImagePipeline.h"
-#include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/graphics/SymbolCatalogue.h"
-#include "platform/ui/views/ImageView.h"
 #include "platform/ui/text/Label.h"
+#include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/Screen.h"
 
 namespace vantile {

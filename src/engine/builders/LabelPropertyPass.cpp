@@ -2,8 +2,8 @@
 
 #include "engine/builders/ElementFactoryConventions.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/text/Label.h"
 
 namespace vantile {

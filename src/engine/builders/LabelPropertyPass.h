@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 
 namespace platform::ui {
 class Label;

@@ -1,14 +1,14 @@
 // The builders of plain views, labels and scroll views.
-#include "engine/views/BlurIntensity.h"
 #include "engine/builders/ElementFactory.h"
-#include "engine/builders/EndlessScrollMarkers.h"
 #include "engine/builders/ElementFactoryConventions.h"
+#include "engine/builders/EndlessScrollMarkers.h"
 #include "engine/builders/LabelPropertyPass.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Strings.h"
-#include "platform/ui/views/BlurView.h"
+#include "engine/views/BlurIntensity.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/ui/text/Label.h"
+#include "platform/ui/views/BlurView.h"
 #include "platform/ui/views/ScrollView.h"
 
 namespace vantile {

@@ -8,8 +8,8 @@
 #include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactory.h"
 #include "engine/builders/ElementFactoryConventions.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/text/Label.h"
 
 namespace vantile {

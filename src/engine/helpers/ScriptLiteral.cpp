@@ -1,7 +1,7 @@
 #include "engine/helpers/ScriptLiteral.h"
 
-#include "platform/foundation/Strings.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Strings.h"
+#include "platform/foundation/values/Value.h"
 
 namespace vantile {
 

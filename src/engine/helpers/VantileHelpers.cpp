@@ -4,15 +4,15 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/foundation/ArithmeticExpression.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/LogFile.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Strings.h"
-#include "platform/foundation/SystemLog.h"
-#include "platform/foundation/ValueParsing.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/LogFile.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/ArithmeticExpression.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
+#include "platform/foundation/values/ValueParsing.h"
 #include "platform/graphics/FontRegistry.h"
 #include "platform/graphics/TextMeasurement.h"
 

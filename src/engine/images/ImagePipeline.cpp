@@ -3,15 +3,15 @@
 #include <array>
 #include <utility>
 
-#include "engine/images/DeviceReadings.h"
 #include "engine/builders/ElementFactoryConventions.h"
+#include "engine/helpers/VantileHelpers.h"
+#include "engine/images/DeviceReadings.h"
 #include "engine/images/ImageColouring.h"
 #include "engine/images/WebPictureLoads.h"
-#include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/graphics/ImageFileCache.h"
 #include "platform/graphics/SymbolCatalogue.h"
 #include "platform/objc/Messaging.h"

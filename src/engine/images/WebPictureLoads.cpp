@@ -3,8 +3,8 @@
 #include <mutex>
 #include <utility>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/URLLoading.h"
+#include "platform/foundation/network/URLLoading.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/ui/views/ImageView.h"
 

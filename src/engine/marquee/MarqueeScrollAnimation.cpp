@@ -3,8 +3,8 @@
 #include <limits>
 
 #include "engine/marquee/MarqueeLabel.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace vantile {
 

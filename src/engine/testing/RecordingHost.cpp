@@ -2,7 +2,7 @@
 
 #include "engine/ElementOrchestrator.h"
 #include "engine/ElementRegistry.h"
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile::testing {

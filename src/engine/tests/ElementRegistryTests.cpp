@@ -3,10 +3,10 @@
 #include "engine/ElementOrchestrator.h"
 #include "engine/ElementTemplateFactory.h"
 #include "engine/testing/RecordingHost.h"
-#include "platform/foundation/MainQueue.h"
-#include "testing/TemporaryDeviceRoot.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/views/View.h"
+#include "testing/TemporaryDeviceRoot.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numbers>
 
-#include "platform/foundation/DateFormatting.h"
+#include "platform/foundation/locale/DateFormatting.h"
 #include "platform/graphics/AffineTransform.h"
 #include "platform/graphics/Color.h"
 #include "platform/ui/animation/BasicAnimation.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/Image.h"
 #include "platform/ui/layers/Layer.h"

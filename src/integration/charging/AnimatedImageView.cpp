@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <limits>
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/SystemLog.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/ui/animation/KeyframeAnimation.h"
 

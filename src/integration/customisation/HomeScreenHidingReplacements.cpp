@@ -2,10 +2,10 @@
 
 #include "integration/ReplacementSupport.h"
 #include "integration/Replacements.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
 #include "platform/objc/Messaging.h"
-#include "platform/ui/views/ScrollView.h"
 #include "platform/ui/views/Screen.h"
+#include "platform/ui/views/ScrollView.h"
 
 namespace vantile::integration {
 

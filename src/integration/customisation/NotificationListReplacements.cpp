@@ -1,6 +1,6 @@
 #include "integration/ReplacementSupport.h"
 #include "integration/Replacements.h"
-#include "platform/foundation/Conversions.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/graphics/TextMeasurement.h"
 #include "platform/objc/KeyValueReading.h"
 #include "platform/objc/Messaging.h"

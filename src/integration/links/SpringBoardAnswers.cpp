@@ -1,7 +1,7 @@
 #include "integration/links/SpringBoardAnswers.h"
 
 #include "controller/VantileController.h"
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/services/SBApplication.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile::integration {

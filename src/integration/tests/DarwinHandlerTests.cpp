@@ -7,8 +7,8 @@
 #include "integration/Replacements.h"
 #include "integration/TweakStartup.h"
 #include "integration/tests/TweakTestSupport.h"
-#include "platform/foundation/DarwinNotificationCenter.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/Messaging.h"
 
 namespace vantile::integration {

@@ -1,10 +1,10 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include "platform/foundation/Bundle.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/PreferenceDomain.h"
+#include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/springboard/SpringBoardProcess.h"
 #include "platform/springboard/homescreen/SBHomeScreenView.h"
 #include "platform/springboard/lockscreen/CSCoverSheetViewController.h"

@@ -5,7 +5,7 @@
 #include "integration/HookTable.h"
 #include "integration/Replacements.h"
 #include "integration/tests/TweakTestSupport.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/Messaging.h"
 
 namespace vantile::integration {

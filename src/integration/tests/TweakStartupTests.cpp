@@ -4,7 +4,7 @@
 #include "integration/Replacements.h"
 #include "integration/TweakStartup.h"
 #include "integration/tests/TweakTestSupport.h"
-#include "platform/foundation/Bundle.h"
+#include "platform/foundation/files/Bundle.h"
 #include "platform/objc/Messaging.h"
 #include "platform/ui/layers/Layer.h"
 #include "platform/ui/views/Device.h"

@@ -1,8 +1,8 @@
 #include "integration/tests/TweakTestSupport.h"
 
-#include "platform/foundation/Bundle.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/PreferenceDomain.h"
+#include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace vantile::integration::testing {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "integration/TweakState.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/objc/Object.h"
 #include "platform/objc/Runtime.h"
 #include "platform/objc/SharedObject.h"

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "integration/TweakStartup.h"
+#include "integration/tests/TweakTestSupport.h"
 #include "integration/webwidgets/WebWidgetHost.h"
 #include "integration/webwidgets/WidgetScripts.h"
-#include "integration/tests/TweakTestSupport.h"
-#include "platform/foundation/Bundle.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/ui/views/ViewController.h"

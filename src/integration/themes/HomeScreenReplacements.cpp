@@ -2,7 +2,7 @@
 
 #include "integration/ReplacementSupport.h"
 #include "integration/Replacements.h"
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 

@@ -1,8 +1,8 @@
 #include "integration/ReplacementSupport.h"
 #include "integration/Replacements.h"
 #include "integration/charging/ChargingAnimation.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Conversions.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/SharedObject.h"
 

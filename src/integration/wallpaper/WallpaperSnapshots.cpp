@@ -3,10 +3,10 @@
 
 #include "integration/ReplacementSupport.h"
 #include "integration/Replacements.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/SystemLog.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/objc/Messaging.h"
 

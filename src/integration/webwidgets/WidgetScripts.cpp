@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/Value.h"
-#include "platform/foundation/ValueParsing.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Value.h"
+#include "platform/foundation/values/ValueParsing.h"
 
 namespace vantile::integration {
 

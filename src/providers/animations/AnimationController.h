@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/DarwinNotificationCenter.h"
+#include "platform/foundation/notifications/DarwinNotificationCenter.h"
 #include "providers/animations/WeatherAnimationView.h"
 
 namespace vantile {

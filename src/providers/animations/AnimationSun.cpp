@@ -1,8 +1,8 @@
 #include "providers/animations/AnimationSun.h"
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/locale/DateFormatting.h"
 #include "platform/graphics/ImageCodec.h"
 #include "platform/ui/views/Screen.h"
 

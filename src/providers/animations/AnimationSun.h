@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/views/ImageView.h"
 #include "providers/animations/WeatherAnimationView.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/Value.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/objc/Object.h"
 
 // What the device tokens read of SpringBoard's objects, reached through the runtime by class

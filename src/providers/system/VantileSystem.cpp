@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/NetworkInterfaces.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/network/NetworkInterfaces.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/services/EventStore.h"
 #include "platform/ui/views/Device.h"
 #include "providers/VantileDates.h"

@@ -1,10 +1,10 @@
 // Calendar events and daily step counts of VantileSystem.
 #include <cmath>
 
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/services/EventStore.h"
 #include "platform/services/HealthStore.h"
 #include "providers/EnglishDateWords.h"

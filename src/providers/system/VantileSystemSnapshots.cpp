@@ -1,7 +1,7 @@
 // The data snapshots HTML widgets read.
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "providers/system/VantileSystem.h"
 
 namespace vantile {

@@ -1,8 +1,8 @@
 #include "ProviderFixture.h"
 
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/locale/DateFormatting.h"
 #include "platform/springboard/device/DeviceModel.h"
 #include "providers/VantileDates.h"
 #include "providers/system/VantileSystem.h"

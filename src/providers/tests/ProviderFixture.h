@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/springboard/SpringBoardProcess.h"
 #include "platform/springboard/device/DeviceState.h"
 #include "testing/TemporaryDeviceRoot.h"

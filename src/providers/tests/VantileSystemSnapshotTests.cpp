@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "ProviderFixture.h"
-#include "platform/foundation/DeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "providers/system/VantileSystem.h"
 
 namespace vantile {

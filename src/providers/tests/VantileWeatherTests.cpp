@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ProviderFixture.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
 #include "platform/springboard/device/DeviceModel.h"
 #include "platform/springboard/services/WALockscreenWidgetViewController.h"
 #include "platform/springboard/services/WeatherModels.h"

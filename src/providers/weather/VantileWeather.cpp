@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
 #include "platform/objc/Messaging.h"
 #include "platform/objc/Runtime.h"
 #include "platform/services/Geocoder.h"

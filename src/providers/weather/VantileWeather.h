@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/foundation/Value.h"
+#include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/objc/Object.h"
 
 namespace platform::services {

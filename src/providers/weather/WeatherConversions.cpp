@@ -3,9 +3,9 @@
 #include <numbers>
 
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/Conversions.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/Strings.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/values/Conversions.h"
+#include "platform/foundation/values/Strings.h"
 #include "platform/objc/Messaging.h"
 #include "platform/springboard/runtime/Signatures.h"
 #include "providers/VantileDates.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/animation/BasicAnimation.h"
 #include "platform/ui/animation/KeyframeAnimation.h"
 #include "platform/ui/layers/Layer.h"

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/animation/BasicAnimation.h"
-#include "platform/ui/layers/GradientLayer.h"
 #include "platform/ui/animation/KeyframeAnimation.h"
+#include "platform/ui/layers/GradientLayer.h"
 #include "platform/ui/layers/Layer.h"
-#include "platform/ui/render/Renderer.h"
 #include "platform/ui/layers/ReplicatorLayer.h"
+#include "platform/ui/render/Renderer.h"
 #include "platform/ui/views/View.h"
 #include "platform/ui/views/ViewController.h"
 

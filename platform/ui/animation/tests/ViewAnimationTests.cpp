@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/layers/LayerKeyPaths.h"
 #include "platform/ui/views/View.h"
 #include "testing/ManualMainQueue.h"

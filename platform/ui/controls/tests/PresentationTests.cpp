@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/controls/ColorPickerViewController.h"
 #include "platform/ui/gestures/TouchInjector.h"

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/gestures/LongPressGestureRecognizer.h"
 #include "platform/ui/gestures/PanGestureRecognizer.h"
 #include "platform/ui/gestures/PinchGestureRecognizer.h"

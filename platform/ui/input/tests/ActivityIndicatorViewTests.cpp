@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/input/ActivityIndicatorView.h"
 #include "platform/ui/render/Renderer.h"
 #include "testing/ManualMainQueue.h"

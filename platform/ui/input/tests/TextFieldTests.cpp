@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/input/FirstResponder.h"
 #include "platform/ui/input/Keyboard.h"

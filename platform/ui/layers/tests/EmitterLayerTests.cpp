@@ -4,7 +4,7 @@
 
 #include <numbers>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 
 namespace platform::ui {
 namespace {

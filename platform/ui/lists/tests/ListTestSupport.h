@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/lists/IndexPath.h"
 #include "testing/ManualMainQueue.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/navigation/NavigationBar.h"

@@ -4,14 +4,14 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/FontRegistry.h"
-#include "platform/ui/views/BlurView.h"
-#include "platform/ui/views/ImageView.h"
-#include "platform/ui/text/Label.h"
-#include "platform/ui/render/Renderer.h"
 #include "platform/ui/layers/EmitterLayer.h"
 #include "platform/ui/layers/ShapeLayer.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/ui/render/Renderer.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/BlurView.h"
+#include "platform/ui/views/ImageView.h"
 #include "testing/ReferenceImage.h"
 
 namespace platform::ui {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/MainQueue.h"
-#include "platform/ui/views/ScrollView.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/gestures/TouchInjector.h"
+#include "platform/ui/views/ScrollView.h"
 #include "platform/ui/views/Window.h"
 #include "testing/ManualMainQueue.h"
 

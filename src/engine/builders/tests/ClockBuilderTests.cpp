@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/views/ClockView.h"
-#include "engine/builders/ElementFactory.h"
 #include "engine/ElementTemplateFactory.h"
+#include "engine/builders/ElementFactory.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "engine/views/ClockView.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/PNGCodec.h"
 #include "testing/TemporaryDeviceRoot.h"
 

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/builders/ElementFactory.h"
 #include "engine/ElementTemplateFactory.h"
+#include "engine/builders/ElementFactory.h"
 #include "engine/images/ImagePipeline.h"
 #include "engine/images/WebPictureLoads.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/SymbolCatalogue.h"
-#include "platform/ui/views/ImageView.h"
 #include "platform/ui/text/Label.h"
+#include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/Screen.h"
 #include "testing/LoopbackServer.h"
 #include "testing/MainQueueWaiting.h"

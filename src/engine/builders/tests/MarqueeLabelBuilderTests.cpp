@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/builders/ElementFactory.h"
 #include "engine/ElementTemplateFactory.h"
-#include "engine/marquee/MarqueeLabel.h"
+#include "engine/builders/ElementFactory.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
+#include "engine/marquee/MarqueeLabel.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/PNGCodec.h"
 #include "testing/TemporaryDeviceRoot.h"
 

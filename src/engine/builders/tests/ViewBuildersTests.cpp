@@ -5,16 +5,16 @@
 #include <numbers>
 #include <sstream>
 
-#include "engine/views/BlurIntensity.h"
-#include "engine/builders/ElementFactory.h"
 #include "engine/ElementTemplateFactory.h"
+#include "engine/builders/ElementFactory.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
+#include "engine/views/BlurIntensity.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/ImageCodec.h"
-#include "platform/ui/views/BlurView.h"
 #include "platform/ui/text/Label.h"
+#include "platform/ui/views/BlurView.h"
 #include "platform/ui/views/ScrollView.h"
 #include "testing/TemporaryDeviceRoot.h"
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "engine/builders/ElementFactory.h"
 #include "engine/ElementTemplateFactory.h"
+#include "engine/builders/ElementFactory.h"
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/text/Label.h"
 
 namespace vantile {

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "engine/helpers/VantileHelpers.h"
-#include "platform/foundation/DeviceRoot.h"
-#include "platform/foundation/Files.h"
-#include "platform/foundation/MainQueue.h"
-#include "testing/TemporaryDeviceRoot.h"
+#include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "testing/ManualMainQueue.h"
+#include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile {
 namespace {

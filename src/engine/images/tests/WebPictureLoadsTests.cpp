@@ -10,7 +10,7 @@
 #include "engine/images/ImagePipeline.h"
 #include "engine/images/WebPictureLoads.h"
 #include "engine/testing/RecordingHost.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/Image.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/ui/views/ImageView.h"

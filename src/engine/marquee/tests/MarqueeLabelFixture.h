@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/marquee/MarqueeLabel.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/views/ViewController.h"
 #include "platform/ui/views/Window.h"
 

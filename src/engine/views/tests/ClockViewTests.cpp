@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/views/ClockView.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/animation/BasicAnimation.h"
 #include "platform/ui/render/Renderer.h"
 #include "platform/ui/views/Window.h"

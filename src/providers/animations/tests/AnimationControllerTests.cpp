@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "controller/VantileController.h"
-#include "platform/foundation/DateFormatting.h"
-#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/locale/DateFormatting.h"
+#include "platform/foundation/queues/MainQueue.h"
 #include "platform/springboard/SpringBoardProcess.h"
 #include "platform/springboard/runtime/SpringBoardClasses.h"
 #include "platform/ui/views/Screen.h"
