@@ -1,4 +1,4 @@
-#include "editor/CreatorData.h"
+#include "editor/data/CreatorData.h"
 
 #include "platform/foundation/locale/DateFormatting.h"
 #include "platform/foundation/queues/MainQueue.h"

@@ -1,4 +1,4 @@
-#include "editor/CreatorData.h"
+#include "editor/data/CreatorData.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "editor/CreatorDictHelpers.h"
+#include "editor/data/CreatorDictHelpers.h"
 
 #include <gtest/gtest.h>
 

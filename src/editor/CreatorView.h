@@ -1,0 +1,220 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/data/CreatorDictHelpers.h"
+#include "engine/ElementOrchestratorDelegate.h"
+#include "platform/foundation/values/Value.h"
+#include "platform/graphics/Geometry.h"
+#include "platform/graphics/Image.h"
+#include "platform/ui/views/View.h"
+
+namespace platform::ui {
+class ActivityIndicatorView;
+class GestureRecognizer;
+class ImageView;
+class Label;
+class ScrollView;
+class StackView;
+class ViewController;
+}  // namespace platform::ui
+
+namespace vantile {
+
+class AppDrawerViewController;
+
+// The theme editor's canvas: holds the theme being edited, draws it through the element engine
+// (as the engine's host, in the "creator" environment, with preview data) on a movable, zoomable
+// display over a grid, and carries the side panel with the element list. One per process.
+//
+// The operations are grouped by subject, each group in its own file:
+//   canvas/     set-up, vocabularies and JSON helpers; drawing and tags; theme loading; animation
+//   styling/    the style pass and the preview styling of data elements and app icons
+//   selection/  selection frame, name tab, drag attachment and resize handles
+//   elementlist/ the element list panel
+class CreatorView : public platform::ui::View, public ElementOrchestratorDelegate {
+ public:
+  static CreatorView& sharedInstance();
+  // A canvas of its own (tests, benchmarks); the process uses sharedInstance.
+  static std::shared_ptr<CreatorView> make();
+
+  explicit CreatorView(ConstructionKey key);
+  ~CreatorView() override;
+
+  std::string_view className() const override { return "CreatorView"; }
+
+  // --- Set-up, vocabularies and JSON helpers (canvas/CreatorViewSetup.cpp) ---
+
+  const std::string& getSelectedElement() const { return selectedElement; }
+  void setSelectedElement(std::string name) { selectedElement = std::move(name); }
+  void setDataArray(std::vector<std::string> names) { dataArray = std::move(names); }
+  // The root's "children" of the theme being edited, itself; nothing when either level is missing.
+  const platform::Value* getPresetChildren() const;
+  platform::Value* getPresetChildren();
+  // The parsed file, read a second time when the first read gives nothing; nothing for a missing
+  // or malformed file.
+  static std::optional<platform::Value> JSONFromFile(const std::string& path);
+  static std::string dictionaryToString(const platform::Value& dictionary);
+  // Bad text gives an empty dictionary and one log line.
+  static platform::Value stringToDictionary(std::string_view text);
+  bool isItemHiddenOrLockedByUser(std::string_view name) const;
+  // From the key window's root controller through presented controllers (a presented navigation
+  // controller continues from its last controller).
+  std::shared_ptr<platform::ui::ViewController> topViewController() const;
+
+  // --- Drawing and tags (canvas/CreatorViewDrawing.cpp, canvas/CanvasGrid.cpp) ---
+
+  // A new root view for `type` ("creator"): background, grid, highlight, then the element views.
+  std::shared_ptr<platform::ui::View> createViewFromDictionary(const platform::Value& root, const std::string& type);
+  std::shared_ptr<platform::ui::ImageView> createBackgroundView(const platform::graphics::Rect& frame);
+  std::shared_ptr<platform::ui::View> createGridView(const platform::graphics::Rect& frame);
+  std::shared_ptr<platform::ui::View> setupDisplay();
+  void pinch(platform::ui::GestureRecognizer& recognizer);
+  void move(platform::ui::GestureRecognizer& recognizer);
+  std::int32_t getViewTag(platform::ui::GestureRecognizer& recognizer) const;
+  std::optional<std::string> getElementNameFromTag(std::int32_t tag) const;
+  // The view below creatorView with the name's registered tag.
+  std::shared_ptr<platform::ui::View> getElementView(std::string_view name) const;
+
+  // ElementOrchestratorDelegate.
+  bool implements(Operation operation) const override;
+  void updateReferenceToView(const std::string& name, std::int32_t count, const std::string& location) override;
+  void createChildren(const platform::Value& children, const std::shared_ptr<platform::ui::View>& view,
+                      const std::string& location, const std::optional<std::vector<std::string>>& order) override;
+  void handleTapped(platform::ui::GestureRecognizer& recognizer) override;
+  void handleAnimation(platform::ui::GestureRecognizer& recognizer) override;
+
+  // --- Animation preview (canvas/CreatorViewAnimation.cpp) ---
+
+  static std::string cleanAnimationString(const platform::Value& value);
+  void saveAnimationState(const std::string& item, const std::string& itemName, platform::Value& animationStuff,
+                          const std::string& itemAnimation);
+
+  // --- Theme loading and the main view (canvas/CreatorViewThemeLoading.cpp) ---
+
+  // Builds and returns the editor's screen inside the pane's view, with the starting theme.
+  std::shared_ptr<platform::ui::View> setupMainView(const std::shared_ptr<platform::ui::View>& hostView);
+  void loadTheme();
+  void loadThemeFile(const std::string& fileName);
+  void reloadTheme();
+  // The side panel: its hint label and the element list.
+  std::shared_ptr<platform::ui::View> setupMenu();
+
+  // --- Style pass (styling/) ---
+
+  void updateChildren(const platform::Value& children, const std::string& location);
+  std::vector<std::string> sortKeysByOverridePriority(const platform::Value& children) const;
+  static bool elementHasOverride(const platform::Value& element);
+  void checkIfHasKnockout(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view);
+  void checkIfViewFollows(const platform::Value& element, const std::shared_ptr<platform::ui::View>& view);
+  void applyAutoLayoutToUIViews(const platform::Value& children);
+  // A copy of the named element overlaid on what its own override resolves to; nothing when the
+  // name is empty, "none", already visited or not in the tree.
+  std::optional<platform::Value> resolveStyleOverride(const std::string& name, std::vector<std::string>& visited,
+                                                      const platform::Value& presetChildren) const;
+
+  // --- Selection (selection/) ---
+
+  void selectView(platform::ui::GestureRecognizer& recognizer);
+  void loadElementOptions(const std::string& name);
+  void showHintLabel(const std::string& text);
+  void hideHintLabel();
+  void showHighlightViewWithName(const std::string& name);
+  void resetHighlightView();
+  void addDragFunctionalityToSelectedElement(const std::string& name);
+  void removeAllElementDragGestures();
+  static void removeElementDragGesturesFromView(platform::ui::View& view);
+  void addResizeHandlesToElement(const std::shared_ptr<platform::ui::View>& elementView, const std::string& name);
+  void removeResizeHandles();
+  void updateWidthResizeHandlePosition();
+  void updateHeightResizeHandlePosition();
+  // The rectangle moved by the frame origins of the view and its ancestors below creatorView.
+  platform::graphics::Rect addParentXY(platform::graphics::Rect rect, const platform::ui::View& view) const;
+
+  // --- Element list (elementlist/) ---
+
+  void setupScrollview();
+  void reloadScrollview();
+  void reloadScrollviewResetPosition();
+  void refreshScrollview();
+  void createScrollviewFromChildren(const platform::Value& children, const platform::Value& order);
+  void createScrollviewFromChildrenAsync(const platform::Value& children, const platform::Value& order);
+  void completeAsyncLoading();
+  void createLabelForElement(const std::string& name, const platform::Value& children,
+                             platform::ui::StackView& stack, bool isNested);
+  static std::int64_t countTotalElements(const platform::Value& children, const platform::Value* order);
+  void hideShowChildren(const std::string& name, const std::shared_ptr<platform::ui::View>& view,
+                        const platform::Value& elementChildren, bool forceHide);
+  void restoreExpandedState();
+  void updateExpandedStateVisuals();
+  void showLoadingIndicator();
+  void hideLoadingIndicator();
+  void checkIfShouldAllow(platform::ui::View& button, const std::string& name) const;
+  static std::shared_ptr<platform::ui::View> findViewWithTag(std::int32_t tag,
+                                                             const std::shared_ptr<platform::ui::View>& view);
+  bool isElementDescendantOf(std::string_view name, std::string_view ancestor) const;
+  static std::string padStringWithSpaces(const std::string& text, std::size_t amount);
+  // The list's taps: selecting an element from its row, expanding and collapsing containers.
+  void handleTap(platform::ui::GestureRecognizer& recognizer);
+
+  // --- State ---
+
+  platform::Value creatorPreset = platform::Value::object();
+  // Element name → current view tag.
+  std::map<std::string, std::int32_t, std::less<>> creatorTags;
+  std::int32_t globalCounter = 0;
+  std::string selectedElement = "none";
+  std::string selectedTheme;
+  bool disableGrid = false;
+  bool isResizingWidth = false;
+  bool isResizingHeight = false;
+  bool isLoadingElements = false;
+  std::int32_t incrementerAdditionValue = 1;
+  bool doneIncrementing = true;
+  std::int32_t textAlginmentSelectorValue = 1;
+  std::int32_t infiniteScrollSelectorValue = 0;
+  std::int32_t selectedSegmentIndex = 0;
+
+  std::vector<std::string> colorArray;
+  std::vector<std::string> elementTypes;
+  std::vector<std::string> stylesThatShowUpDownPad;
+  std::vector<std::string> blackListStyleArray;
+  std::vector<std::string> defaultElements;
+  std::vector<std::string> openedStackElements;
+  std::vector<std::string> savedOpenedStackElements;
+  std::vector<std::string> dataArray;
+  std::vector<std::string> lockedElements;
+  std::vector<std::string> hiddenElements;
+  platform::graphics::Point savedElementScrollPosition;
+  // Per element and step: the default state an animation returns to.
+  platform::Value animationDict = platform::Value::object();
+  std::optional<platform::graphics::Image> backgroundImage;
+
+  std::shared_ptr<platform::ui::View> mainView;
+  std::shared_ptr<platform::ui::View> view;
+  std::shared_ptr<platform::ui::View> display;
+  std::shared_ptr<platform::ui::View> menu;
+  std::shared_ptr<platform::ui::View> creatorView;
+  std::shared_ptr<platform::ui::ImageView> backgroundView;
+  std::shared_ptr<platform::ui::View> gridView;
+  std::shared_ptr<platform::ui::View> highlightView;
+  std::shared_ptr<platform::ui::View> widthResizeHandle;
+  std::shared_ptr<platform::ui::View> heightResizeHandle;
+  std::shared_ptr<platform::ui::Label> styleHintLabel;
+  std::shared_ptr<platform::ui::ScrollView> elementOptions;
+  std::shared_ptr<platform::ui::ScrollView> elementScrollView;
+  std::shared_ptr<platform::ui::StackView> elementStackView;
+  std::shared_ptr<platform::ui::ActivityIndicatorView> loadingIndicator;
+  std::shared_ptr<platform::ui::View> collectionView;
+  std::shared_ptr<AppDrawerViewController> appDrawer;
+
+  CreatorDictHelpers& dictHelpers;
+};
+
+}  // namespace vantile
