@@ -1,0 +1,100 @@
+// Operations of the canvas whose groups are being written; each group removes its section.
+#include "editor/CreatorView.h"
+#include "platform/ui/controls/StackView.h"
+#include "platform/ui/gestures/GestureRecognizer.h"
+#include "platform/ui/views/ImageView.h"
+
+namespace vantile {
+
+// --- canvas: drawing and tags ---
+
+std::shared_ptr<platform::ui::View> CreatorView::createViewFromDictionary(const platform::Value&, const std::string&) {
+  return nullptr;
+}
+std::shared_ptr<platform::ui::ImageView> CreatorView::createBackgroundView(const platform::graphics::Rect&) {
+  return nullptr;
+}
+std::shared_ptr<platform::ui::View> CreatorView::createGridView(const platform::graphics::Rect&) { return nullptr; }
+std::shared_ptr<platform::ui::View> CreatorView::setupDisplay() { return nullptr; }
+void CreatorView::pinch(platform::ui::GestureRecognizer&) {}
+void CreatorView::move(platform::ui::GestureRecognizer&) {}
+std::int32_t CreatorView::getViewTag(platform::ui::GestureRecognizer&) const { return 0; }
+std::optional<std::string> CreatorView::getElementNameFromTag(std::int32_t) const { return std::nullopt; }
+std::shared_ptr<platform::ui::View> CreatorView::getElementView(std::string_view) const { return nullptr; }
+bool CreatorView::implements(Operation) const { return false; }
+void CreatorView::updateReferenceToView(const std::string&, std::int32_t, const std::string&) {}
+void CreatorView::createChildren(const platform::Value&, const std::shared_ptr<platform::ui::View>&,
+                                 const std::string&, const std::optional<std::vector<std::string>>&) {}
+void CreatorView::handleTapped(platform::ui::GestureRecognizer&) {}
+void CreatorView::handleAnimation(platform::ui::GestureRecognizer&) {}
+std::string CreatorView::cleanAnimationString(const platform::Value&) { return {}; }
+void CreatorView::saveAnimationState(const std::string&, const std::string&, platform::Value&, const std::string&) {}
+
+// --- canvas: theme loading ---
+
+std::shared_ptr<platform::ui::View> CreatorView::setupMainView(const std::shared_ptr<platform::ui::View>&) {
+  return nullptr;
+}
+void CreatorView::loadTheme() {}
+void CreatorView::loadThemeFile(const std::string&) {}
+void CreatorView::reloadTheme() {}
+std::shared_ptr<platform::ui::View> CreatorView::setupMenu() { return nullptr; }
+
+// --- styling ---
+
+void CreatorView::updateChildren(const platform::Value&, const std::string&) {}
+std::vector<std::string> CreatorView::sortKeysByOverridePriority(const platform::Value&) const { return {}; }
+bool CreatorView::elementHasOverride(const platform::Value&) { return false; }
+void CreatorView::checkIfHasKnockout(const platform::Value&, const std::shared_ptr<platform::ui::View>&) {}
+void CreatorView::checkIfViewFollows(const platform::Value&, const std::shared_ptr<platform::ui::View>&) {}
+void CreatorView::applyAutoLayoutToUIViews(const platform::Value&) {}
+std::optional<platform::Value> CreatorView::resolveStyleOverride(const std::string&, std::vector<std::string>&,
+                                                                 const platform::Value&) const {
+  return std::nullopt;
+}
+
+// --- selection ---
+
+void CreatorView::selectView(platform::ui::GestureRecognizer&) {}
+void CreatorView::loadElementOptions(const std::string&) {}
+void CreatorView::showHintLabel(const std::string&) {}
+void CreatorView::hideHintLabel() {}
+void CreatorView::showHighlightViewWithName(const std::string&) {}
+void CreatorView::resetHighlightView() {}
+void CreatorView::addDragFunctionalityToSelectedElement(const std::string&) {}
+void CreatorView::removeAllElementDragGestures() {}
+void CreatorView::removeElementDragGesturesFromView(platform::ui::View&) {}
+void CreatorView::addResizeHandlesToElement(const std::shared_ptr<platform::ui::View>&, const std::string&) {}
+void CreatorView::removeResizeHandles() {}
+void CreatorView::updateWidthResizeHandlePosition() {}
+void CreatorView::updateHeightResizeHandlePosition() {}
+platform::graphics::Rect CreatorView::addParentXY(platform::graphics::Rect rect, const platform::ui::View&) const {
+  return rect;
+}
+
+// --- element list ---
+
+void CreatorView::setupScrollview() {}
+void CreatorView::reloadScrollview() {}
+void CreatorView::reloadScrollviewResetPosition() {}
+void CreatorView::refreshScrollview() {}
+void CreatorView::createScrollviewFromChildren(const platform::Value&, const platform::Value&) {}
+void CreatorView::createScrollviewFromChildrenAsync(const platform::Value&, const platform::Value&) {}
+void CreatorView::completeAsyncLoading() {}
+void CreatorView::createLabelForElement(const std::string&, const platform::Value&, platform::ui::StackView&, bool) {}
+std::int64_t CreatorView::countTotalElements(const platform::Value&, const platform::Value*) { return 0; }
+void CreatorView::hideShowChildren(const std::string&, const std::shared_ptr<platform::ui::View>&,
+                                   const platform::Value&, bool) {}
+void CreatorView::restoreExpandedState() {}
+void CreatorView::updateExpandedStateVisuals() {}
+void CreatorView::showLoadingIndicator() {}
+void CreatorView::hideLoadingIndicator() {}
+void CreatorView::checkIfShouldAllow(platform::ui::View&, const std::string&) const {}
+std::shared_ptr<platform::ui::View> CreatorView::findViewWithTag(std::int32_t, const std::shared_ptr<platform::ui::View>&) {
+  return nullptr;
+}
+bool CreatorView::isElementDescendantOf(std::string_view, std::string_view) const { return false; }
+std::string CreatorView::padStringWithSpaces(const std::string& text, std::size_t) { return text; }
+void CreatorView::handleTap(platform::ui::GestureRecognizer&) {}
+
+}  // namespace vantile
