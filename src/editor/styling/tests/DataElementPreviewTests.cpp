@@ -5,6 +5,8 @@
 #include "platform/graphics/ImageCodec.h"
 #include "platform/graphics/PNGCodec.h"
 #include "platform/graphics/TextMeasurement.h"
+#include "platform/springboard/device/DeviceModel.h"
+#include "platform/springboard/runtime/SpringBoardClasses.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 
@@ -131,6 +133,32 @@ TEST_F(DataElementPreview, AnAppIconWithoutAnAppShowsThePlaceholderCaptionAndBad
   EXPECT_EQ(caption->textColor(), (Color{0, 0, 1, 1}));
   EXPECT_EQ(badge->text(), "100");
   EXPECT_EQ(badge->backgroundColor(), (Color{1, 0, 0, 1}));
+}
+
+TEST_F(DataElementPreview, AnAppIconShowsTheAppsOwnPictureWhenThePlatformHasOne) {
+  root.writeFile(std::string(kAssets) + "icon.png", pictureFile(12, 9, 9, 9));
+  root.writeFile("/icons/mail.png", pictureFile(20, 10, 132, 255));
+  // The platform's classes and device, gone again at the end of the test whatever happens.
+  struct SpringBoardClasses {
+    SpringBoardClasses() { platform::springboard::registerSpringBoardClasses(16); }
+    ~SpringBoardClasses() {
+      platform::springboard::DeviceModel::shared().reset({});
+      platform::springboard::removeSpringBoardClasses();
+    }
+  } classes;
+  platform::springboard::DeviceState device;
+  device.apps = {{"com.apple.mobilemail", "Mail", std::nullopt, "/icons/mail.png", false, false, false},
+                 {"com.apple.Maps", "Maps", std::nullopt, "", false, false, false}};
+  platform::springboard::DeviceModel::shared().reset(device);
+
+  buildAndStyle({{"mail", {{"type", "AppIcon"}, {"bundleID", "com.apple.mobilemail"}}},
+                 {"maps", {{"type", "AppIcon"}, {"bundleID", "com.apple.Maps"}}}});
+  auto pictureWidth = [&](const std::string& name) {
+    const auto image = std::dynamic_pointer_cast<ui::ImageView>(partNamed(*view(name), "AppIconImageView"));
+    return image && image->image() ? image->image()->width() : 0;
+  };
+  EXPECT_EQ(pictureWidth("mail"), 20);
+  EXPECT_EQ(pictureWidth("maps"), 12) << "an app without a picture keeps the placeholder";
 }
 
 TEST_F(DataElementPreview, ABadgeNarrowerThanItsTextWidensToTheTextAndFivePoints) {
