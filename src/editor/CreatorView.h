@@ -128,7 +128,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void updateWeatherIconPreview(const platform::Value& element, platform::ui::View& view) const;
   // Placeholder or app picture, caption and badge, styled by the element or its resolved override.
   void updateAppIconPreview(const platform::Value& element, platform::ui::View& view) const;
-  // Steps 6 to 8 of a text, image or container element.
+  // Text and gradient; for a container also the queued knockout and follow, then its children.
   void updateTextAndContainer(const std::string& type, const platform::Value& element,
                               const std::shared_ptr<platform::ui::View>& view, const std::string& location);
   // Wraps the offsets of endless scroll views, which hold it weakly.
