@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "drawer/AppDrawerViewController.h"
 #include "editor/canvas/tests/CanvasFixture.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/gestures/TouchInjector.h"
@@ -88,6 +89,22 @@ TEST_F(CanvasAnimation, AToggleRunOfANestedElementResolvesItsFrameInItsParent) {
   canvas->saveAnimationState("Inner", "Box", settings, "x:0");
   canvas->saveAnimationState("Inner", "Box", settings, "x:0");
   EXPECT_DOUBLE_EQ(settings["x"].get<double>(), 75);
+}
+
+TEST_F(CanvasAnimation, AnAppElementsTapOpensTheDrawerOverTheEditorUntilAnAppIsChosen) {
+  Value dock = box(20, 20, 60, 60);
+  dock["type"] = "UIImageView";
+  dock["actions"] = "openDrawer";
+  writeTheme("time.json", theme({{"Dock", dock}}, {"Dock"}));
+  const auto main = canvas->setupMainView(screen);
+  platform::ui::TouchInjector(main).tap({40, 40});
+  const auto drawer = canvas->appDrawer;
+  ASSERT_NE(drawer, nullptr);
+  EXPECT_EQ(drawer->superview(), main);
+  EXPECT_EQ(drawer->frame(), main->bounds());
+  ASSERT_TRUE(drawer->completionBlock);
+  drawer->completionBlock("com.apple.Music");
+  EXPECT_EQ(drawer->superview(), nullptr);
 }
 
 TEST(CanvasAnimationText, AnimationValuesLoseBracesAndBlanks) {
