@@ -71,7 +71,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // controller continues from its last controller).
   std::shared_ptr<platform::ui::ViewController> topViewController() const;
 
-  // --- Drawing and tags (canvas/CreatorViewDrawing.cpp, canvas/CanvasGrid.cpp) ---
+  // --- Drawing and tags (canvas/CreatorViewDrawing.cpp, canvas/CanvasGrid.cpp; the display:
+  //     canvas/CreatorViewDisplay.cpp) ---
 
   // A new root view for `type` ("creator"): background, grid, highlight, then the element views.
   std::shared_ptr<platform::ui::View> createViewFromDictionary(const platform::Value& root, const std::string& type);

@@ -40,6 +40,18 @@ TEST_F(CanvasAnimation, ATapOnANestedElementPlaysTheNestedElementsAnimationOnly)
   EXPECT_DOUBLE_EQ(canvas->getElementView("Box")->frame().origin.x, 50);
 }
 
+TEST_F(CanvasAnimation, ATriggeredElementPlaysItsOwnAnimationOnTheCanvasAfterTheWait) {
+  draw({{"A", animated(box(10, 10, 50, 50), {{"A", "x:100,speed:0,trigger:B,wait:0.5"}})},
+        {"B", animated(box(10, 300, 50, 50), {{"B", "x:200,y:300,width:50,height:50,speed:0"}})}},
+       {"A", "B"});
+  platform::ui::TouchInjector(screen).tap({20, 20});
+  auto& queue = platform::foundation::MainQueue::shared();
+  queue.advance(0.3);
+  EXPECT_DOUBLE_EQ(canvas->getElementView("B")->frame().origin.x, 10);
+  queue.advance(0.5);
+  EXPECT_DOUBLE_EQ(canvas->getElementView("B")->frame().origin.x, 200);
+}
+
 TEST_F(CanvasAnimation, AnAnimationThatPrintsAsEmptyBracesDoesNotPlay) {
   draw({{"Still", animated(box(10, 10, 50, 50), Value::object())}}, {"Still"});
   platform::ui::TouchInjector(screen).tap({20, 20});
