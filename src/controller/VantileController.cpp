@@ -1,5 +1,9 @@
 #include "controller/VantileController.h"
 
+#include "controller/actions/ElementActions.h"
+#include "controller/animation/AnimationRunner.h"
+#include "controller/animation/AnimationSteps.h"
+#include "controller/animation/AnimationTargets.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile {
@@ -79,6 +83,32 @@ bool VantileController::implements(Operation operation) const {
       return false;
   }
   return false;
+}
+
+void VantileController::runAnimationOfTag(const std::string& senderTag) {
+  vantileAnimatingPreset = isLSTap ? vantilePreset : vantilePresetSB;
+  vantileAnimatingView = isLSTap ? vantileView : vantileViewSB;
+  const std::string name = getAnimatingElementNameFromTag(senderTag);
+  AnimationRunner(*this).handleElementAnimation(
+      name,
+      [this, &name] {
+        const auto actions = AnimationTargets::getElementObjectFromString(name, "actions", getAnimatingPresetChildren());
+        ElementActions(*this).handleAction(actions ? AnimationSteps::getValueString(*actions) : "<null>", false, false,
+                                           nullptr);
+      },
+      {});
+}
+
+std::shared_ptr<platform::ui::View> VantileController::animationElementView(std::string_view name) const {
+  return AnimationTargets(*this).getAnimatingElementView(name);
+}
+
+std::string VantileController::animationParentName(std::string_view name) const {
+  return AnimationTargets(*this).getAnimatingParentName(name);
+}
+
+platform::graphics::Rect VantileController::animationRootBounds() const {
+  return vantileAnimatingView ? vantileAnimatingView->bounds() : platform::graphics::Rect{};
 }
 
 }  // namespace vantile

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controller/ControllerHooks.h"
+#include "controller/animation/AnimationHost.h"
 #include "controller/data/EverySecondEntry.h"
 #include "controller/data/TokenProviders.h"
 #include "controller/loading/ThemePreset.h"
@@ -51,7 +52,9 @@ struct ElementRecord {
 // builds its view tree through the element engine (as the engine's host) and keeps its live
 // data current. Main thread only. Owned by a shared_ptr because the orchestrator holds its
 // delegate weakly.
-class VantileController : public ElementOrchestratorDelegate, public std::enable_shared_from_this<VantileController> {
+class VantileController : public ElementOrchestratorDelegate,
+                          public AnimationHost,
+                          public std::enable_shared_from_this<VantileController> {
   struct ConstructionKey {
     explicit ConstructionKey() = default;
   };
@@ -98,6 +101,15 @@ class VantileController : public ElementOrchestratorDelegate, public std::enable
   void launchApp(platform::ui::GestureRecognizer& recognizer) override;
   void changeApp(platform::ui::GestureRecognizer& recognizer) override;
   void enableActionsForView(const std::shared_ptr<platform::ui::View>& view, const std::string& actions) override;
+
+  // AnimationHost: the screen whose animation runs (vantileAnimatingPreset, vantileAnimatingView).
+  void runAnimationOfTag(const std::string& senderTag) override;
+  std::shared_ptr<platform::ui::View> animationElementView(std::string_view name) const override;
+  const platform::Value* animationPresetChildren() const override { return getAnimatingPresetChildren(); }
+  std::string animationParentName(std::string_view name) const override;
+  platform::graphics::Rect animationRootBounds() const override;
+  platform::Value& animationState() override { return animationDict; }
+  std::weak_ptr<AnimationHost> weakAnimationHost() override { return weak_from_this(); }
 
   // --- Preset index and element lookup ---
 

@@ -4,10 +4,13 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "controller/animation/AnimationHost.h"
+#include "editor/canvas/DisplayGlide.h"
 #include "editor/data/CreatorDictHelpers.h"
 #include "engine/ElementOrchestratorDelegate.h"
 #include "platform/foundation/values/Value.h"
@@ -39,7 +42,7 @@ class AppDrawerViewController;
 //   styling/    the style pass and the preview styling of data elements and app icons
 //   selection/  selection frame, name tab, drag attachment and resize handles
 //   elementlist/ the element list panel
-class CreatorView : public platform::ui::View, public ElementOrchestratorDelegate {
+class CreatorView : public platform::ui::View, public ElementOrchestratorDelegate, public AnimationHost {
  public:
   static CreatorView& sharedInstance();
   // A canvas of its own (tests, benchmarks); the process uses sharedInstance.
@@ -69,7 +72,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // controller continues from its last controller).
   std::shared_ptr<platform::ui::ViewController> topViewController() const;
 
-  // --- Drawing and tags (canvas/CreatorViewDrawing.cpp, canvas/CanvasGrid.cpp) ---
+  // --- Drawing and tags (canvas/CreatorViewDrawing.cpp, canvas/CanvasGrid.cpp; the display:
+  //     canvas/CreatorViewDisplay.cpp) ---
 
   // A new root view for `type` ("creator"): background, grid, highlight, then the element views.
   std::shared_ptr<platform::ui::View> createViewFromDictionary(const platform::Value& root, const std::string& type);
@@ -91,11 +95,34 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void handleTapped(platform::ui::GestureRecognizer& recognizer) override;
   void handleAnimation(platform::ui::GestureRecognizer& recognizer) override;
 
+ private:
+  // Glass views' tags: their inner views take the tag + 1000, which no element view may get.
+  std::set<std::int32_t> glassViewTags_;
+  PanVelocity displayPanVelocity_;
+
+ public:
+
   // --- Animation preview (canvas/CreatorViewAnimation.cpp) ---
 
   static std::string cleanAnimationString(const platform::Value& value);
   void saveAnimationState(const std::string& item, const std::string& itemName, platform::Value& animationStuff,
                           const std::string& itemAnimation);
+
+  // AnimationHost: the drawn theme (creatorView, creatorTags, creatorPreset).
+  void runAnimationOfTag(const std::string& senderTag) override;
+  std::shared_ptr<platform::ui::View> animationElementView(std::string_view name) const override;
+  const platform::Value* animationPresetChildren() const override { return getPresetChildren(); }
+  std::string animationParentName(std::string_view name) const override;
+  platform::graphics::Rect animationRootBounds() const override;
+  platform::Value& animationState() override { return animationDict; }
+  std::weak_ptr<AnimationHost> weakAnimationHost() override;
+
+ private:
+  // A tapped element (with its recogniser, which also selects it) or a queued trigger (without).
+  void playAnimationOfTag(std::int32_t tag, platform::ui::GestureRecognizer* recognizer);
+  std::shared_ptr<CreatorView> sharedCanvas();
+
+ public:
 
   // --- Theme loading and the main view (canvas/CreatorViewThemeLoading.cpp) ---
 
@@ -106,6 +133,13 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void reloadTheme();
   // The side panel: its hint label and the element list.
   std::shared_ptr<platform::ui::View> setupMenu();
+
+ private:
+  // The full draw of a root element into creatorView (creatorTags start empty).
+  void drawRoot(const platform::Value& root);
+  void removeDrawnTheme();
+
+ public:
 
   // --- Style pass (styling/) ---
 
@@ -121,8 +155,6 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
                                                       const platform::Value& presetChildren) const;
 
  private:
-  // creatorView's view with the name's registered tag; nothing without a tag or a view.
-  std::shared_ptr<platform::ui::View> styledView(const std::string& name) const;
   // The preview value of a bar's fill, its colour and gradient.
   void updateBarPreview(const platform::Value& element, platform::ui::View& view, std::string_view type) const;
   void updateWeatherIconPreview(const platform::Value& element, platform::ui::View& view) const;

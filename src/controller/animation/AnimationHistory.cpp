@@ -1,6 +1,6 @@
 #include "controller/animation/AnimationHistory.h"
 
-#include "controller/VantileController.h"
+#include "controller/animation/AnimationHost.h"
 #include "controller/animation/AnimationSteps.h"
 #include "controller/animation/AnimationTargets.h"
 #include "engine/helpers/VantileHelpers.h"
@@ -50,12 +50,10 @@ void AnimationHistory::saveAnimationState(const std::string& item, const std::st
   const std::string happenedKey = historyKey(item, itemName, "animationHappened");
 
   Value history = Value::object();
-  if (controller_.animationDict.is_object() && controller_.animationDict.contains(kDetails) &&
-      controller_.animationDict[kDetails].is_object()) {
-    history = controller_.animationDict[kDetails];
-  }
+  Value& state = host_.animationState();
+  if (state.is_object() && state.contains(kDetails) && state[kDetails].is_object()) history = state[kDetails];
 
-  const Value* children = controller_.getAnimatingPresetChildren();
+  const Value* children = host_.animationPresetChildren();
   const auto frame = AnimationTargets::getElementObjectFromString(item, "frame", children);
   const float alpha = themeNumber(AnimationTargets::getElementObjectFromString(item, "alpha", children), 1.0F);
   const float scale = themeNumber(AnimationTargets::getElementObjectFromString(item, "scale", children), 1.0F);
@@ -70,11 +68,9 @@ void AnimationHistory::saveAnimationState(const std::string& item, const std::st
     history[happenedKey] = "YES";
   } else if (settings.is_object() && settings.contains("toggle") && foundation::boolValue(settings["toggle"])) {
     if (namesFrame(itemAnimation)) {
-      platform::graphics::Rect reference =
-          controller_.vantileAnimatingView ? controller_.vantileAnimatingView->bounds() : platform::graphics::Rect{};
-      const AnimationTargets targets(controller_);
-      if (const std::string parent = targets.getAnimatingParentName(item); parent != "PresetView") {
-        const auto parentView = targets.getAnimatingElementView(parent);
+      platform::graphics::Rect reference = host_.animationRootBounds();
+      if (const std::string parent = host_.animationParentName(item); parent != "PresetView") {
+        const auto parentView = host_.animationElementView(parent);
         reference = parentView ? parentView->bounds() : platform::graphics::Rect{};
       }
       const Value recordedFrame = history.contains(frameKey) ? history[frameKey] : Value();
@@ -99,7 +95,7 @@ void AnimationHistory::saveAnimationState(const std::string& item, const std::st
   }
   Value stored = Value::object();
   stored[kDetails] = std::move(history);
-  controller_.animationDict = std::move(stored);
+  host_.animationState() = std::move(stored);
 }
 
 }  // namespace vantile

@@ -6,14 +6,14 @@
 
 namespace vantile {
 
-class VantileController;
+class AnimationHost;
 
 // What each (target, source) pair of an animation last did, so that "toggle" steps play back
-// to the target's theme values every second run. Kept in the controller's animationDict under
-// "AnimationDetails"; every theme build empties it.
+// to the target's theme values every second run. Kept in the host's animation state under
+// "AnimationDetails".
 class AnimationHistory {
  public:
-  explicit AnimationHistory(VantileController& controller) : controller_(controller) {}
+  explicit AnimationHistory(AnimationHost& host) : host_(host) {}
 
   // A forward run records the theme values of the groups the step names; a run after one,
   // with "toggle" on, writes the recorded values into the settings instead.
@@ -21,7 +21,7 @@ class AnimationHistory {
                           const std::string& itemAnimation);
 
  private:
-  VantileController& controller_;
+  AnimationHost& host_;
 };
 
 }  // namespace vantile

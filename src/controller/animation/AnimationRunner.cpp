@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <numbers>
 
-#include "controller/VantileController.h"
-#include "controller/actions/ElementActions.h"
 #include "controller/animation/AnimationHistory.h"
+#include "controller/animation/AnimationHost.h"
 #include "controller/animation/AnimationSteps.h"
 #include "controller/animation/AnimationTargets.h"
 #include "controller/animation/SpinAnimation.h"
@@ -52,38 +51,35 @@ void AnimationRunner::handleAnimation(const std::shared_ptr<View>& view) {
   handleAnimation(AnimationTargets::getViewTag(view.get()));
 }
 
-void AnimationRunner::handleAnimation(const std::string& senderTag) {
-  VantileController& c = controller_;
-  c.vantileAnimatingPreset = c.isLSTap ? c.vantilePreset : c.vantilePresetSB;
-  c.vantileAnimatingView = c.isLSTap ? c.vantileView : c.vantileViewSB;
+void AnimationRunner::handleAnimation(const std::string& senderTag) { host_.runAnimationOfTag(senderTag); }
 
-  const std::string name = c.getAnimatingElementNameFromTag(senderTag);
-  const auto animation = AnimationTargets::getElementObjectFromString(name, "animation", c.getAnimatingPresetChildren());
+void AnimationRunner::handleElementAnimation(const std::string& name, const std::function<void()>& whenNone,
+                                             const std::function<void()>& beforePlaying) {
+  const auto animation = AnimationTargets::getElementObjectFromString(name, "animation", host_.animationPresetChildren());
   if (!animation) return;
   const std::string text = AnimationSteps::getValueString(*animation);
   if (text == "none") {
-    const auto actions = AnimationTargets::getElementObjectFromString(name, "actions", c.getAnimatingPresetChildren());
-    ElementActions(c).handleAction(actions ? AnimationSteps::getValueString(*actions) : "<null>", false, false,
-                                   nullptr);
+    if (whenNone) whenNone();
     return;
   }
-  if (foundation::contains(text, "spin:")) SpinAnimation(c).handleSpinElement(*animation);
-  if (text != "" && text != "{}") handleAllAnimations(*animation, name);
+  if (foundation::contains(text, "spin:")) SpinAnimation(host_).handleSpinElement(*animation);
+  if (text == "" || text == "{}") return;
+  if (beforePlaying) beforePlaying();
+  handleAllAnimations(*animation, name);
 }
 
 void AnimationRunner::handleAllAnimations(const Value& animation, const std::string& itemName) {
   // A bare step string or any other value is no dictionary of targets.
   if (!animation.is_object()) return;
-  const AnimationTargets targets(controller_);
   Value settings = AnimationSteps::setAnimationDictionaryDefaults();
   for (const auto& [item, stepValue] : animation.items()) {
-    const auto view = targets.getAnimatingElementView(item);
+    const auto view = host_.animationElementView(item);
     std::string step = AnimationSteps::cleanAnimationString(AnimationSteps::getValueString(stepValue));
     if (const auto trigger = triggerOf(step)) {
       std::string piece = "trigger:";
       piece.append(trigger->name);
       step = foundation::replacingOccurrences(step, piece, "");
-      queNextAnimation(targets.getAnimatingElementView(trigger->name), trigger->wait);
+      queNextAnimation(host_.animationElementView(trigger->name), trigger->wait);
     }
     if (view) setElementNowInfoToAnimationStuff(settings, *view);
     AnimationSteps::setElementAnimationInfo(step, settings);
@@ -95,19 +91,17 @@ void AnimationRunner::makeTheAnimation(Value& settings, const std::string& itemA
                                        const std::string& itemName, const std::shared_ptr<View>& elementView) {
   const std::string trigger = settings.contains("trigger") ? AnimationSteps::getValueString(settings["trigger"]) : "";
   if (!AnimationSteps::hasTrigger(settings)) {
-    AnimationHistory(controller_).saveAnimationState(item, itemName, settings, itemAnimation);
+    AnimationHistory(host_).saveAnimationState(item, itemName, settings, itemAnimation);
   }
   const std::int64_t options = AnimationSteps::convertStringTransitionToLong(
       settings.contains("transition") ? settings["transition"] : Value());
   const float speed = AnimationSteps::number(settings, "speed");
   const float wait = AnimationSteps::number(settings, "wait");
-  const auto changes = [weak = controller_.weak_from_this(), settings, trigger, wait, view = elementView] {
+  const auto changes = [weak = host_.weakAnimationHost(), settings, trigger, wait, view = elementView] {
     const bool triggers = AnimationSteps::hasTrigger(settings);
     runAnimationWithStuff(settings, *view);
-    const auto controller = weak.lock();
-    if (triggers && controller) {
-      AnimationRunner(*controller).queNextAnimation(AnimationTargets(*controller).getAnimatingElementView(trigger), wait);
-    }
+    const auto host = weak.lock();
+    if (triggers && host) AnimationRunner(*host).queNextAnimation(host->animationElementView(trigger), wait);
   };
   const auto viewOptions = AnimationSteps::animationOptions(options);
   if (AnimationSteps::isViewTransition(options)) {
@@ -153,8 +147,8 @@ void AnimationRunner::queNextAnimation(std::shared_ptr<View> view, float delay) 
   if (!view) return;
   const double seconds = static_cast<double>(static_cast<std::int64_t>(delay * 1'000'000'000.0F)) / 1e9;
   foundation::MainQueue::shared().postAfter(
-      std::max(seconds, kMinimumQueueDelay), [weak = controller_.weak_from_this(), view = std::move(view)] {
-        if (auto controller = weak.lock()) AnimationRunner(*controller).handleAnimation(view);
+      std::max(seconds, kMinimumQueueDelay), [weak = host_.weakAnimationHost(), view = std::move(view)] {
+        if (auto host = weak.lock()) AnimationRunner(*host).handleAnimation(view);
       });
 }
 

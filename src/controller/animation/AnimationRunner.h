@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,19 +14,23 @@ class View;
 
 namespace vantile {
 
-class VantileController;
+class AnimationHost;
 
-// Plays an element's "animation" value: one step per target with the platform's view
-// animations, triggers queued on the main queue, spins. Every caller sets the controller's
-// isLSTap first: it picks the lock-screen or the home-screen theme for the run.
+// Plays an element's "animation" value on the host's views: one step per target with the
+// platform's view animations, triggers queued on the main queue, spins. In the theme controller
+// every caller sets isLSTap first: it picks the lock-screen or the home-screen theme for the run.
 class AnimationRunner {
  public:
-  explicit AnimationRunner(VantileController& controller) : controller_(controller) {}
+  explicit AnimationRunner(AnimationHost& host) : host_(host) {}
 
-  // The source element is the one whose view has the tag (decimal text).
+  // The source element is the one whose view has the tag (decimal text); the host runs it.
   void handleAnimation(const std::string& senderTag);
   void handleAnimation(const platform::ui::GestureRecognizer& recognizer);
   void handleAnimation(const std::shared_ptr<platform::ui::View>& view);
+  // The named element's "animation": "none" runs `whenNone` instead; a "spin:" step starts or
+  // stops its spin; any other value but "" and "{}" plays its steps, right after `beforePlaying`.
+  void handleElementAnimation(const std::string& name, const std::function<void()>& whenNone,
+                              const std::function<void()>& beforePlaying);
   void handleAllAnimations(const platform::Value& animation, const std::string& itemName);
   void makeTheAnimation(platform::Value& settings, const std::string& itemAnimation, const std::string& item,
                         const std::string& itemName, const std::shared_ptr<platform::ui::View>& elementView);
@@ -42,7 +47,7 @@ class AnimationRunner {
   static constexpr double kMinimumQueueDelay = 1.0 / 60.0;
 
  private:
-  VantileController& controller_;
+  AnimationHost& host_;
 };
 
 }  // namespace vantile

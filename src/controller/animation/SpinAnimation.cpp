@@ -3,9 +3,8 @@
 #include <limits>
 #include <numbers>
 
-#include "controller/VantileController.h"
+#include "controller/animation/AnimationHost.h"
 #include "controller/animation/AnimationSteps.h"
-#include "controller/animation/AnimationTargets.h"
 #include "platform/foundation/values/Conversions.h"
 #include "platform/foundation/values/Strings.h"
 #include "platform/ui/animation/BasicAnimation.h"
@@ -34,7 +33,7 @@ void SpinAnimation::handleSpinElement(const Value& animation) {
 }
 
 void SpinAnimation::spinElement(std::string_view name, bool shouldSpin, float duration) {
-  const auto view = AnimationTargets(controller_).getAnimatingElementView(name);
+  const auto view = host_.animationElementView(name);
   if (!view) return;
   auto& layer = *view->layer();
   const bool animating = layerHasAnimation(layer);

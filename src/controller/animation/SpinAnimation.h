@@ -12,7 +12,7 @@ class Layer;
 
 namespace vantile {
 
-class VantileController;
+class AnimationHost;
 
 // Endless turns of an element about its centre, a layer animation beside the step animations.
 class SpinAnimation {
@@ -20,7 +20,7 @@ class SpinAnimation {
   static constexpr const char* kAnimationKey = "rotationAnimation";
   static constexpr float kDefaultTurnDuration = 3.0F;
 
-  explicit SpinAnimation(const VantileController& controller) : controller_(controller) {}
+  explicit SpinAnimation(const AnimationHost& host) : host_(host) {}
 
   // Spins or stops the first target of the "animation" dictionary.
   void handleSpinElement(const platform::Value& animation);
@@ -30,7 +30,7 @@ class SpinAnimation {
   static bool layerHasAnimation(const platform::ui::Layer& layer);
 
  private:
-  const VantileController& controller_;
+  const AnimationHost& host_;
 };
 
 }  // namespace vantile

@@ -61,18 +61,12 @@ std::vector<std::string> CreatorView::sortKeysByOverridePriority(const Value& ch
   return names;
 }
 
-std::shared_ptr<ui::View> CreatorView::styledView(const std::string& name) const {
-  const auto tag = creatorTags.find(name);
-  if (tag == creatorTags.end() || !creatorView) return nullptr;
-  return creatorView->viewWithTag(tag->second);
-}
-
 void CreatorView::updateChildren(const Value& children, const std::string& location) {
   if (!children.is_object()) return;
   for (const std::string& name : sortKeysByOverridePriority(children)) {
     const Value& element = children.at(name);
     const std::string type = stringFor(element, "type").value_or("");
-    const std::shared_ptr<ui::View> view = styledView(name);
+    const std::shared_ptr<ui::View> view = getElementView(name);
 
     if (view) {
       if (std::ranges::find(hiddenElements, name) != hiddenElements.end()) view->setHidden(true);
@@ -122,18 +116,18 @@ void CreatorView::updateTextAndContainer(const std::string& type, const Value& e
 
 void CreatorView::checkIfHasKnockout(const Value& element, const std::shared_ptr<ui::View>& view) {
   if (!view) return;
-  containerrules::applyKnockout(element, *view, [this](const std::string& name) { return styledView(name); });
+  containerrules::applyKnockout(element, *view, [this](const std::string& name) { return getElementView(name); });
 }
 
 void CreatorView::checkIfViewFollows(const Value& element, const std::shared_ptr<ui::View>& view) {
   if (!view) return;
-  if (containerrules::applyFollow(element, *view, [this](const std::string& name) { return styledView(name); })) {
+  if (containerrules::applyFollow(element, *view, [this](const std::string& name) { return getElementView(name); })) {
     showHighlightViewWithName(selectedElement);
   }
 }
 
 void CreatorView::applyAutoLayoutToUIViews(const Value& children) {
-  layout::applyAutoLayoutToUIViews(children, [this](const std::string& name) { return styledView(name); });
+  layout::applyAutoLayoutToUIViews(children, [this](const std::string& name) { return getElementView(name); });
 }
 
 }  // namespace vantile
