@@ -132,8 +132,9 @@ void CreatorView::refreshScrollview() {
 
   std::vector<std::pair<std::string, graphics::Point>> canvasOffsets;
   for (const auto& [name, tag] : creatorTags) {
+    if (tag == 0) continue;
     const auto scroll = std::dynamic_pointer_cast<platform::ui::ScrollView>(findViewWithTag(tag, creatorView));
-    if (scroll && tag != 0) canvasOffsets.emplace_back(name, scroll->contentOffset());
+    if (scroll) canvasOffsets.emplace_back(name, scroll->contentOffset());
   }
 
   const ListSource source = listSourceOf(creatorPreset);

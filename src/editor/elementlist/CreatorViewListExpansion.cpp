@@ -82,7 +82,7 @@ void CreatorView::updateExpandedStateVisuals() {
     const std::vector<std::string> expanded = strong->openedStackElements;
     for (const std::string& name : expanded) {
       const auto tag = strong->creatorTags.find(name);
-      if (tag == strong->creatorTags.end()) continue;
+      if (tag == strong->creatorTags.end() || tag->second == 0) continue;
       if (const auto row = findViewWithTag(tag->second, strong->elementScrollView))
         swapArrow(*row, kCollapsed, kExpanded);
       if (const auto children = nonEmptyChildren(strong->dictHelpers, name)) {
@@ -102,10 +102,10 @@ void CreatorView::hideShowChildren(const std::string& name, const std::shared_pt
     const bool show = open && !forceHide;
     for (const auto& child : elementChildren.items()) {
       const auto tag = creatorTags.find(child.key());
-      const std::shared_ptr<platform::ui::View> row =
-          tag == creatorTags.end() ? nullptr : findElementRow(tag->second, view);
+      const bool listed = tag != creatorTags.end() && tag->second != 0;
+      const std::shared_ptr<platform::ui::View> row = listed ? findElementRow(tag->second, view) : nullptr;
       if (!row) {
-        if (forceHide || tag == creatorTags.end()) continue;
+        if (forceHide || !listed) continue;
         // A progressive build may not have made the row yet.
         auto search = [canvas = weakCanvas(), name, weakView = std::weak_ptr(view), rowTag = tag->second] {
           const auto strong = canvas.lock();

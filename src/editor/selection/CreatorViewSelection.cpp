@@ -70,6 +70,7 @@ void CreatorView::selectView(platform::ui::GestureRecognizer& recognizer) {
     refreshScrollview();
     resetHighlightView();
     for (const auto& [name, tag] : creatorTags) {
+      if (tag == 0) continue;
       const std::shared_ptr<platform::ui::View> elementView = findViewWithTag(tag, creatorView);
       if (elementView && containsPoint(elementView->frame(), *point) && !isItemHiddenOrLockedByUser(name)) {
         chosen = name;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -185,6 +186,73 @@ TEST_F(ElementList, ARefreshDuringAProgressiveBuildStartsNoSecondBuildButIsMadeW
   EXPECT_EQ(rowTexts().back(), "   (UILabel) late");
   EXPECT_FALSE(canvas->isLoadingElements);
   EXPECT_EQ(firstStack->arrangedSubviews().size(), 2u + 6u) << "no rows of the second build in the first list";
+}
+
+TEST_F(ElementList, AProgressiveRefreshKeepsTheExpandedContainersAndTheListPosition) {
+  Value children = topLevelLabels(4);
+  children["box"] = container("UIView", {{"a", label()}, {"b", label()}});
+  setTheme(children);
+  canvas->openedStackElements = {"box"};
+  canvas->reloadScrollview();
+  advance(0.3);
+  canvas->elementScrollView->setContentOffset({0, 30});
+
+  canvas->refreshScrollview();
+  advance(kStep / 2);
+  for (std::size_t step = 1; step <= 5; ++step) {
+    waitForRows(step < 5 ? step : 7);
+    advance(kStep);
+  }
+  EXPECT_FALSE(canvas->isLoadingElements);
+  advance(0.3);
+  EXPECT_EQ(row("box")->text(), "   ↑(UIView) box(2)");
+  EXPECT_TRUE(shows(*row("a")));
+  EXPECT_TRUE(shows(*row("b")));
+  EXPECT_EQ(canvas->elementScrollView->contentOffset(), (graphics::Point{0, 30}));
+  EXPECT_EQ(canvas->elementScrollView->alpha(), 1);
+}
+
+TEST_F(ElementList, AListBuiltAtOnceDuringAProgressiveBuildEndsItAndTheOldRowsNeverArrive) {
+  setTheme(topLevelLabels(6));
+  canvas->refreshScrollview();
+  const auto oldStack = canvas->elementStackView;
+  advance(kStep / 2);
+  waitForRows(1);
+
+  canvas->reloadScrollview();
+  EXPECT_FALSE(canvas->isLoadingElements);
+  EXPECT_EQ(canvas->loadingIndicator->superview(), nullptr);
+  EXPECT_EQ(rows().size(), 6u);
+  advance(0.1);
+  MainQueue::shared().runPending();
+  EXPECT_EQ(rows().size(), 6u);
+  EXPECT_EQ(oldStack->arrangedSubviews().size(), 2u + 1u);
+
+  canvas->refreshScrollview();
+  EXPECT_TRUE(canvas->isLoadingElements) << "a later refresh builds progressively again";
+}
+
+TEST_F(ElementList, ARefreshPutsBackTheCanvasScrollOffsetsExceptForElementsWithAnInitialOffset) {
+  setTheme({{"scroller", {{"type", "ScrollView"}}},
+            {"fixed", {{"type", "ScrollView"}, {"initialOffset", {{"x", "20"}, {"y", "0"}}}}}});
+  auto creatorView = View::make({0, 0, 400, 600});
+  canvas->creatorView = creatorView;
+  std::map<std::string, std::shared_ptr<platform::ui::ScrollView>> scrolls;
+  std::int32_t tag = 70;
+  for (const char* name : {"scroller", "fixed"}) {
+    auto scroll = platform::ui::ScrollView::make({0, 0, 100, 100});
+    scroll->setTag(tag);
+    scroll->setContentOffset({0, 50});
+    creatorView->addSubview(scroll);
+    canvas->creatorTags[name] = tag++;
+    scrolls[name] = scroll;
+  }
+
+  canvas->refreshScrollview();
+  for (const auto& [name, scroll] : scrolls) scroll->setContentOffset({0, 0});
+  MainQueue::shared().runPending();
+  EXPECT_EQ(scrolls["scroller"]->contentOffset(), (graphics::Point{0, 50}));
+  EXPECT_EQ(scrolls["fixed"]->contentOffset(), (graphics::Point{0, 0}));
 }
 
 TEST_F(ElementList, AFiveHundredElementThemeNeverMakesMoreThanOneTopLevelRowInOneStep) {
