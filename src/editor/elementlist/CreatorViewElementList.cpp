@@ -1,4 +1,4 @@
-// The element list: its builds, synchronous and progressive, and its rows.
+// The element list: its synchronous build, refresh and reload, and its rows.
 #include <algorithm>
 
 #include "editor/CreatorView.h"
@@ -6,11 +6,9 @@
 #include "editor/elementlist/ElementRowViews.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/foundation/queues/MainQueue.h"
-#include "platform/foundation/queues/WorkerQueue.h"
 #include "platform/foundation/values/Conversions.h"
 #include "platform/ui/controls/StackView.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
-#include "platform/ui/input/ActivityIndicatorView.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ScrollView.h"
 
@@ -23,8 +21,6 @@ using platform::foundation::MainQueue;
 
 // Themes with fewer elements are listed at once.
 constexpr std::int64_t kProgressiveThreshold = 5;
-constexpr double kProgressiveStep = 0.005;
-constexpr double kFadeInDuration = 0.25;
 constexpr double kListTop = 40;
 constexpr double kListHeightInset = 30;
 constexpr double kRowSpacing = 2;
@@ -63,15 +59,6 @@ bool hasNonZeroInitialOffset(const std::optional<platform::Value>& element) {
     return value != offset->end() && platform::foundation::doubleValue(*value) != 0;
   };
   return nonZero("x") || nonZero("y");
-}
-
-void fitListToStack(platform::ui::ScrollView& list, platform::ui::StackView& stack) {
-  stack.layoutArrangedSubviews();
-  list.setContentSize(stack.bounds().size);
-}
-
-void fadeIn(const std::shared_ptr<platform::ui::View>& view) {
-  platform::ui::View::animate(kFadeInDuration, 0, {}, [view] { view->setAlpha(1); });
 }
 
 // What a theme's list shows: the root's "children", in its "order" when it has one, else in
@@ -208,77 +195,12 @@ void CreatorView::createScrollviewFromChildren(const platform::Value& children, 
   MainQueue::shared().post([canvas = weakCanvas(), list = elementScrollView, stack = elementStackView] {
     const auto strong = canvas.lock();
     if (!strong) return;
-    fitListToStack(*list, *stack);
+    ElementRowViews::fitListToStack(*list, *stack);
     if (strong->savedElementScrollPosition != graphics::Point{}) {
       list->setContentOffset(strong->savedElementScrollPosition, false);
     }
-    fadeIn(list);
+    ElementRowViews::fadeListIn(list);
   });
-}
-
-void CreatorView::createScrollviewFromChildrenAsync(const platform::Value& children, const platform::Value& order) {
-  if (!menu) return;
-  if (isLoadingElements) {
-    elementListRefreshPending = true;
-    return;
-  }
-  showLoadingIndicator();
-  isLoadingElements = true;
-  const std::uint64_t generation = ++elementListGeneration;
-  makeEmptyElementList();
-  installElementList();
-
-  auto sharedChildren = std::make_shared<const platform::Value>(children);
-  auto sharedOrder = std::make_shared<const platform::Value>(order);
-  const double start = MainQueue::shared().now();
-  platform::foundation::WorkerQueue::shared().perform(
-      [canvas = weakCanvas(), sharedChildren, sharedOrder, start, generation]() -> platform::foundation::Task {
-        loadElementsProgressively(canvas, sharedChildren, sharedOrder, start, generation);
-        return {};
-      });
-}
-
-void CreatorView::loadElementsProgressively(std::weak_ptr<CreatorView> canvas,
-                                            std::shared_ptr<const platform::Value> children,
-                                            std::shared_ptr<const platform::Value> order, double start,
-                                            std::uint64_t generation) {
-  const std::vector<std::string> names = ElementRowText::orderedNames(*children, order.get());
-  MainQueue& queue = MainQueue::shared();
-  if (names.empty()) {
-    queue.post([canvas, generation] {
-      const auto strong = canvas.lock();
-      if (strong && strong->elementListGeneration == generation) strong->completeAsyncLoading();
-    });
-    return;
-  }
-  auto finishedRows = std::make_shared<std::size_t>(0);
-  for (std::size_t index = 0; index < names.size(); ++index) {
-    const double due = start + static_cast<double>(index) * kProgressiveStep;
-    queue.postAfter(due - queue.now(),
-                    [canvas, children, name = names[index], generation, finishedRows, total = names.size()] {
-                      const auto strong = canvas.lock();
-                      if (!strong || strong->elementListGeneration != generation) return;
-                      strong->createLabelForElement(name, *children, *strong->elementStackView, false);
-                      fitListToStack(*strong->elementScrollView, *strong->elementStackView);
-                      if (++*finishedRows == total) strong->completeAsyncLoading();
-                    });
-  }
-}
-
-void CreatorView::completeAsyncLoading() {
-  isLoadingElements = false;
-  hideLoadingIndicator();
-  restoreExpandedState();
-  if (elementScrollView) {
-    if (savedElementScrollPosition != graphics::Point{}) {
-      elementScrollView->setContentOffset(savedElementScrollPosition, false);
-    }
-    fadeIn(elementScrollView);
-  }
-  if (elementListRefreshPending) {
-    elementListRefreshPending = false;
-    refreshScrollview();
-  }
 }
 
 std::int32_t CreatorView::elementRowTag(const std::string& name) {
@@ -340,21 +262,6 @@ std::int64_t CreatorView::countTotalElements(const platform::Value& children, co
       count += countTotalElements(*nested, nullptr);
   }
   return count;
-}
-
-void CreatorView::showLoadingIndicator() {
-  if (!menu) return;
-  if (!loadingIndicator) loadingIndicator = platform::ui::ActivityIndicatorView::make();
-  const graphics::Size panel = menu->bounds().size;
-  loadingIndicator->setCenter({panel.width / 2, panel.height / 2});
-  menu->addSubview(loadingIndicator);
-  loadingIndicator->startAnimating();
-}
-
-void CreatorView::hideLoadingIndicator() {
-  if (!loadingIndicator) return;
-  loadingIndicator->stopAnimating();
-  loadingIndicator->removeFromSuperview();
 }
 
 void CreatorView::checkIfShouldAllow(platform::ui::View& button, const std::string& name) const {

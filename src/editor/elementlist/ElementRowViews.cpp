@@ -15,6 +15,7 @@ constexpr graphics::Color kNestedRowBackground{1.0 / 3, 1.0 / 3, 1.0 / 3, 0.1};
 constexpr graphics::Color kCaptionRuleColor{1, 1, 1, 0.2};
 constexpr double kButtonSide = 40;
 constexpr graphics::Rect kButtonImageFrame{0, 6, 30, 30};
+constexpr double kFadeInDuration = 0.25;
 
 std::shared_ptr<platform::ui::Label> makeRowLabel(double width, double fontSize) {
   auto label = platform::ui::Label::make({0, 0, width, kRowHeight});
@@ -62,6 +63,15 @@ std::shared_ptr<platform::ui::View> makeRowButton(double x, const std::string& i
   image->setImage(ImagePipeline::imageAtFileURL(imageURL));
   button->addSubview(std::move(image));
   return button;
+}
+
+void fitListToStack(platform::ui::ScrollView& list, platform::ui::StackView& stack) {
+  stack.layoutArrangedSubviews();
+  list.setContentSize(stack.bounds().size);
+}
+
+void fadeListIn(const std::shared_ptr<platform::ui::View>& list) {
+  platform::ui::View::animate(kFadeInDuration, 0, {}, [list] { list->setAlpha(1); });
 }
 
 }  // namespace vantile::ElementRowViews
