@@ -161,10 +161,9 @@ void CreatorView::handleTap(platform::ui::GestureRecognizer& recognizer) {
 
   if (hit->tag() == ElementRowViews::kAllElementsRowTag) return showElementStyles();
   if (hit->tag() == ElementRowViews::kAddRowTag) return addNewElement();
-  if (const std::optional<std::string>& layerName = hit->layer()->name()) {
+  if (const std::optional<std::string>& layerName = hit->layer()->name(); layerName && !layerName->empty()) {
     if (const std::size_t mark = layerName->find('~'); mark != std::string::npos) {
       const std::string element = layerName->substr(0, mark);
-      setSelectedElement(element);
       const std::size_t actionEnd = layerName->find('~', mark + 1);
       return handleElementRowButton(element, layerName->substr(mark + 1, actionEnd - mark - 1));
     }

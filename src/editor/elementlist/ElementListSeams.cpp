@@ -12,8 +12,8 @@ void CreatorView::showElementStyles() {}
 // The add row opens the bulk element creator, which comes with the adding issue.
 void CreatorView::addNewElement() {}
 
-// Duplicating ("copy"), deleting ("remove") and the extras sheet ("lockhide") come with the
-// element list actions issue.
+// Selecting the button's element and then duplicating ("copy"), deleting ("remove") or the
+// extras sheet ("lockhide") come with the element list actions issue.
 void CreatorView::handleElementRowButton(const std::string&, const std::string&) {}
 
 }  // namespace vantile
