@@ -21,6 +21,7 @@ class GestureRecognizer;
 class ImageView;
 class Label;
 class ScrollView;
+class ScrollViewDelegate;
 class StackView;
 class ViewController;
 }  // namespace platform::ui
@@ -118,6 +119,22 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // name is empty, "none", already visited or not in the tree.
   std::optional<platform::Value> resolveStyleOverride(const std::string& name, std::vector<std::string>& visited,
                                                       const platform::Value& presetChildren) const;
+
+ private:
+  // creatorView's view with the name's registered tag; nothing without a tag or a view.
+  std::shared_ptr<platform::ui::View> styledView(const std::string& name) const;
+  // The preview value of a bar's fill, its colour and gradient.
+  void updateBarPreview(const platform::Value& element, platform::ui::View& view, std::string_view type) const;
+  void updateWeatherIconPreview(const platform::Value& element, platform::ui::View& view) const;
+  // Placeholder or app picture, caption and badge, styled by the element or its resolved override.
+  void updateAppIconPreview(const platform::Value& element, platform::ui::View& view) const;
+  // Text and gradient; for a container also the queued knockout and follow, then its children.
+  void updateTextAndContainer(const std::string& type, const platform::Value& element,
+                              const std::shared_ptr<platform::ui::View>& view, const std::string& location);
+  // Wraps the offsets of endless scroll views, which hold it weakly.
+  std::shared_ptr<platform::ui::ScrollViewDelegate> endlessScrollDelegate_;
+
+ public:
 
   // --- Selection (selection/) ---
 

@@ -40,17 +40,4 @@ void CreatorView::loadThemeFile(const std::string&) {}
 void CreatorView::reloadTheme() {}
 std::shared_ptr<platform::ui::View> CreatorView::setupMenu() { return nullptr; }
 
-// --- styling ---
-
-void CreatorView::updateChildren(const platform::Value&, const std::string&) {}
-std::vector<std::string> CreatorView::sortKeysByOverridePriority(const platform::Value&) const { return {}; }
-bool CreatorView::elementHasOverride(const platform::Value&) { return false; }
-void CreatorView::checkIfHasKnockout(const platform::Value&, const std::shared_ptr<platform::ui::View>&) {}
-void CreatorView::checkIfViewFollows(const platform::Value&, const std::shared_ptr<platform::ui::View>&) {}
-void CreatorView::applyAutoLayoutToUIViews(const platform::Value&) {}
-std::optional<platform::Value> CreatorView::resolveStyleOverride(const std::string&, std::vector<std::string>&,
-                                                                 const platform::Value&) const {
-  return std::nullopt;
-}
-
 }  // namespace vantile

@@ -1,4 +1,5 @@
 // Automatic layout of the children of "UIView" containers.
+#include "controller/styling/ContainerAutoLayout.h"
 #include "controller/styling/LayoutGeometry.h"
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
@@ -20,18 +21,12 @@ void placeMembers(const Members& members, const std::vector<platform::graphics::
 
 }  // namespace
 
-void VantileController::applyAutoLayoutToUIViews(const Value& children, const std::string& location) {
-  const std::optional<ThemePreset>* preset = presetFor(location);
-  if (!children.is_object() || preset == nullptr || !*preset) return;
-  const NameIndex& index = (*preset)->nameIndex;
-  auto viewNamed = [&](const std::string& name) { return elementView(location, index.tagForName(name).value_or(0)); };
-
+void layout::applyAutoLayoutToUIViews(const Value& children, const containerrules::ViewLookup& viewNamed) {
+  if (!children.is_object()) return;
   for (const auto& [name, element] : children.items()) {
     if (stringFor(element, "type") != "UIView") continue;
     const std::optional<std::string> layout = stringFor(element, "autoLayout");
     if (!layout || *layout == "none") continue;
-
-    // The location being styled: a container of the same name on the other screen is not this one.
     const std::shared_ptr<View> container = viewNamed(name);
     if (!container) continue;
 
@@ -44,8 +39,18 @@ void VantileController::applyAutoLayoutToUIViews(const Value& children, const st
         }
       }
     }
-    if (!members.empty()) applyAutoLayout(*layout, *container, members, container->bounds());
+    if (!members.empty()) VantileController::applyAutoLayout(*layout, *container, members, container->bounds());
   }
+}
+
+void VantileController::applyAutoLayoutToUIViews(const Value& children, const std::string& location) {
+  const std::optional<ThemePreset>* preset = presetFor(location);
+  if (preset == nullptr || !*preset) return;
+  const NameIndex& index = (*preset)->nameIndex;
+  // The location being styled: a container of the same name on the other screen is not this one.
+  layout::applyAutoLayoutToUIViews(children, [&](const std::string& name) {
+    return elementView(location, index.tagForName(name).value_or(0));
+  });
 }
 
 void VantileController::applyAutoLayout(std::string_view layout, View& parentView, const Members& members,

@@ -1,6 +1,7 @@
 // The controller as the delegate of endless scroll views.
-#include "engine/builders/EndlessScrollMarkers.h"
+#include "controller/styling/ScrollViewStyling.h"
 #include "controller/VantileController.h"
+#include "engine/builders/EndlessScrollMarkers.h"
 #include "platform/ui/views/ScrollView.h"
 #include "platform/ui/views/ScrollViewDelegate.h"
 
@@ -8,7 +9,6 @@ namespace vantile {
 
 namespace {
 
-// Scroll views hold their delegate weakly; the controller keeps this one alive.
 class EndlessScrollDelegate : public platform::ui::ScrollViewDelegate {
  public:
   bool implements(Operation operation) const override { return operation == Operation::scrollViewDidScroll; }
@@ -19,8 +19,13 @@ class EndlessScrollDelegate : public platform::ui::ScrollViewDelegate {
 
 }  // namespace
 
+std::shared_ptr<platform::ui::ScrollViewDelegate> scrollstyling::makeEndlessScrollDelegate() {
+  return std::make_shared<EndlessScrollDelegate>();
+}
+
+// Scroll views hold their delegate weakly; the controller keeps this one alive.
 std::shared_ptr<platform::ui::ScrollViewDelegate> VantileController::endlessScrollDelegate() {
-  if (!endlessScrollDelegate_) endlessScrollDelegate_ = std::make_shared<EndlessScrollDelegate>();
+  if (!endlessScrollDelegate_) endlessScrollDelegate_ = scrollstyling::makeEndlessScrollDelegate();
   return endlessScrollDelegate_;
 }
 

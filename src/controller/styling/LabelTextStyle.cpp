@@ -1,10 +1,9 @@
 // The styling of text, image and container elements: data text with its style, kerning,
 // second-word colour and second text; gradient; music images; the descent into containers.
 #include "controller/VantileController.h"
-#include "controller/styling/LabelAttributedText.h"
+#include "controller/styling/LabelTextSteps.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/queues/MainQueue.h"
-#include "platform/foundation/values/Conversions.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 
@@ -38,38 +37,7 @@ void VantileController::updateUILabel(const Value& element, std::int32_t tag, co
   if (type == "WeatherIcon") return;
 
   const std::shared_ptr<platform::ui::View> view = elementView(location, tag);
-  const auto label = std::dynamic_pointer_cast<platform::ui::Label>(view);
-  const std::string textStyle = stringFor(element, "textStyle").value_or("");
-  const std::optional<std::string> kerning = stringFor(element, "kerning");
-  const std::optional<Color> secondWordColor = colorFor(element, "colorAfterSpace");
-
-  std::optional<std::string> text;
-  if (hasKey(element, "data")) {
-    if (auto resolved = handleData(stringFor(element, "data"))) text = setTextStyle(textStyle, *resolved);
-    if (label && text) label->setText(*text);
-  }
-  if (label && kerning && text) {
-    label->setAttributedText(labeltext::kernedText(*text, foundation::intValue(*kerning)));
-  }
-  if (label && secondWordColor && text) {
-    const std::optional<double> kerningPoints =
-        kerning ? std::optional<double>(foundation::intValue(*kerning)) : std::nullopt;
-    if (auto coloured = labeltext::secondWordColoured(*text, *secondWordColor, kerningPoints)) {
-      label->setAttributedText(std::move(coloured));
-    }
-  }
-
-  if (const std::optional<std::string> dataAttr = stringFor(element, "dataAttr"); isSet(dataAttr)) {
-    const auto firstFont = getFontFromStyles(element, view.get(), stringFor(element, "fontName"),
-                                             stringFor(element, "fontSize"));
-    const std::string second = setTextStyle(textStyle, handleData(*dataAttr).value_or(""));
-    const auto secondFont = getFontFromStyles(element, view.get(), stringFor(element, "fontNameAttr"),
-                                              stringFor(element, "fontSizeAttr"));
-    if (label) {
-      label->setAttributedText(
-          labeltext::joinedWithSecondText(label->text(), firstFont, second, secondFont, labeltext::secondTextColor(element)));
-    }
-  }
+  labeltext::applyTextSteps(view.get(), element, [this](std::string_view text) { return handleData(text); });
 
   if (view) applyGradient(*view, element);
   if (const auto imageView = std::dynamic_pointer_cast<platform::ui::ImageView>(view)) {

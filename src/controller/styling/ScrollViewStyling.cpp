@@ -1,5 +1,7 @@
 // The styling pass's steps for scroll views: paging, content size, endless content and the
 // starting offset, then scale, alpha and corner radius.
+#include "controller/styling/ScrollViewStyling.h"
+
 #include "controller/VantileController.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "engine/builders/EndlessScrollMarkers.h"
@@ -27,21 +29,22 @@ std::string lowercased(std::string text) {
 
 }  // namespace
 
-double VantileController::scrollMeasure(const Value& value) const {
+double scrollstyling::scrollMeasure(const Value& value, Size screen) {
   if (!value.is_string()) return foundation::doubleValue(value);
   std::string text = value.get<std::string>();
-  text = foundation::replacingOccurrences(text, "screen_width", foundation::formatFixed(screenRect.width()));
-  text = foundation::replacingOccurrences(text, "screen_height", foundation::formatFixed(screenRect.height()));
+  text = foundation::replacingOccurrences(text, "screen_width", foundation::formatFixed(screen.width));
+  text = foundation::replacingOccurrences(text, "screen_height", foundation::formatFixed(screen.height));
   if (foundation::contains(text, "math(")) return VantileHelpers::doMathWithString(text);
   return foundation::doubleValue(text);
 }
 
-void VantileController::styleScrollView(platform::ui::ScrollView& scrollView, const Value& element) {
+void scrollstyling::styleScrollView(platform::ui::ScrollView& scrollView, const Value& element, Size screen,
+                                    const std::shared_ptr<platform::ui::ScrollViewDelegate>& endlessDelegate) {
   scrollView.setPagingEnabled(false);
   const bool declaresContentSize = hasKey(element, "contentSize");
   if (declaresContentSize) {
     const Value& size = valueFor(element, "contentSize");
-    scrollView.setContentSize({scrollMeasure(valueFor(size, "width")), scrollMeasure(valueFor(size, "height"))});
+    scrollView.setContentSize({scrollMeasure(valueFor(size, "width"), screen), scrollMeasure(valueFor(size, "height"), screen)});
   }
   if (const auto pagination = stringFor(element, "pagination"); pagination && lowercased(*pagination) == "yes") {
     scrollView.setPagingEnabled(true);
@@ -50,7 +53,7 @@ void VantileController::styleScrollView(platform::ui::ScrollView& scrollView, co
   const std::optional<std::string> axes = stringFor(element, "infiniteScroll");
   const bool endless = axes && *axes != "none";
   if (endless) {
-    scrollView.setDelegate(endlessScrollDelegate());
+    scrollView.setDelegate(endlessDelegate);
     // Content already tripled (by the builder or an earlier pass) is tripled again only from
     // its recorded single copy.
     Size original = scrollView.contentSize();
@@ -62,8 +65,8 @@ void VantileController::styleScrollView(platform::ui::ScrollView& scrollView, co
 
   if (hasKey(element, "initialOffset")) {
     const Value& offset = valueFor(element, "initialOffset");
-    double x = scrollMeasure(valueFor(offset, "x"));
-    double y = scrollMeasure(valueFor(offset, "y"));
+    double x = scrollMeasure(valueFor(offset, "x"), screen);
+    double y = scrollMeasure(valueFor(offset, "y"), screen);
     if (endless) {
       const auto& layer = *scrollView.layer();
       const double originalWidth = foundation::doubleValue(layer.value("originalWidth").value_or(Value()));
@@ -80,6 +83,14 @@ void VantileController::styleScrollView(platform::ui::ScrollView& scrollView, co
   }
   if (hasKey(element, "alpha")) scrollView.setAlpha(numberFor(element, "alpha"));
   if (hasKey(element, "cornerRadius")) scrollView.layer()->setCornerRadius(numberFor(element, "cornerRadius"));
+}
+
+double VantileController::scrollMeasure(const Value& value) const {
+  return scrollstyling::scrollMeasure(value, screenRect.size);
+}
+
+void VantileController::styleScrollView(platform::ui::ScrollView& scrollView, const Value& element) {
+  scrollstyling::styleScrollView(scrollView, element, screenRect.size, endlessScrollDelegate());
 }
 
 }  // namespace vantile

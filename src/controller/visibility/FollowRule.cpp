@@ -1,5 +1,6 @@
 // Elements that sit at the end of another element's bar fill or on its week widget's today.
 #include "controller/VantileController.h"
+#include "controller/visibility/ContainerRules.h"
 #include "engine/InnerViewTags.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/foundation/values/Conversions.h"
@@ -14,7 +15,6 @@ using platform::Value;
 using platform::graphics::Point;
 using namespace conventions;
 namespace foundation = platform::foundation;
-
 
 bool isNoName(const std::optional<std::string>& name) {
   return !name || *name == "none" || name->empty() || *name == "(null)";
@@ -31,30 +31,37 @@ Point followOffset(const std::optional<std::string>& value) {
 
 }  // namespace
 
-void VantileController::checkIfViewFollows(const Value& element, const std::shared_ptr<platform::ui::View>& view) {
+bool containerrules::applyFollow(const Value& element, platform::ui::View& view, const ViewLookup& viewNamed) {
   const std::optional<std::string> item = stringFor(element, "followWidthItem");
-  if (!view || isNoName(item)) return;
+  if (isNoName(item)) return false;
   const Point offset = followOffset(stringFor(element, "followWidthOffset"));
-  const auto target = getElDict(*item, locationOfView(*view)).view;
-  if (!target) return;
+  const auto target = viewNamed(*item);
+  if (!target) return false;
   const Point origin = target->frame().origin;
-  const auto frame = view->frame();
+  const auto frame = view.frame();
 
   auto fill = target->viewWithTag(innerViewTags::levelBarFill);
   if (!fill) fill = target->viewWithTag(innerViewTags::progressBarFill);
   if (fill) {
     const auto x = static_cast<float>(origin.x + fill->frame().width() + offset.x);
     const auto y = static_cast<float>(origin.y + fill->frame().y() + offset.y);
-    view->setFrame({x, y, frame.width(), frame.height()});
-    return;
+    view.setFrame({x, y, frame.width(), frame.height()});
+    return true;
   }
-  if (target->subviews().empty() || target->subviews().front()->subviews().empty()) return;
+  if (target->subviews().empty() || target->subviews().front()->subviews().empty()) return false;
   const auto& row = target->subviews().front()->subviews().front();
-  if (const auto today = row->viewWithTag(innerViewTags::todayLabel)) {
-    const auto x = static_cast<float>(origin.x + row->frame().x() + today->frame().x() + offset.x);
-    const auto y = static_cast<float>(origin.y + today->frame().y() + offset.y);
-    view->setFrame({x, y, frame.width(), frame.height()});
-  }
+  const auto today = row->viewWithTag(innerViewTags::todayLabel);
+  if (!today) return false;
+  const auto x = static_cast<float>(origin.x + row->frame().x() + today->frame().x() + offset.x);
+  const auto y = static_cast<float>(origin.y + today->frame().y() + offset.y);
+  view.setFrame({x, y, frame.width(), frame.height()});
+  return true;
+}
+
+void VantileController::checkIfViewFollows(const Value& element, const std::shared_ptr<platform::ui::View>& view) {
+  if (!view) return;
+  const std::string location = locationOfView(*view);
+  containerrules::applyFollow(element, *view, [&](const std::string& name) { return getElDict(name, location).view; });
 }
 
 }  // namespace vantile

@@ -1,5 +1,6 @@
 // Elements cut out by a label's text: the glyphs show as holes.
 #include "controller/VantileController.h"
+#include "controller/visibility/ContainerRules.h"
 #include "engine/builders/ElementFactoryConventions.h"
 #include "platform/ui/layers/Layer.h"
 #include "platform/ui/render/Renderer.h"
@@ -21,10 +22,10 @@ constexpr double kMaskReach = 10'000'000;
 
 }  // namespace
 
-void VantileController::checkIfHasKnockout(const Value& element, const std::shared_ptr<ui::View>& view) {
+void containerrules::applyKnockout(const Value& element, ui::View& container, const ViewLookup& viewNamed) {
   const std::optional<std::string> name = conventions::stringFor(element, "cutWithView");
-  if (!view || !name || *name == "none" || name->empty()) return;
-  const auto label = std::dynamic_pointer_cast<ui::Label>(getElDict(*name, locationOfView(*view)).view);
+  if (!name || *name == "none" || name->empty()) return;
+  const auto label = std::dynamic_pointer_cast<ui::Label>(viewNamed(*name));
   if (!label) return;
 
   // The glyphs are drawn from the view's top-left corner in a box of the label's size. The
@@ -49,7 +50,13 @@ void VantileController::checkIfHasKnockout(const Value& element, const std::shar
   mask->setBackgroundColor(Color{0, 0, 0, 1});
   mask->addSublayer(cut);
   cut->setCompositingFilter("xor");
-  view->layer()->setMask(mask);
+  container.layer()->setMask(mask);
+}
+
+void VantileController::checkIfHasKnockout(const Value& element, const std::shared_ptr<ui::View>& view) {
+  if (!view) return;
+  const std::string location = locationOfView(*view);
+  containerrules::applyKnockout(element, *view, [&](const std::string& name) { return getElDict(name, location).view; });
 }
 
 }  // namespace vantile
