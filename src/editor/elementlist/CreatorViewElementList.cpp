@@ -88,10 +88,8 @@ void CreatorView::setupScrollview() {
   const std::string fileName = selectedTheme.empty() ? "time.json" : selectedTheme;
   std::optional<platform::Value> theme = mainBundleTheme(selectedTheme.empty() ? "time" : selectedTheme);
   if (!theme) theme = JSONFromFile("/var/mobile/Library/Vantile/themes/" + fileName);
-  if (!theme) {
-    platform::foundation::systemLog("Element list: the theme " + fileName + " could not be read");
-    theme = platform::Value::object();
-  }
+  // The canvas has logged a theme file it could not read; its list keeps only the fixed rows.
+  if (!theme) theme = platform::Value::object();
   const ListSource source = listSourceOf(*theme);
   createScrollviewFromChildren(source.children, source.order);
 }
