@@ -230,10 +230,10 @@ void CreatorView::createLabelForElement(const std::string& name, const platform:
     row->setHidden(!parentOpen);
     row->setAlpha(parentOpen ? 1 : 0);
   }
-  for (const RowButton& spec : kRowButtons) {
-    std::string layerName = spec.action ? name + "~" + spec.action : name;
-    auto button = ElementRowViews::makeRowButton(width - spec.offsetFromRight, spec.imageURL, std::move(layerName));
-    if (spec.checksMarks) checkIfShouldAllow(*button, name);
+  for (const RowButton& kind : kRowButtons) {
+    std::string layerName = kind.action ? name + "~" + kind.action : name;
+    auto button = ElementRowViews::makeRowButton(width - kind.offsetFromRight, kind.imageURL, std::move(layerName));
+    if (kind.checksMarks) checkIfShouldAllow(*button, name);
     row->addSubview(std::move(button));
   }
   const std::size_t childCount = rowChildren ? rowChildren->size() : 0;

@@ -1,7 +1,7 @@
 // The drag gesture and the two resize handles of the selected element.
 #include "editor/CreatorView.h"
+#include "editor/selection/HighlightOption.h"
 #include "editor/selection/ResizeHandleGeometry.h"
-#include "platform/foundation/preferences/UserDefaults.h"
 #include "platform/ui/gestures/PanGestureRecognizer.h"
 
 namespace vantile {
@@ -9,8 +9,6 @@ namespace vantile {
 namespace {
 
 constexpr const char* kDragMark = "isElementDragGesture";
-
-bool highlightIsOn() { return platform::foundation::UserDefaults::standard().boolForKey("highlightOption"); }
 
 std::shared_ptr<platform::ui::PanGestureRecognizer> oneFingerPan(platform::ui::GestureRecognizer::Action action) {
   auto pan = platform::ui::PanGestureRecognizer::make(std::move(action));
@@ -58,7 +56,7 @@ void CreatorView::removeElementDragGesturesFromView(platform::ui::View& view) {
 void CreatorView::addResizeHandlesToElement(const std::shared_ptr<platform::ui::View>& elementView,
                                             const std::string& name) {
   removeResizeHandles();
-  if (!elementView || !creatorView || !highlightIsOn()) return;
+  if (!elementView || !creatorView || !highlightOptionIsOn()) return;
   const platform::graphics::Rect rectangle = canvasRectangle(*elementView);
 
   widthResizeHandle = makeHandle(ResizeHandleGeometry::widthHandleFrame(rectangle));

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/CreatorView.h"
-#include "platform/foundation/preferences/UserDefaults.h"
+#include "editor/selection/HighlightOption.h"
 #include "platform/graphics/Path.h"
 #include "platform/graphics/TextMeasurement.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
@@ -22,8 +22,6 @@ constexpr double kHintLabelTextMargin = 20;
 constexpr double kHintLabelCornerRadius = 10;
 constexpr graphics::Color kHighlightBorderColor{1, 1, 1, 0.9};
 constexpr double kHighlightBorderWidth = 1;
-
-bool highlightIsOn() { return platform::foundation::UserDefaults::standard().boolForKey("highlightOption"); }
 
 // The bounds with the two top corners rounded; the bottom ones stay square.
 graphics::Path topRoundedPath(const graphics::Rect& bounds, double radius) {
@@ -119,7 +117,7 @@ void CreatorView::hideHintLabel() {
 }
 
 void CreatorView::showHighlightViewWithName(const std::string& name) {
-  if (!highlightIsOn() || !highlightView || !creatorView) return;
+  if (!highlightOptionIsOn() || !highlightView || !creatorView) return;
   const std::shared_ptr<platform::ui::View> elementView = selectableElementView(name);
   if (!elementView) return;
   highlightView->layer()->setBorderColor(kHighlightBorderColor);
