@@ -186,6 +186,22 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // The rectangle moved by the frame origins of the view and its ancestors below creatorView.
   platform::graphics::Rect addParentXY(platform::graphics::Rect rect, const platform::ui::View& view) const;
 
+  // Seams for later issues (selection/SelectionSeams.cpp): they do nothing yet.
+  void backupTheme();
+  void moveElement(platform::ui::GestureRecognizer& recognizer);
+  void resizeElementWidth(platform::ui::GestureRecognizer& recognizer);
+  void resizeElementHeight(platform::ui::GestureRecognizer& recognizer);
+
+ private:
+  // The view of the element's registered tag below creatorView; nothing for an unregistered name.
+  std::shared_ptr<platform::ui::View> selectableElementView(const std::string& name) const;
+  // The element view's frame in creatorView's space (the origins of its containers added).
+  platform::graphics::Rect canvasRectangle(const platform::ui::View& elementView) const;
+  // Seam: the inspector (ElementOptionsBuilder) of the element, built by a later issue.
+  void showElementInspector(const std::string& name);
+
+ public:
+
   // --- Element list (elementlist/) ---
 
   void setupScrollview();
@@ -211,6 +227,35 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   static std::string padStringWithSpaces(const std::string& text, std::size_t amount);
   // The list's taps: selecting an element from its row, expanding and collapsing containers.
   void handleTap(platform::ui::GestureRecognizer& recognizer);
+
+ private:
+  // Runs on a worker: schedules one top-level row per step on the main queue, each due at
+  // `start` + its index × the step, however late the worker gets to it.
+  static void loadElementsProgressively(std::weak_ptr<CreatorView> canvas,
+                                        std::shared_ptr<const platform::Value> children,
+                                        std::shared_ptr<const platform::Value> order, double start,
+                                        std::uint64_t generation);
+  // Steps shared by both builds: the old panels out, a new empty list with its fixed rows.
+  void makeEmptyElementList();
+  void installElementList();
+  // The row with the tag, searched as the expand and collapse operations search for it.
+  std::shared_ptr<platform::ui::View> findElementRow(std::int32_t tag,
+                                                      const std::shared_ptr<platform::ui::View>& view) const;
+  std::int32_t elementRowTag(const std::string& name);
+  std::weak_ptr<CreatorView> weakCanvas();
+  // Seam: the host application's bundled theme of that name; the settings host provides it.
+  static std::optional<platform::Value> mainBundleTheme(const std::string& name);
+  // Seams for later issues: the jump-to picker, the add row and the copy/remove/extras buttons.
+  void showElementStyles();
+  void addNewElement();
+  void handleElementRowButton(const std::string& name, const std::string& action);
+
+  // Every list build takes a new number; rows still scheduled by an older build do nothing.
+  std::uint64_t elementListGeneration = 0;
+  // A refresh asked for while a progressive build runs is made when that build completes.
+  bool elementListRefreshPending = false;
+
+ public:
 
   // --- State ---
 

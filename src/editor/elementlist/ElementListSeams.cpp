@@ -1,0 +1,19 @@
+// What the element list hands on to operations of later issues; each does nothing yet.
+#include "editor/CreatorView.h"
+
+namespace vantile {
+
+// The settings host knows its bundled themes; until it says, there are none.
+std::optional<platform::Value> CreatorView::mainBundleTheme(const std::string&) { return std::nullopt; }
+
+// The jump-to picker comes with the element list actions issue.
+void CreatorView::showElementStyles() {}
+
+// The add row opens the bulk element creator, which comes with the adding issue.
+void CreatorView::addNewElement() {}
+
+// Selecting the button's element and then duplicating ("copy"), deleting ("remove") or the
+// extras sheet ("lockhide") come with the element list actions issue.
+void CreatorView::handleElementRowButton(const std::string&, const std::string&) {}
+
+}  // namespace vantile
