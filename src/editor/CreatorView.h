@@ -243,8 +243,6 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
                                                       const std::shared_ptr<platform::ui::View>& view) const;
   std::int32_t elementRowTag(const std::string& name);
   std::weak_ptr<CreatorView> weakCanvas();
-  // Seam: the host application's bundled theme of that name; the settings host provides it.
-  static std::optional<platform::Value> mainBundleTheme(const std::string& name);
   // Seams for later issues: the jump-to picker, the add row and the copy/remove/extras buttons.
   void showElementStyles();
   void addNewElement();

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "editor/CreatorView.h"
+#include "editor/canvas/EditorThemeFiles.h"
 #include "editor/elementlist/ElementRowText.h"
 #include "editor/elementlist/ElementRowViews.h"
 #include "platform/foundation/files/SystemLog.h"
@@ -86,8 +87,7 @@ std::weak_ptr<CreatorView> CreatorView::weakCanvas() {
 
 void CreatorView::setupScrollview() {
   const std::string fileName = selectedTheme.empty() ? "time.json" : selectedTheme;
-  std::optional<platform::Value> theme = mainBundleTheme(selectedTheme.empty() ? "time" : selectedTheme);
-  if (!theme) theme = JSONFromFile("/var/mobile/Library/Vantile/themes/" + fileName);
+  std::optional<platform::Value> theme = JSONFromFile(editorThemeFilePath(fileName));
   // The canvas has logged a theme file it could not read; its list keeps only the fixed rows.
   if (!theme) theme = platform::Value::object();
   const ListSource source = listSourceOf(*theme);

@@ -3,9 +3,6 @@
 
 namespace vantile {
 
-// The settings host knows its bundled themes; until it says, there are none.
-std::optional<platform::Value> CreatorView::mainBundleTheme(const std::string&) { return std::nullopt; }
-
 // The jump-to picker comes with the element list actions issue.
 void CreatorView::showElementStyles() {}
 
