@@ -30,9 +30,15 @@ void StackView::addArrangedSubview(std::shared_ptr<View> view) {
 void StackView::layoutArrangedSubviews() {
   double along = 0;
   double across = 0;
-  for (const auto& size : sizes_) across = std::max(across, size.across);
   for (std::size_t index = 0; index < arranged_.size(); ++index) {
-    if (index > 0) along += spacing_;
+    if (!arranged_[index]->isHidden()) across = std::max(across, sizes_[index].across);
+  }
+  bool first = true;
+  for (std::size_t index = 0; index < arranged_.size(); ++index) {
+    // A hidden view gives up its place and its spacing, as UIKit's stacks do.
+    if (arranged_[index]->isHidden()) continue;
+    if (!first) along += spacing_;
+    first = false;
     const ItemSize size = sizes_[index];
     const double itemAcross = alignment_ == Alignment::fill ? across : size.across;
     double offset = 0;

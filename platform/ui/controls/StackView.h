@@ -9,8 +9,8 @@ namespace platform::ui {
 
 // Lines its arranged views up along one axis, `spacing` apart, each at its own size along the
 // axis (the size its frame was given, as fixed-size constraints would hold it). With fill
-// alignment each view spans the stack across the axis. The stack's own size follows its views
-// (its origin stays), as constraints on the stack's edges would size it.
+// alignment each view spans the stack across the axis. Hidden views take no place. The stack's own
+// size follows its views (its origin stays), as constraints on the stack's edges would size it.
 class StackView : public View {
  public:
   enum class Axis { horizontal, vertical };

@@ -79,6 +79,15 @@ TEST_F(Controls, AStackLinesItsViewsUpAndSizesItselfToThem) {
   EXPECT_EQ(stack->frame(), (graphics::Rect{0, 0, 300, 170}));
   EXPECT_EQ(stack->arrangedSubviews()[1]->frame(), (graphics::Rect{0, 65, 300, 60}));
   EXPECT_EQ(stack->arrangedSubviews()[2]->frame(), (graphics::Rect{0, 130, 300, 40}));
+
+  // A hidden view gives up its place and its spacing until it shows again.
+  stack->arrangedSubviews()[1]->setHidden(true);
+  stack->layoutArrangedSubviews();
+  EXPECT_EQ(stack->frame(), (graphics::Rect{0, 0, 300, 105}));
+  EXPECT_EQ(stack->arrangedSubviews()[2]->frame(), (graphics::Rect{0, 65, 300, 40}));
+  stack->arrangedSubviews()[1]->setHidden(false);
+  stack->layoutArrangedSubviews();
+  EXPECT_EQ(stack->frame(), (graphics::Rect{0, 0, 300, 170}));
 }
 
 }  // namespace
