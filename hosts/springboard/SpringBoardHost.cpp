@@ -16,8 +16,8 @@
 #include "platform/ui/views/Screen.h"
 #include "platform/web/RemoteViewController.h"
 #include "platform/web/ViewServiceDirectory.h"
-#include "scenario/ScenarioReader.h"
-#include "scenario/ScenarioRunner.h"
+#include "hosts/common/scenario/ScenarioReader.h"
+#include "hosts/common/scenario/ScenarioRunner.h"
 
 namespace vantile::springboard {
 
@@ -50,7 +50,7 @@ int SpringBoardHost::run() {
     stops.emplace();
   }
   if (options_.scenario) {
-    auto reading = readScenarioFile(*options_.scenario);
+    auto reading = hosts::readScenarioFile(*options_.scenario);
     if (!reading.events) {
       report(reading.error);
       return kExitRefused;
@@ -63,7 +63,7 @@ int SpringBoardHost::run() {
   if (stops) {
     return runLive(*stops);
   }
-  runScenario(events_, options_.seconds, *session_);
+  hosts::runScenario(events_, options_.seconds, *session_);
   // The web widget's service draws in its own time: its pictures catch up first (bounded).
   platform::web::waitForRemoteViews(kRemoteViewCatchUp);
   ScreenOutputs outputs(outputPaths(options_));

@@ -3,7 +3,7 @@
 #include "platform/foundation/values/Value.h"
 #include "platform/ui/views/View.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 // The view tree as JSON, a stable format that scenario tests compare: per view, depth first in
 // subview order, "class", "id" (when set), "tag", "frame" [x, y, w, h] in the superview's space,
@@ -11,8 +11,4 @@ namespace vantile::springboard {
 // layer animates: the "frame" and "alpha" on screen at this instant), "subviews".
 platform::Value dumpViewTree(const platform::ui::View& view);
 
-// {"lockscreen": <tree>, "homescreen": <tree>}, and "springboard": `state` when it is an object.
-platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
-                            const platform::Value& state = platform::Value());
-
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

@@ -5,7 +5,7 @@
 
 #include "platform/foundation/values/Value.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 // The value of a JSON text, or the parser's reason it is not JSON ("parse error at line 3,
 // column 5: ..."), the value then null.
@@ -18,4 +18,4 @@ struct ParsedJson {
 
 ParsedJson parseJson(std::string_view text);
 
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "ScenarioEvent.h"
+#include "hosts/common/scenario/ScenarioEvent.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
-// What carries out a scenario's events: the host, over the SpringBoard stand-in.
+// What carries out a scenario's events: the host.
 class ScenarioTarget {
  public:
   virtual ~ScenarioTarget() = default;
@@ -18,4 +18,4 @@ class ScenarioTarget {
 // The clock then runs on to `seconds` when that is later than the last event.
 void runScenario(const std::vector<ScenarioEvent>& events, double seconds, ScenarioTarget& target);
 
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ScenarioEvent.h"
+#include "hosts/common/scenario/ScenarioEvent.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 // Either every event of a scenario, sorted by time (events at the same time keep their order in
 // the file), or the one line that says why the scenario is refused.
@@ -26,4 +26,4 @@ ScenarioReading readScenarioFile(const std::filesystem::path& file);
 // The latest time of an event, 0 for none.
 double scenarioLength(const std::vector<ScenarioEvent>& events);
 
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

@@ -1,6 +1,6 @@
-#include "JsonReading.h"
+#include "hosts/common/JsonReading.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 ParsedJson parseJson(std::string_view text) {
   try {
@@ -13,4 +13,4 @@ ParsedJson parseJson(std::string_view text) {
   }
 }
 
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

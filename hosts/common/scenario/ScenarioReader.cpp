@@ -1,4 +1,4 @@
-#include "ScenarioReader.h"
+#include "hosts/common/scenario/ScenarioReader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <map>
 #include <set>
 
-#include "JsonReading.h"
+#include "hosts/common/JsonReading.h"
 #include "platform/foundation/files/Files.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 namespace {
 
@@ -315,4 +315,4 @@ double scenarioLength(const std::vector<ScenarioEvent>& events) {
   return latest;
 }
 
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "ViewTreeDump.h"
+#include "hosts/common/ViewTreeDump.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/text/Label.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 namespace {
 
 TEST(ViewTreeDump, WritesEveryViewDepthFirstWithItsIdentityGeometryAndText) {
@@ -34,16 +34,5 @@ TEST(ViewTreeDump, WritesEveryViewDepthFirstWithItsIdentityGeometryAndText) {
   EXPECT_EQ(actual, expected) << actual.dump(2);
 }
 
-TEST(ViewTreeDump, PutsBothScreensUnderTheirLocations) {
-  auto lock = platform::ui::View::make({});
-  lock->setTag(8945);
-  auto home = platform::ui::View::make({});
-  home->setTag(8955);
-  const platform::Value screens = dumpScreens(*lock, *home);
-  EXPECT_EQ(screens["lockscreen"]["tag"], 8945);
-  EXPECT_EQ(screens["homescreen"]["tag"], 8955);
-  EXPECT_EQ(screens.begin().key(), "lockscreen");
-}
-
 }  // namespace
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "platform/foundation/queues/MainQueue.h"
-#include "scenario/ScenarioReader.h"
-#include "scenario/ScenarioRunner.h"
+#include "hosts/common/scenario/ScenarioReader.h"
+#include "hosts/common/scenario/ScenarioRunner.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 namespace {
 
 using platform::foundation::MainQueue;
@@ -72,4 +72,4 @@ TEST_F(ScenarioRunner, RunsTheClockOnToTheLaterOfTheLastEventAndTheSecondsAsked)
 }
 
 }  // namespace
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

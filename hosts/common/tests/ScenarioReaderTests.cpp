@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "scenario/ScenarioReader.h"
+#include "hosts/common/scenario/ScenarioReader.h"
 #include "testing/TemporaryDeviceRoot.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 namespace {
 
 TEST(ScenarioReader, ReadsEveryEventWithItsFieldsSortedByTimeKeepingTheFileOrderOfTies) {
@@ -147,4 +147,4 @@ TEST(ScenarioReader, NamesAFileThatCannotBeRead) {
 }
 
 }  // namespace
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

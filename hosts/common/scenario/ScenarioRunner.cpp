@@ -1,8 +1,8 @@
-#include "ScenarioRunner.h"
+#include "hosts/common/scenario/ScenarioRunner.h"
 
 #include "platform/foundation/queues/MainQueue.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 void runScenario(const std::vector<ScenarioEvent>& events, double seconds, ScenarioTarget& target) {
   auto& queue = platform::foundation::MainQueue::shared();
@@ -20,4 +20,4 @@ void runScenario(const std::vector<ScenarioEvent>& events, double seconds, Scena
   }
 }
 
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

@@ -10,7 +10,7 @@
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/views/Device.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 // What one event of a scenario asks of the device; the payload of each kind is below.
 enum class ScenarioAction {
@@ -101,4 +101,4 @@ struct ScenarioEvent {
   std::size_t index = 0;
 };
 
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts

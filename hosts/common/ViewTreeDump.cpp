@@ -1,9 +1,9 @@
-#include "ViewTreeDump.h"
+#include "hosts/common/ViewTreeDump.h"
 
 #include "platform/graphics/AffineTransform.h"
 #include "platform/ui/text/Label.h"
 
-namespace vantile::springboard {
+namespace vantile::hosts {
 
 platform::Value dumpViewTree(const platform::ui::View& view) {
   platform::Value entry = platform::Value::object();
@@ -43,11 +43,4 @@ platform::Value dumpViewTree(const platform::ui::View& view) {
   return entry;
 }
 
-platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
-                            const platform::Value& state) {
-  platform::Value dump = {{"lockscreen", dumpViewTree(lockScreen)}, {"homescreen", dumpViewTree(homeScreen)}};
-  if (state.is_object()) dump["springboard"] = state;
-  return dump;
-}
-
-}  // namespace vantile::springboard
+}  // namespace vantile::hosts
