@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const auto scenario = vantile::hosts::readScenario(text, "fuzzed.json");
+  const auto scenario = vantile::hosts::readScenario(text, "fuzzed.json", vantile::hosts::ScenarioHost::springboard);
   if (scenario.events.has_value() != scenario.error.empty()) {
     __builtin_trap();
   }

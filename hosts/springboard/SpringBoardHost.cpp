@@ -6,6 +6,7 @@
 #include "StopSignals.h"
 #include "ThemeSettings.h"
 #include "TweakLoading.h"
+#include "hosts/common/PlugInLoading.h"
 #include "platform/foundation/files/Bundle.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/locale/DateFormatting.h"
@@ -50,7 +51,7 @@ int SpringBoardHost::run() {
     stops.emplace();
   }
   if (options_.scenario) {
-    auto reading = hosts::readScenarioFile(*options_.scenario);
+    auto reading = hosts::readScenarioFile(*options_.scenario, hosts::ScenarioHost::springboard);
     if (!reading.events) {
       report(reading.error);
       return kExitRefused;
@@ -104,7 +105,7 @@ std::optional<int> SpringBoardHost::start() {
     platform::web::registerViewService("com.kestrune.webservices", *webService);
   }
   const auto library = options_.tweak.value_or(builtTweakPath());
-  if (const auto problem = loadTweak(library)) {
+  if (const auto problem = hosts::loadPlugIn(library)) {
     report("springboard: cannot load the tweak " + library.string() + ": " + *problem);
     return kExitFailure;
   }

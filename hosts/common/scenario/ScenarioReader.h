@@ -18,10 +18,11 @@ struct ScenarioReading {
 };
 
 // The whole text is read and checked before anything runs: a JSON array of
-// {"at": SECONDS, "do": NAME, ...}. `fileName` only names the file in the error line.
-ScenarioReading readScenario(std::string_view text, std::string_view fileName);
+// {"at": SECONDS, "do": NAME, ...}, each an event of `host`. The error line starts with the
+// host's program name; `fileName` only names the file in it.
+ScenarioReading readScenario(std::string_view text, std::string_view fileName, ScenarioHost host);
 
-ScenarioReading readScenarioFile(const std::filesystem::path& file);
+ScenarioReading readScenarioFile(const std::filesystem::path& file, ScenarioHost host);
 
 // The latest time of an event, 0 for none.
 double scenarioLength(const std::vector<ScenarioEvent>& events);

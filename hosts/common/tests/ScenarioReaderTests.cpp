@@ -23,7 +23,7 @@ TEST(ScenarioReader, ReadsEveryEventWithItsFieldsSortedByTimeKeepingTheFileOrder
     {"at": 0, "do": "plug"},
     {"at": 6, "do": "device", "path": "apps.com.apple.MobileSMS.badge", "value": null}
   ])",
-                                    "s.json");
+                                    "s.json", ScenarioHost::springboard);
   ASSERT_TRUE(reading.events) << reading.error;
   const auto& events = *reading.events;
   ASSERT_EQ(events.size(), 11u);
@@ -61,7 +61,7 @@ TEST(ScenarioReader, ReadsTheAppDrawerEvents) {
     {"at": 2, "do": "longPressApp", "bundle": "com.apple.Maps"},
     {"at": 3, "do": "chooseAction", "title": "Add to favorites"}
   ])",
-                                    "s.json");
+                                    "s.json", ScenarioHost::springboard);
   ASSERT_TRUE(reading.events) << reading.error;
   const auto& events = *reading.events;
   ASSERT_EQ(events.size(), 3u);
@@ -72,12 +72,12 @@ TEST(ScenarioReader, ReadsTheAppDrawerEvents) {
   EXPECT_EQ(events[2].action, ScenarioAction::chooseAction);
   EXPECT_EQ(std::get<ActionChoice>(events[2].payload).title, "Add to favorites");
 
-  const auto refused = readScenario(R"([{"at": 1, "do": "tapLetter"}])", "s.json");
+  const auto refused = readScenario(R"([{"at": 1, "do": "tapLetter"}])", "s.json", ScenarioHost::springboard);
   EXPECT_EQ(refused.error, "springboard: s.json: event 0: \"tapLetter\" needs \"letter\"");
 }
 
 TEST(ScenarioReader, TakesAnEmptyScenario) {
-  const auto reading = readScenario("[]", "s.json");
+  const auto reading = readScenario("[]", "s.json", ScenarioHost::springboard);
   ASSERT_TRUE(reading.events);
   EXPECT_TRUE(reading.events->empty());
   EXPECT_EQ(scenarioLength(*reading.events), 0);
@@ -133,17 +133,115 @@ TEST(ScenarioReader, RefusesABadFileWithOneLineNamingTheFileAndTheEvent) {
   };
   for (const RefusedScenario& refused : cases) {
     SCOPED_TRACE(refused.text);
-    const auto reading = readScenario(refused.text, "s.json");
+    const auto reading = readScenario(refused.text, "s.json", ScenarioHost::springboard);
     EXPECT_FALSE(reading.events);
     EXPECT_EQ(reading.error.substr(0, refused.error.size()), refused.error) << reading.error;
     EXPECT_EQ(reading.error.find('\n'), std::string::npos);
   }
 }
 
+TEST(ScenarioReader, ReadsTheSettingsHostsEvents) {
+  const auto reading = readScenario(R"([
+    {"at": 0, "do": "open", "path": ["Theme Editor"]},
+    {"at": 1, "do": "tap", "x": 10, "y": 20},
+    {"at": 1, "do": "pan", "from": [10, 20], "to": [110, 20.5], "seconds": 0.5},
+    {"at": 2, "do": "pinch", "center": [187, 300], "scale": 1.5},
+    {"at": 3, "do": "type", "text": "my theme"},
+    {"at": 3, "do": "return"},
+    {"at": 4, "do": "alert", "title": "Save", "texts": ["Night", ""]},
+    {"at": 4, "do": "alert", "title": "Ok"},
+    {"at": 5, "do": "pickPhoto", "file": "photo.png"},
+    {"at": 5, "do": "pickColor", "color": [1, 0.5, 0]},
+    {"at": 6, "do": "keyboard", "state": "show", "height": 300},
+    {"at": 6, "do": "keyboard", "state": "hide"},
+    {"at": 7, "do": "snapshot", "png": "editor.png"}
+  ])",
+                                    "s.json", ScenarioHost::settings);
+  ASSERT_TRUE(reading.events) << reading.error;
+  const auto& events = *reading.events;
+  ASSERT_EQ(events.size(), 13u);
+  EXPECT_EQ(std::get<PaneOpening>(events[0].payload).titles, std::vector<std::string>{"Theme Editor"});
+  EXPECT_EQ(std::get<TouchAt>(events[1].payload).point, (platform::graphics::Point{10, 20}));
+  const auto& pan = std::get<Pan>(events[2].payload);
+  EXPECT_EQ(pan.from, (platform::graphics::Point{10, 20}));
+  EXPECT_EQ(pan.to, (platform::graphics::Point{110, 20.5}));
+  EXPECT_EQ(pan.seconds, 0.5);
+  EXPECT_EQ(std::get<Pinch>(events[3].payload).center, (platform::graphics::Point{187, 300}));
+  EXPECT_EQ(std::get<Pinch>(events[3].payload).scale, 1.5);
+  EXPECT_EQ(std::get<TextInput>(events[4].payload).text, "my theme");
+  EXPECT_EQ(events[5].action, ScenarioAction::returnKey);
+  EXPECT_EQ(std::get<AlertAnswer>(events[6].payload).title, "Save");
+  EXPECT_EQ(std::get<AlertAnswer>(events[6].payload).texts, (std::vector<std::string>{"Night", ""}));
+  EXPECT_TRUE(std::get<AlertAnswer>(events[7].payload).texts.empty());
+  EXPECT_EQ(std::get<PhotoPick>(events[8].payload).file, "photo.png");
+  EXPECT_EQ(std::get<ColorPick>(events[9].payload).color, (platform::graphics::Color{1, 0.5, 0, 1}));
+  EXPECT_TRUE(std::get<KeyboardChange>(events[10].payload).show);
+  EXPECT_EQ(std::get<KeyboardChange>(events[10].payload).height, 300);
+  EXPECT_FALSE(std::get<KeyboardChange>(events[11].payload).show);
+  const auto& snapshot = std::get<WindowSnapshot>(events[12].payload);
+  EXPECT_EQ(snapshot.png, "editor.png");
+  EXPECT_FALSE(snapshot.dump);
+}
+
+TEST(ScenarioReader, RefusesASettingsEventWithAMissingOrBadField) {
+  const std::string ok = R"({"at": 0, "do": "return"}, )";
+  const std::vector<RefusedScenario> cases{
+      {R"({"at": 1, "do": "open"}])", "event 1: \"open\" needs \"path\""},
+      {R"({"at": 1, "do": "open", "path": []}])", "event 1: \"open\" \"path\" must be an array of non-empty strings"},
+      {R"({"at": 1, "do": "open", "path": "Theme Editor"}])",
+       "event 1: \"open\" \"path\" must be an array of non-empty strings"},
+      {R"({"at": 1, "do": "pan", "to": [1, 2], "seconds": 1}])", "event 1: \"pan\" needs \"from\""},
+      {R"({"at": 1, "do": "pan", "from": [1, 2], "to": [1, 2]}])", "event 1: \"pan\" needs \"seconds\""},
+      {R"({"at": 1, "do": "pan", "from": [1], "to": [1, 2], "seconds": 1}])",
+       "event 1: \"pan\" \"from\" must be a point [x, y]"},
+      {R"({"at": 1, "do": "pan", "from": [1, 2], "to": [1, "2"], "seconds": 1}])",
+       "event 1: \"pan\" \"to\" must be a point [x, y]"},
+      {R"({"at": 1, "do": "pan", "from": [1, 2], "to": [1, 2], "seconds": 0}])",
+       "event 1: \"pan\" \"seconds\" must be more than 0 and at most 60"},
+      {R"({"at": 1, "do": "pinch", "scale": 2}])", "event 1: \"pinch\" needs \"center\""},
+      {R"({"at": 1, "do": "pinch", "center": [1, 2]}])", "event 1: \"pinch\" needs \"scale\""},
+      {R"({"at": 1, "do": "pinch", "center": [1, 2], "scale": -1}])",
+       "event 1: \"pinch\" \"scale\" must be more than 0 and at most 20"},
+      {R"({"at": 1, "do": "type"}])", "event 1: \"type\" needs \"text\""},
+      {R"({"at": 1, "do": "alert", "texts": ["a"]}])", "event 1: \"alert\" needs \"title\""},
+      {R"({"at": 1, "do": "alert", "title": "Save", "texts": [3]}])",
+       "event 1: \"alert\" \"texts\" must be an array of strings"},
+      {R"({"at": 1, "do": "pickPhoto"}])", "event 1: \"pickPhoto\" needs \"file\""},
+      {R"({"at": 1, "do": "pickColor"}])", "event 1: \"pickColor\" needs \"color\""},
+      {R"({"at": 1, "do": "pickColor", "color": [1, 2, 0]}])",
+       "event 1: \"pickColor\" \"color\" must be [red, green, blue] or [red, green, blue, alpha], each from 0 to 1"},
+      {R"({"at": 1, "do": "keyboard"}])", "event 1: \"keyboard\" needs \"state\""},
+      {R"({"at": 1, "do": "keyboard", "state": "up"}])",
+       "event 1: \"keyboard\" \"state\" must be one of show, hide, not \"up\""},
+      {R"({"at": 1, "do": "keyboard", "state": "hide", "height": 300}])",
+       "event 1: \"keyboard\" \"height\" goes only with \"show\""},
+      {R"({"at": 1, "do": "keyboard", "state": "show", "height": 0}])",
+       "event 1: \"keyboard\" \"height\" must be more than 0 and at most 1000 points"},
+      {R"({"at": 1, "do": "snapshot", "lockPng": "a.png"}])",
+       "event 1: \"snapshot\" needs at least one of \"png\", \"dump\""},
+      {R"({"at": 1, "do": "return", "text": "x"}])", "event 1: \"return\" unknown field \"text\""},
+  };
+  for (const RefusedScenario& refused : cases) {
+    SCOPED_TRACE(refused.text);
+    const auto reading = readScenario("[" + ok + refused.text, "s.json", ScenarioHost::settings);
+    EXPECT_FALSE(reading.events);
+    EXPECT_EQ(reading.error, "settings: s.json: " + refused.error);
+  }
+}
+
+TEST(ScenarioReader, NamesTheHostOfAnEventTheOtherHostDoesNotTake) {
+  EXPECT_EQ(readScenario(R"([{"at": 1, "do": "pinch", "center": [1, 2], "scale": 2}])", "s.json",
+                         ScenarioHost::springboard)
+                .error,
+            "springboard: s.json: event 0: \"pinch\" is an event of the settings host, not of springboard");
+  EXPECT_EQ(readScenario(R"([{"at": 1, "do": "unlock"}])", "s.json", ScenarioHost::settings).error,
+            "settings: s.json: event 0: \"unlock\" is an event of the springboard host, not of settings");
+}
+
 TEST(ScenarioReader, NamesAFileThatCannotBeRead) {
   testing::TemporaryDeviceRoot root;
   const auto missing = root.path() / "missing.json";
-  EXPECT_EQ(readScenarioFile(missing).error, "springboard: " + missing.string() + ": cannot be read");
+  EXPECT_EQ(readScenarioFile(missing, ScenarioHost::springboard).error, "springboard: " + missing.string() + ": cannot be read");
 }
 
 }  // namespace

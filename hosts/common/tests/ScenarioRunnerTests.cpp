@@ -38,7 +38,7 @@ class ScenarioRunner : public ::testing::Test {
   }
 
   static std::vector<ScenarioEvent> events(const std::string& text) {
-    auto reading = readScenario(text, "s.json");
+    auto reading = readScenario(text, "s.json", ScenarioHost::springboard);
     EXPECT_TRUE(reading.events) << reading.error;
     return reading.events.value_or(std::vector<ScenarioEvent>{});
   }
