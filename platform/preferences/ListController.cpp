@@ -67,7 +67,12 @@ bool ListController::implements(ui::TableViewDelegate::Operation operation) cons
 int ListController::numberOfRowsInSection(ui::TableView&, int) { return static_cast<int>(specifiers().size()); }
 
 std::shared_ptr<ui::TableViewCell> ListController::cellForRowAtIndexPath(ui::TableView&, ui::IndexPath indexPath) {
-  const Specifier& specifier = specifiers().at(static_cast<std::size_t>(indexPath.row));
+  const auto& rows = specifiers();
+  const auto row = static_cast<std::size_t>(indexPath.row);
+  if (row >= rows.size()) {
+    return nullptr;
+  }
+  const Specifier& specifier = rows[row];
   auto cell = ui::TableViewCell::make(ui::TableViewCell::Style::standard, "");
   const bool group = specifier.cell == CellKind::group;
   cell->textLabel()->setText(specifier.label);
