@@ -1,6 +1,7 @@
 #include "SettingsBundle.h"
 
 #include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/foundation/preferences/PreferenceDomain.h"
@@ -18,7 +19,7 @@ namespace {
 std::optional<std::string> principalClassName() {
   using platform::foundation::systemLog;
   const auto info = platform::foundation::Bundle::main().pathForResource("Info", "plist");
-  const auto bytes = info ? platform::foundation::readFile(*info) : std::nullopt;
+  const auto bytes = info ? platform::foundation::readFile(platform::foundation::devicePath(*info)) : std::nullopt;
   const auto dictionary = bytes ? platform::foundation::valueFromPropertyList(*bytes) : std::nullopt;
   if (!dictionary || !dictionary->is_object()) {
     systemLog("settings: the settings bundle has no readable Info.plist");

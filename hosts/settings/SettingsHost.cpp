@@ -50,7 +50,7 @@ std::optional<int> SettingsHost::start() {
   platform::foundation::setDeviceRoot(std::filesystem::absolute(options_.root));
   auto& bundle = platform::foundation::Bundle::main();
   bundle.setBundleIdentifier(std::string(kSettingsAppIdentifier));
-  bundle.setResourceFolder(platform::foundation::devicePath(kSettingsBundleFolder));
+  bundle.setResourceFolder(kSettingsBundleFolder);
   auto& screen = platform::ui::Screen::mainScreen();
   screen.setBounds({0, 0, options_.screen.width, options_.screen.height});
   screen.setScale(options_.screen.scale);

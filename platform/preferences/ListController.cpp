@@ -1,6 +1,7 @@
 #include "platform/preferences/ListController.h"
 
 #include "platform/foundation/files/Bundle.h"
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/preferences/PaneRegistry.h"
 #include "platform/ui/navigation/NavigationController.h"
@@ -33,7 +34,7 @@ std::vector<Specifier> ListController::loadSpecifiersFromPlistName(std::string_v
     foundation::systemLog("the specifier file \"" + std::string(name) + ".plist\" is not among the bundle's resources");
     return {};
   }
-  auto file = readSpecifierFile(*path);
+  auto file = readSpecifierFile(foundation::devicePath(*path));
   if (!file) {
     return {};
   }

@@ -1,5 +1,6 @@
 #include "platform/foundation/files/Bundle.h"
 
+#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
 
 namespace platform::foundation {
@@ -9,22 +10,30 @@ Bundle& Bundle::main() {
   return bundle;
 }
 
-void Bundle::setResourceFolder(const std::filesystem::path& folder) {
-  resourceFolder_ = folder.empty() ? std::nullopt : std::optional(folder);
+void Bundle::setResourceFolder(std::string_view systemPath) {
+  if (systemPath.empty()) {
+    resourceFolder_.reset();
+    return;
+  }
+  std::string folder(systemPath);
+  if (folder.back() != '/') {
+    folder += '/';
+  }
+  resourceFolder_ = std::move(folder);
 }
 
-std::optional<std::filesystem::path> Bundle::pathForResource(std::string_view name, std::string_view type) const {
+std::optional<std::string> Bundle::pathForResource(std::string_view name, std::string_view type) const {
   if (!resourceFolder_ || name.empty() || name.find('/') != std::string_view::npos || name == "." || name == ".." ||
       type.find('/') != std::string_view::npos) {
     return std::nullopt;
   }
-  std::string fileName(name);
+  std::string path = *resourceFolder_;
+  path += name;
   if (!type.empty()) {
-    fileName += '.';
-    fileName += type;
+    path += '.';
+    path += type;
   }
-  std::filesystem::path path = *resourceFolder_ / fileName;
-  if (!fileExists(path)) {
+  if (!fileExists(devicePath(path))) {
     return std::nullopt;
   }
   return path;

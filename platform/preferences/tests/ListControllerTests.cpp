@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/foundation/files/Bundle.h"
-#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/preferences/ListController.h"
 #include "platform/preferences/PaneRegistry.h"
 #include "platform/ui/gestures/TouchInjector.h"
@@ -46,13 +45,13 @@ class ListControllerPane : public ::testing::Test {
   <dict><key>cell</key><string>PSLinkCell</string><key>label</key><string>Nowhere</string>
         <key>detail</key><string>MissingPane</string></dict>
 </array></dict></plist>)");
-    foundation::Bundle::main().setResourceFolder(foundation::devicePath(kBundle));
+    foundation::Bundle::main().setResourceFolder(kBundle);
     PaneRegistry::shared().registerPane("TestPane", [] { return ui::ViewController::make(); });
     window->setRootViewController(navigation);
     window->makeKeyAndVisible();
     window->layoutIfNeeded();
   }
-  void TearDown() override { foundation::Bundle::main().setResourceFolder({}); }
+  void TearDown() override { foundation::Bundle::main().setResourceFolder(""); }
 
   std::shared_ptr<ui::Window> window = ui::Window::make(ui::Screen::mainScreen().bounds());
   std::shared_ptr<RootPane> pane = RootPane::make();
@@ -94,7 +93,7 @@ TEST_F(ListControllerPane, OpensARowByItsLabelAndStaysForAPaneClassNoLibraryRegi
 
 TEST_F(ListControllerPane, APaneWithoutItsSpecifierFileShowsNoRowsAndSaysWhy) {
   auto lonely = RootPane::make();
-  foundation::Bundle::main().setResourceFolder(root.path() / "elsewhere");
+  foundation::Bundle::main().setResourceFolder("/Library/PreferenceBundles/elsewhere.bundle");
   ::testing::internal::CaptureStderr();
   EXPECT_TRUE(lonely->specifiers().empty());
   EXPECT_NE(::testing::internal::GetCapturedStderr().find("\"Root.plist\" is not among the bundle's resources"),

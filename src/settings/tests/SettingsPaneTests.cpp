@@ -2,7 +2,6 @@
 
 #include "editor/CreatorView.h"
 #include "platform/foundation/files/Bundle.h"
-#include "platform/foundation/files/DeviceRoot.h"
 #include "platform/preferences/PaneRegistry.h"
 #include "platform/ui/navigation/NavigationController.h"
 #include "platform/ui/views/Screen.h"
@@ -30,10 +29,10 @@ class SettingsPanes : public ::testing::Test {
   <dict><key>cell</key><string>PSLinkCell</string><key>label</key><string>Theme Editor</string>
         <key>detail</key><string>CreateTheme</string></dict>
 </array></dict></plist>)");
-    platform::foundation::Bundle::main().setResourceFolder(platform::foundation::devicePath(kBundle));
+    platform::foundation::Bundle::main().setResourceFolder(kBundle);
     registerPanes();
   }
-  void TearDown() override { platform::foundation::Bundle::main().setResourceFolder({}); }
+  void TearDown() override { platform::foundation::Bundle::main().setResourceFolder(""); }
 };
 
 TEST_F(SettingsPanes, TheRootPaneShowsTheRowsOfTheFileRootUnderItsTitle) {
