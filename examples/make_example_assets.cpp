@@ -745,9 +745,9 @@ int main(int argc, char** argv) {
         std::pair{"trash", EditorMark::trash}, std::pair{"blank", EditorMark::blank}}) {
     ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90, [mark](cairo_t* cr) { editorMark(cr, 90, mark); });
   }
-  // The bundle's own icon, as the Settings app lists it and the editor shows it.
+  // The app icon's placeholder: shown for an app without an icon of its own, and by the editor.
   ok &= drawPicture(assets / "icon.png", 180, 180,
-                    [](cairo_t* cr) { appIcon(cr, 180, {0.55, 0.4, 1}, {0.25, 0.15, 0.7}, Glyph::wave); });
+                    [](cairo_t* cr) { appIcon(cr, 180, {0.72, 0.74, 0.78}, {0.48, 0.5, 0.55}, Glyph::grid); });
   ok &= drawPicture(device / "var/mobile/Media/Artwork/tidal-hours.png", 300, 300, [](cairo_t* cr) { artwork(cr, 300); });
   ok &= drawPicture(assets / "rain.png", 4, 40, [](cairo_t* cr) { rainStreak(cr, 4, 40); });
   ok &= drawPicture(assets / "snow.png", 10, 10, [](cairo_t* cr) { snowFlake(cr, 10); });
