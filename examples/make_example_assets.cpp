@@ -737,13 +737,16 @@ int main(int argc, char** argv) {
   }
   for (const auto& [name, mark] : {std::pair{"appdrawergear", DrawerMark::gear}, std::pair{"check", DrawerMark::check},
                                    std::pair{"close", DrawerMark::close}}) {
-    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90, [mark](cairo_t* cr) { drawerMark(cr, 90, mark); });
+    // Clang 14 does not capture structured bindings.
+    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90,
+                      [drawn = mark](cairo_t* cr) { drawerMark(cr, 90, drawn); });
   }
   for (const auto& [name, mark] :
        {std::pair{"list", EditorMark::list}, std::pair{"order", EditorMark::order}, std::pair{"load", EditorMark::load},
         std::pair{"gear", EditorMark::gear}, std::pair{"dots", EditorMark::dots}, std::pair{"copy", EditorMark::copy},
         std::pair{"trash", EditorMark::trash}, std::pair{"blank", EditorMark::blank}}) {
-    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90, [mark](cairo_t* cr) { editorMark(cr, 90, mark); });
+    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90,
+                      [drawn = mark](cairo_t* cr) { editorMark(cr, 90, drawn); });
   }
   // The app icon's placeholder: shown for an app without an icon of its own, and by the editor.
   ok &= drawPicture(assets / "icon.png", 180, 180,

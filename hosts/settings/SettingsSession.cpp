@@ -77,7 +77,8 @@ void SettingsSession::performWithPayload(const hosts::ScenarioEvent& event) {
       touches.tap(touch->point);
     }
   } else if (const auto* pan = std::get_if<hosts::Pan>(&event.payload)) {
-    const int steps = std::max(1, static_cast<int>(std::lround(pan->seconds / platform::ui::TouchInjector::moveInterval)));
+    const int steps =
+        std::max(1, static_cast<int>(std::lround(pan->seconds / platform::ui::TouchInjector::moveInterval)));
     touches.drag(pan->from, pan->to, steps);
   } else if (const auto* pinch = std::get_if<hosts::Pinch>(&event.payload)) {
     touches.pinch(pinch->center, kPinchStartDistance, kPinchStartDistance * pinch->scale, kPinchSteps);
@@ -106,7 +107,8 @@ void SettingsSession::performWithPayload(const hosts::ScenarioEvent& event) {
 
 void SettingsSession::openPane(const hosts::ScenarioEvent& event, const std::vector<std::string>& titles) {
   for (const std::string& title : titles) {
-    const auto pane = std::dynamic_pointer_cast<platform::preferences::ListController>(navigation_->topViewController());
+    const auto pane =
+        std::dynamic_pointer_cast<platform::preferences::ListController>(navigation_->topViewController());
     if (!pane || !pane->selectRowWithLabel(title)) {
       reportEvent(event, "the pane shown has no row \"" + title + "\"");
       return;

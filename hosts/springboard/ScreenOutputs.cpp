@@ -21,7 +21,8 @@ bool writePicture(std::optional<hosts::PictureFile>& file, const platform::ui::V
 
 platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
                             const platform::Value& state) {
-  platform::Value dump = {{"lockscreen", hosts::dumpViewTree(lockScreen)}, {"homescreen", hosts::dumpViewTree(homeScreen)}};
+  platform::Value dump = {{"lockscreen", hosts::dumpViewTree(lockScreen)},
+                          {"homescreen", hosts::dumpViewTree(homeScreen)}};
   if (state.is_object()) dump["springboard"] = state;
   return dump;
 }

@@ -105,8 +105,8 @@ class EventFields {
       return std::nullopt;
     }
     const bool inRange = isNumberArray(*field, 3, 4) && std::ranges::all_of(*field, [](const platform::Value& part) {
-      return part.get<double>() >= 0 && part.get<double>() <= 1;
-    });
+                           return part.get<double>() >= 0 && part.get<double>() <= 1;
+                         });
     if (!inRange) {
       refuse(quoted(key) + " must be [red, green, blue] or [red, green, blue, alpha], each from 0 to 1");
       return std::nullopt;

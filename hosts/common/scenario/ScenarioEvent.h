@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <variant>
-
 #include <vector>
 
 #include "platform/foundation/values/Value.h"
@@ -156,10 +155,9 @@ struct KeyboardChange {
   std::optional<double> height;
 };
 
-using ScenarioPayload =
-    std::variant<std::monostate, DeviceValueChange, SettingWrite, DarwinPost, TouchAt, SwipeFrom, Rotation, Snapshot,
-                 LetterTap, AppPress, ActionChoice, WindowSnapshot, PaneOpening, Pan, Pinch, TextInput, AlertAnswer,
-                 PhotoPick, ColorPick, KeyboardChange>;
+using ScenarioPayload = std::variant<std::monostate, DeviceValueChange, SettingWrite, DarwinPost, TouchAt, SwipeFrom,
+                                     Rotation, Snapshot, LetterTap, AppPress, ActionChoice, WindowSnapshot, PaneOpening,
+                                     Pan, Pinch, TextInput, AlertAnswer, PhotoPick, ColorPick, KeyboardChange>;
 
 struct ScenarioEvent {
   // Seconds after the start of the clock.

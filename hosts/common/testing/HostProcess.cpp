@@ -1,8 +1,8 @@
 #include "hosts/common/testing/HostProcess.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>

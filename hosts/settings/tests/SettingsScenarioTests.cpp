@@ -46,11 +46,13 @@ class SettingsScenario : public ::testing::Test {
 TEST_F(SettingsScenario, OpensTheEditorPaneFromTheRootPaneAndSnapshotsIt) {
   const auto editorDump = root.path() / "editor.json";
   const auto endDump = root.path() / "end.json";
-  const auto scenario = writeScenario(R"([
-    {"at": 0, "do": "snapshot", "dump": ")" + (root.path() / "root.json").string() + R"("},
+  const auto scenario =
+      writeScenario(R"([
+    {"at": 0, "do": "snapshot", "dump": ")" +
+                    (root.path() / "root.json").string() + R"("},
     {"at": 1, "do": "open", "path": ["Theme Editor"]},
-    {"at": 2, "do": "snapshot", "dump": ")" + editorDump.string() + R"(", "png": ")" +
-                                        (root.path() / "editor.png").string() + R"("}
+    {"at": 2, "do": "snapshot", "dump": ")" +
+                    editorDump.string() + R"(", "png": ")" + (root.path() / "editor.png").string() + R"("}
   ])");
   hosts::HostProcess host(program(),
                           {"--root", root.path().string(), "--screen", "375x812@1", "--at", "2026-12-09T08:30:00",

@@ -71,7 +71,9 @@ class SettingsSessionEvents : public ::testing::Test {
   }
 
   // As the panes present: from the key window's root controller.
-  const std::shared_ptr<platform::ui::ViewController>& presenter() const { return session.window().rootViewController(); }
+  const std::shared_ptr<platform::ui::ViewController>& presenter() const {
+    return session.window().rootViewController();
+  }
 
   std::shared_ptr<platform::ui::ViewController> pane = platform::ui::ViewController::make();
   SettingsSession session{pane};
@@ -97,8 +99,8 @@ TEST_F(SettingsSessionEvents, TypingReturnAndTheKeyboardReachTheFieldBeingEdited
 }
 
 TEST_F(SettingsSessionEvents, AnAlertAnswerFillsItsTextFieldsInOrderThenChoosesTheAction) {
-  auto alert = platform::ui::AlertController::make("Vantile", "Input a theme name",
-                                                   platform::ui::AlertController::Style::alert);
+  auto alert =
+      platform::ui::AlertController::make("Vantile", "Input a theme name", platform::ui::AlertController::Style::alert);
   std::vector<std::shared_ptr<platform::ui::TextField>> fields{platform::ui::TextField::make({0, 0, 100, 30}),
                                                                platform::ui::TextField::make({0, 40, 100, 30})};
   std::vector<std::string> saved;
@@ -114,7 +116,9 @@ TEST_F(SettingsSessionEvents, AnAlertAnswerFillsItsTextFieldsInOrderThenChoosesT
             }),
             "settings: scenario event 7: the alert shown has 2 text fields, not 3\n");
   EXPECT_TRUE(saved.empty());
-  EXPECT_EQ(reportsOf([&] { perform(hosts::ScenarioAction::alert, hosts::AlertAnswer{"Delete", {}}); }),
+  EXPECT_EQ(reportsOf([&] {
+              perform(hosts::ScenarioAction::alert, hosts::AlertAnswer{"Delete", {}});
+            }),
             "settings: scenario event 7: the alert shown offers no \"Delete\"\n");
 
   perform(hosts::ScenarioAction::alert, hosts::AlertAnswer{"Save", {"Night"}});
@@ -135,7 +139,9 @@ TEST_F(SettingsSessionEvents, ThePickersShownGetThePictureFileAndTheColour) {
             "settings: scenario event 7: the picture " + (root.path() / "none.png").string() + " cannot be read\n");
   perform(hosts::ScenarioAction::pickPhoto, hosts::PhotoPick{photo});
   EXPECT_EQ(imageDelegate->pickedWidth, 4);
-  EXPECT_EQ(reportsOf([&] { perform(hosts::ScenarioAction::pickColor, hosts::ColorPick{{1, 0, 0, 1}}); }),
+  EXPECT_EQ(reportsOf([&] {
+              perform(hosts::ScenarioAction::pickColor, hosts::ColorPick{{1, 0, 0, 1}});
+            }),
             "settings: scenario event 7: no colour picker is shown\n");
   presenter()->dismissViewController(false);
 
