@@ -1,8 +1,8 @@
 // Draws the pictures of the example device folder with Cairo and writes them as PNG through
 // the platform: wallpapers, a weather icon set (one picture per condition code 0 to 48), an
 // analog clock face and hands, the images the example themes name, the app icons and the
-// album artwork device.json names, the pictures of the weather animations and a charging
-// sequence.
+// album artwork device.json names, the theme editor's icons, the pictures of the weather
+// animations and a charging sequence.
 //
 //   make_example_assets <device folder>
 
@@ -525,6 +525,104 @@ void drawerMark(cairo_t* cr, int size, DrawerMark mark) {
   }
 }
 
+// --- Theme editor icons ---
+
+enum class EditorMark { list, order, load, gear, dots, copy, trash, blank };
+
+// A white mark on a clear square of `size` pixels: the editor's menu bar and row buttons. The
+// blank one is the clear square alone, for buttons that show no picture.
+void editorMark(cairo_t* cr, int size, EditorMark mark) {
+  cairo_scale(cr, size, size);
+  setColour(cr, {1, 1, 1, 0.95});
+  cairo_set_line_width(cr, 0.08);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  switch (mark) {
+    case EditorMark::list:
+      for (const double y : {0.3, 0.5, 0.7}) {
+        cairo_arc(cr, 0.24, y, 0.045, 0, 2 * kPi);
+        cairo_fill(cr);
+        cairo_move_to(cr, 0.38, y);
+        cairo_line_to(cr, 0.78, y);
+        cairo_stroke(cr);
+      }
+      break;
+    case EditorMark::order:
+      // Two stacked layers with an arrow up and an arrow down beside them.
+      cairo_rectangle(cr, 0.18, 0.24, 0.38, 0.22);
+      cairo_rectangle(cr, 0.18, 0.54, 0.38, 0.22);
+      cairo_stroke(cr);
+      cairo_move_to(cr, 0.74, 0.2);
+      cairo_line_to(cr, 0.74, 0.8);
+      cairo_move_to(cr, 0.64, 0.3);
+      cairo_line_to(cr, 0.74, 0.2);
+      cairo_line_to(cr, 0.84, 0.3);
+      cairo_move_to(cr, 0.64, 0.7);
+      cairo_line_to(cr, 0.74, 0.8);
+      cairo_line_to(cr, 0.84, 0.7);
+      cairo_stroke(cr);
+      break;
+    case EditorMark::load:
+      // An arrow down into a tray.
+      cairo_move_to(cr, 0.5, 0.18);
+      cairo_line_to(cr, 0.5, 0.58);
+      cairo_move_to(cr, 0.34, 0.44);
+      cairo_line_to(cr, 0.5, 0.6);
+      cairo_line_to(cr, 0.66, 0.44);
+      cairo_move_to(cr, 0.2, 0.6);
+      cairo_line_to(cr, 0.2, 0.8);
+      cairo_line_to(cr, 0.8, 0.8);
+      cairo_line_to(cr, 0.8, 0.6);
+      cairo_stroke(cr);
+      break;
+    case EditorMark::gear:
+      for (int tooth = 0; tooth < 8; ++tooth) {
+        const double angle = tooth * kPi / 4;
+        cairo_move_to(cr, 0.5 + 0.26 * std::cos(angle), 0.5 + 0.26 * std::sin(angle));
+        cairo_line_to(cr, 0.5 + 0.4 * std::cos(angle), 0.5 + 0.4 * std::sin(angle));
+      }
+      cairo_stroke(cr);
+      cairo_arc(cr, 0.5, 0.5, 0.22, 0, 2 * kPi);
+      cairo_stroke(cr);
+      cairo_arc(cr, 0.5, 0.5, 0.07, 0, 2 * kPi);
+      cairo_fill(cr);
+      break;
+    case EditorMark::dots:
+      for (const double x : {0.25, 0.5, 0.75}) {
+        cairo_arc(cr, x, 0.5, 0.075, 0, 2 * kPi);
+        cairo_fill(cr);
+      }
+      break;
+    case EditorMark::copy:
+      cairo_rectangle(cr, 0.34, 0.34, 0.44, 0.44);
+      cairo_stroke(cr);
+      cairo_move_to(cr, 0.22, 0.62);
+      cairo_line_to(cr, 0.22, 0.22);
+      cairo_line_to(cr, 0.62, 0.22);
+      cairo_stroke(cr);
+      break;
+    case EditorMark::trash:
+      cairo_move_to(cr, 0.2, 0.28);
+      cairo_line_to(cr, 0.8, 0.28);
+      cairo_move_to(cr, 0.4, 0.28);
+      cairo_line_to(cr, 0.42, 0.18);
+      cairo_line_to(cr, 0.58, 0.18);
+      cairo_line_to(cr, 0.6, 0.28);
+      cairo_move_to(cr, 0.28, 0.36);
+      cairo_line_to(cr, 0.32, 0.82);
+      cairo_line_to(cr, 0.68, 0.82);
+      cairo_line_to(cr, 0.72, 0.36);
+      cairo_move_to(cr, 0.44, 0.44);
+      cairo_line_to(cr, 0.44, 0.72);
+      cairo_move_to(cr, 0.56, 0.44);
+      cairo_line_to(cr, 0.56, 0.72);
+      cairo_stroke(cr);
+      break;
+    case EditorMark::blank:
+      break;
+  }
+}
+
 // --- Weather animations and the charging sequence ---
 
 // A falling streak, bright at its foot.
@@ -639,8 +737,20 @@ int main(int argc, char** argv) {
   }
   for (const auto& [name, mark] : {std::pair{"appdrawergear", DrawerMark::gear}, std::pair{"check", DrawerMark::check},
                                    std::pair{"close", DrawerMark::close}}) {
-    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90, [mark](cairo_t* cr) { drawerMark(cr, 90, mark); });
+    // Clang 14 does not capture structured bindings.
+    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90,
+                      [drawn = mark](cairo_t* cr) { drawerMark(cr, 90, drawn); });
   }
+  for (const auto& [name, mark] :
+       {std::pair{"list", EditorMark::list}, std::pair{"order", EditorMark::order}, std::pair{"load", EditorMark::load},
+        std::pair{"gear", EditorMark::gear}, std::pair{"dots", EditorMark::dots}, std::pair{"copy", EditorMark::copy},
+        std::pair{"trash", EditorMark::trash}, std::pair{"blank", EditorMark::blank}}) {
+    ok &= drawPicture(assets / (std::string(name) + ".png"), 90, 90,
+                      [drawn = mark](cairo_t* cr) { editorMark(cr, 90, drawn); });
+  }
+  // The app icon's placeholder: shown for an app without an icon of its own, and by the editor.
+  ok &= drawPicture(assets / "icon.png", 180, 180,
+                    [](cairo_t* cr) { appIcon(cr, 180, {0.72, 0.74, 0.78}, {0.48, 0.5, 0.55}, Glyph::grid); });
   ok &= drawPicture(device / "var/mobile/Media/Artwork/tidal-hours.png", 300, 300, [](cairo_t* cr) { artwork(cr, 300); });
   ok &= drawPicture(assets / "rain.png", 4, 40, [](cairo_t* cr) { rainStreak(cr, 4, 40); });
   ok &= drawPicture(assets / "snow.png", 10, 10, [](cairo_t* cr) { snowFlake(cr, 10); });

@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "platform/springboard/device/DeviceStateReader.h"
-#include "scenario/ScenarioReader.h"
+#include "hosts/common/scenario/ScenarioReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const auto scenario = vantile::springboard::readScenario(text, "fuzzed.json");
+  const auto scenario = vantile::hosts::readScenario(text, "fuzzed.json", vantile::hosts::ScenarioHost::springboard);
   if (scenario.events.has_value() != scenario.error.empty()) {
     __builtin_trap();
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "hosts/common/CommandLine.h"
 #include "platform/foundation/locale/LocalDateTime.h"
 
 namespace vantile::springboard {
@@ -12,15 +13,7 @@ namespace vantile::springboard {
 using platform::foundation::LocalDateTime;
 using platform::foundation::parseLocalDateTime;
 using platform::foundation::timeStampInProcessZone;
-
-// The device's screen: size in points and pixels per point.
-struct ScreenSpec {
-  double width = 375;
-  double height = 812;
-  double scale = 3;
-
-  friend bool operator==(const ScreenSpec&, const ScreenSpec&) = default;
-};
+using hosts::ScreenSpec;
 
 // What the command line asks of one run of the host.
 struct HostOptions {

@@ -1,13 +1,7 @@
 #include "ScreenOutputs.h"
 
-#include <algorithm>
-#include <cstdio>
-
-#include "ViewTreeDump.h"
-#include "platform/foundation/files/Files.h"
+#include "hosts/common/ViewTreeDump.h"
 #include "platform/foundation/files/SystemLog.h"
-#include "platform/graphics/ImageCodec.h"
-#include "platform/ui/render/Renderer.h"
 
 namespace vantile::springboard {
 
@@ -15,50 +9,37 @@ namespace {
 
 using platform::foundation::systemLog;
 
-bool samePicture(const platform::graphics::Image& a, const platform::graphics::Image& b) {
-  return a.width() == b.width() && a.height() == b.height() && std::ranges::equal(a.pixels(), b.pixels());
+bool writePicture(std::optional<hosts::PictureFile>& file, const platform::ui::View& screen) {
+  if (!file || file->write(screen)) {
+    return true;
+  }
+  systemLog("springboard: cannot write the picture " + file->path().string());
+  return false;
 }
 
 }  // namespace
 
-bool ScreenOutputs::writePicture(const platform::ui::View& screen, const std::filesystem::path& file,
-                                 std::optional<platform::graphics::Image>& lastWritten) {
-  auto picture = platform::ui::snapshot(screen);
-  if (picture && lastWritten && samePicture(*picture, *lastWritten)) {
-    return true;
-  }
-  const auto png = picture ? platform::graphics::encodePNG(*picture) : std::nullopt;
-  if (!png || !platform::foundation::writeFileAtomically(file, *png)) {
-    systemLog("springboard: cannot write the picture " + file.string());
-    return false;
-  }
-  lastWritten = std::move(picture);
-  std::printf("%s\n", file.c_str());
-  std::fflush(stdout);
-  return true;
+platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
+                            const platform::Value& state) {
+  platform::Value dump = {{"lockscreen", hosts::dumpViewTree(lockScreen)},
+                          {"homescreen", hosts::dumpViewTree(homeScreen)}};
+  if (state.is_object()) dump["springboard"] = state;
+  return dump;
+}
+
+ScreenOutputs::ScreenOutputs(const OutputPaths& paths) {
+  if (paths.lockPng) lockPicture_.emplace(*paths.lockPng);
+  if (paths.homePng) homePicture_.emplace(*paths.homePng);
+  if (paths.dump) dump_.emplace(*paths.dump);
 }
 
 bool ScreenOutputs::write(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
                           const platform::Value& state) {
-  bool written = true;
-  if (paths_.lockPng) {
-    written = writePicture(lockScreen, *paths_.lockPng, lastLockPicture_) && written;
-  }
-  if (paths_.homePng) {
-    written = writePicture(homeScreen, *paths_.homePng, lastHomePicture_) && written;
-  }
-  if (paths_.dump) {
-    std::string text = dumpScreens(lockScreen, homeScreen, state).dump(2, ' ', false, platform::Value::error_handler_t::replace) + "\n";
-    if (text != lastDump_) {
-      if (platform::foundation::writeFileAtomically(*paths_.dump, text)) {
-        lastDump_ = std::move(text);
-        std::printf("%s\n", paths_.dump->c_str());
-        std::fflush(stdout);
-      } else {
-        systemLog("springboard: cannot write the dump " + paths_.dump->string());
-        written = false;
-      }
-    }
+  bool written = writePicture(lockPicture_, lockScreen);
+  written = writePicture(homePicture_, homeScreen) && written;
+  if (dump_ && !dump_->write(hosts::dumpText(dumpScreens(lockScreen, homeScreen, state)))) {
+    systemLog("springboard: cannot write the dump " + dump_->path().string());
+    written = false;
   }
   return written;
 }

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 #include <optional>
-#include <string>
 
-#include "platform/graphics/Image.h"
+#include "hosts/common/OutputFiles.h"
+#include "platform/foundation/values/Value.h"
 #include "platform/ui/views/View.h"
 
 namespace vantile::springboard {
@@ -16,12 +16,14 @@ struct OutputPaths {
   std::optional<std::filesystem::path> dump;
 };
 
-// Writes the outputs atomically, so that a viewer never reads half a file, and names each file
-// written on standard output. An output whose content is what it last wrote is left alone, so a
-// live run rewrites only what changed.
+// {"lockscreen": <tree>, "homescreen": <tree>}, and "springboard": `state` when it is an object.
+platform::Value dumpScreens(const platform::ui::View& lockScreen, const platform::ui::View& homeScreen,
+                            const platform::Value& state = platform::Value());
+
+// The two screens' outputs, each file rewritten only when its content changed.
 class ScreenOutputs {
  public:
-  explicit ScreenOutputs(OutputPaths paths) : paths_(std::move(paths)) {}
+  explicit ScreenOutputs(const OutputPaths& paths);
 
   // False, with a log line, when an output cannot be written.
   // `state`: what SpringBoard shows besides the views, for the dump.
@@ -29,13 +31,9 @@ class ScreenOutputs {
              const platform::Value& state = platform::Value());
 
  private:
-  bool writePicture(const platform::ui::View& screen, const std::filesystem::path& file,
-                    std::optional<platform::graphics::Image>& lastWritten);
-
-  OutputPaths paths_;
-  std::optional<platform::graphics::Image> lastLockPicture_;
-  std::optional<platform::graphics::Image> lastHomePicture_;
-  std::optional<std::string> lastDump_;
+  std::optional<hosts::PictureFile> lockPicture_;
+  std::optional<hosts::PictureFile> homePicture_;
+  std::optional<hosts::TextFile> dump_;
 };
 
 }  // namespace vantile::springboard

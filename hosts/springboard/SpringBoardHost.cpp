@@ -6,6 +6,7 @@
 #include "StopSignals.h"
 #include "ThemeSettings.h"
 #include "TweakLoading.h"
+#include "hosts/common/PlugInLoading.h"
 #include "platform/foundation/files/Bundle.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/locale/DateFormatting.h"
@@ -16,8 +17,8 @@
 #include "platform/ui/views/Screen.h"
 #include "platform/web/RemoteViewController.h"
 #include "platform/web/ViewServiceDirectory.h"
-#include "scenario/ScenarioReader.h"
-#include "scenario/ScenarioRunner.h"
+#include "hosts/common/scenario/ScenarioReader.h"
+#include "hosts/common/scenario/ScenarioRunner.h"
 
 namespace vantile::springboard {
 
@@ -50,7 +51,7 @@ int SpringBoardHost::run() {
     stops.emplace();
   }
   if (options_.scenario) {
-    auto reading = readScenarioFile(*options_.scenario);
+    auto reading = hosts::readScenarioFile(*options_.scenario, hosts::ScenarioHost::springboard);
     if (!reading.events) {
       report(reading.error);
       return kExitRefused;
@@ -63,7 +64,7 @@ int SpringBoardHost::run() {
   if (stops) {
     return runLive(*stops);
   }
-  runScenario(events_, options_.seconds, *session_);
+  hosts::runScenario(events_, options_.seconds, *session_);
   // The web widget's service draws in its own time: its pictures catch up first (bounded).
   platform::web::waitForRemoteViews(kRemoteViewCatchUp);
   ScreenOutputs outputs(outputPaths(options_));
@@ -104,7 +105,7 @@ std::optional<int> SpringBoardHost::start() {
     platform::web::registerViewService("com.kestrune.webservices", *webService);
   }
   const auto library = options_.tweak.value_or(builtTweakPath());
-  if (const auto problem = loadTweak(library)) {
+  if (const auto problem = hosts::loadPlugIn(library)) {
     report("springboard: cannot load the tweak " + library.string() + ": " + *problem);
     return kExitFailure;
   }

@@ -6,7 +6,7 @@
 
 #include "HostOptions.h"
 #include "StandInSession.h"
-#include "scenario/ScenarioEvent.h"
+#include "hosts/common/scenario/ScenarioEvent.h"
 
 namespace vantile::springboard {
 
@@ -35,7 +35,7 @@ class SpringBoardHost {
   int runLive(StopSignals& stops);
 
   HostOptions options_;
-  std::vector<ScenarioEvent> events_;
+  std::vector<hosts::ScenarioEvent> events_;
   std::unique_ptr<StandInSession> session_;
 };
 

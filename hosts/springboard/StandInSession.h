@@ -3,14 +3,14 @@
 #include "platform/springboard/SpringBoardProcess.h"
 #include "platform/springboard/device/DeviceState.h"
 #include "platform/ui/views/View.h"
-#include "scenario/ScenarioRunner.h"
+#include "hosts/common/scenario/ScenarioRunner.h"
 
 namespace vantile::springboard {
 
 // The SpringBoard stand-in as the host drives it: made with the device before the tweak is
 // loaded (its classes must exist for the tweak to replace their operations), launched after,
 // and carrying out the scenario's events through its own entry points.
-class StandInSession : public ScenarioTarget {
+class StandInSession : public hosts::ScenarioTarget {
  public:
   explicit StandInSession(platform::springboard::DeviceState device);
 
@@ -19,7 +19,7 @@ class StandInSession : public ScenarioTarget {
   const platform::ui::View& lockScreen() const { return *process_.lockScreenWindow(); }
   const platform::ui::View& homeScreen() const { return *process_.homeScreenWindow(); }
 
-  void perform(const ScenarioEvent& event) override;
+  void perform(const hosts::ScenarioEvent& event) override;
 
   // The screen in front ("lockscreen", "homescreen", "application"), the lock, the app in
   // front and the flashlight level, for the dump.
@@ -31,7 +31,7 @@ class StandInSession : public ScenarioTarget {
   void showFrontScreenAgain();
 
  private:
-  void performWithPayload(const ScenarioEvent& event);
+  void performWithPayload(const hosts::ScenarioEvent& event);
 
   platform::springboard::SpringBoardProcess process_;
 };

@@ -1,6 +1,6 @@
 #include "ThemeSettings.h"
 
-#include "JsonReading.h"
+#include "hosts/common/JsonReading.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/preferences/PreferenceDomain.h"
@@ -45,7 +45,7 @@ std::optional<std::string> themeFileProblem(const std::string& themePath) {
   if (!text) {
     return themePath + " does not exist (no file " + file.string() + ")";
   }
-  const ParsedJson parsed = parseJson(*text);
+  const hosts::ParsedJson parsed = hosts::parseJson(*text);
   if (!parsed.isJson()) {
     return themePath + " is not JSON (" + parsed.error + ")";
   }

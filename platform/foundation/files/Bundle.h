@@ -1,11 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform::foundation {
 
-// The process's main bundle. Only its identifier matters here: each host sets its own
-// ("com.apple.springboard" for the home-screen process) before anything asks for it.
+// The process's main bundle: its identifier, which each host sets before anything asks for it
+// ("com.apple.springboard" for the home-screen process), and the folder of its resources, which
+// a host sets when it has one. Paths are system paths, as the system names every path: map
+// them with devicePath before opening.
 class Bundle {
  public:
   static Bundle& main();
@@ -14,6 +18,14 @@ class Bundle {
   const std::string& bundleIdentifier() const { return bundleIdentifier_; }
   void setBundleIdentifier(std::string identifier) { bundleIdentifier_ = std::move(identifier); }
 
+  // Nothing until set; an empty path forgets it.
+  const std::optional<std::string>& resourceFolder() const { return resourceFolder_; }
+  void setResourceFolder(std::string_view systemPath);
+
+  // The file "name.type" of the resource folder (just "name" when the type is empty); nothing
+  // when there is no folder, the file is missing, or the name would leave the folder.
+  std::optional<std::string> pathForResource(std::string_view name, std::string_view type) const;
+
   Bundle(const Bundle&) = delete;
   Bundle& operator=(const Bundle&) = delete;
 
@@ -21,6 +33,7 @@ class Bundle {
   Bundle() = default;
 
   std::string bundleIdentifier_;
+  std::optional<std::string> resourceFolder_;
 };
 
 }  // namespace platform::foundation

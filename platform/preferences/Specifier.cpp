@@ -1,0 +1,73 @@
+#include "platform/preferences/Specifier.h"
+
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
+
+namespace platform::preferences {
+
+namespace {
+
+using foundation::systemLog;
+
+std::optional<std::string> textProperty(const Value& entry, const char* key) {
+  const auto found = entry.find(key);
+  if (found == entry.end() || !found->is_string()) {
+    return std::nullopt;
+  }
+  return found->get<std::string>();
+}
+
+std::optional<Specifier> readEntry(const Value& entry, std::size_t index, std::string_view fileName) {
+  const std::string where = "specifier file " + std::string(fileName) + ": item " + std::to_string(index);
+  if (!entry.is_object()) {
+    systemLog(where + " is no dictionary; left out");
+    return std::nullopt;
+  }
+  const auto cell = textProperty(entry, "cell");
+  if (!cell) {
+    systemLog(where + " has no \"cell\"; left out");
+    return std::nullopt;
+  }
+  return Specifier{cellKindNamed(*cell), textProperty(entry, "label").value_or(""), textProperty(entry, "detail"),
+                   entry};
+}
+
+}  // namespace
+
+CellKind cellKindNamed(std::string_view name) {
+  if (name == "PSGroupCell") return CellKind::group;
+  if (name == "PSLinkCell") return CellKind::link;
+  return CellKind::other;
+}
+
+std::optional<SpecifierFile> parseSpecifierFile(std::string_view bytes, std::string_view fileName) {
+  const auto root = foundation::valueFromPropertyList(bytes);
+  if (!root || !root->is_object()) {
+    systemLog("specifier file " + std::string(fileName) + " is not a property list holding a dictionary");
+    return std::nullopt;
+  }
+  const auto items = root->find("items");
+  if (items == root->end() || !items->is_array()) {
+    systemLog("specifier file " + std::string(fileName) + " has no \"items\" array");
+    return std::nullopt;
+  }
+  SpecifierFile file{textProperty(*root, "title"), {}};
+  for (std::size_t index = 0; index < items->size(); ++index) {
+    if (auto specifier = readEntry((*items)[index], index, fileName)) {
+      file.items.push_back(std::move(*specifier));
+    }
+  }
+  return file;
+}
+
+std::optional<SpecifierFile> readSpecifierFile(const std::filesystem::path& file) {
+  const auto bytes = foundation::readFile(file);
+  if (!bytes) {
+    systemLog("specifier file " + file.string() + " cannot be read");
+    return std::nullopt;
+  }
+  return parseSpecifierFile(*bytes, file.string());
+}
+
+}  // namespace platform::preferences

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "platform/foundation/files/Bundle.h"
+#include "platform/preferences/ListController.h"
+#include "platform/preferences/PaneRegistry.h"
+#include "platform/ui/gestures/TouchInjector.h"
+#include "platform/ui/navigation/NavigationController.h"
+#include "platform/ui/text/Label.h"
+#include "platform/ui/views/Screen.h"
+#include "platform/ui/views/Window.h"
+#include "testing/ManualMainQueue.h"
+#include "testing/TemporaryDeviceRoot.h"
+
+namespace platform::preferences {
+namespace {
+
+constexpr const char* kBundle = "/Library/PreferenceBundles/test.bundle";
+
+// A pane whose rows come from the file "Root", as a bundle's root pane.
+class RootPane : public ListController {
+ public:
+  explicit RootPane(ConstructionKey key) : ListController(key) {}
+  static std::shared_ptr<RootPane> make() { return std::make_shared<RootPane>(ConstructionKey{}); }
+  const std::vector<Specifier>& specifiers() override {
+    if (!specifiers_) {
+      ++loads;
+      specifiers_ = loadSpecifiersFromPlistName("Root");
+    }
+    return *specifiers_;
+  }
+  int loads = 0;
+};
+
+class ListControllerPane : public ::testing::Test {
+ protected:
+  vantile::testing::ManualMainQueue manualQueue;
+  vantile::testing::TemporaryDeviceRoot root;
+
+  void SetUp() override {
+    root.writeFile(std::string(kBundle) + "/Root.plist", R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict><key>title</key><string>Test</string><key>items</key><array>
+  <dict><key>cell</key><string>PSGroupCell</string><key>label</key><string>Panes</string></dict>
+  <dict><key>cell</key><string>PSLinkCell</string><key>label</key><string>Editor</string>
+        <key>detail</key><string>TestPane</string></dict>
+  <dict><key>cell</key><string>PSLinkCell</string><key>label</key><string>Nowhere</string>
+        <key>detail</key><string>MissingPane</string></dict>
+</array></dict></plist>)");
+    foundation::Bundle::main().setResourceFolder(kBundle);
+    PaneRegistry::shared().registerPane("TestPane", [] { return ui::ViewController::make(); });
+    window->setRootViewController(navigation);
+    window->makeKeyAndVisible();
+    window->layoutIfNeeded();
+  }
+  void TearDown() override { foundation::Bundle::main().setResourceFolder(""); }
+
+  std::shared_ptr<ui::Window> window = ui::Window::make(ui::Screen::mainScreen().bounds());
+  std::shared_ptr<RootPane> pane = RootPane::make();
+  std::shared_ptr<ui::NavigationController> navigation = ui::NavigationController::make(pane);
+};
+
+TEST_F(ListControllerPane, ShowsTheRowsOfItsSpecifierFileLoadedOnceUnderTheFilesTitle) {
+  EXPECT_EQ(pane->navigationItem().title(), "Test");
+  ASSERT_EQ(pane->table()->numberOfRowsInSection(0), 3);
+  const auto cell = pane->table()->cellForRowAtIndexPath({0, 1});
+  ASSERT_TRUE(cell);
+  EXPECT_EQ(cell->textLabel()->text(), "Editor");
+  EXPECT_EQ(cell->accessoryType(), ui::TableViewCell::AccessoryType::disclosureIndicator);
+  EXPECT_EQ(pane->table()->cellForRowAtIndexPath({0, 0})->textLabel()->text(), "Panes");
+  EXPECT_EQ(pane->loads, 1);
+}
+
+TEST_F(ListControllerPane, ATapOnALinkRowPushesItsPaneTitledByTheRow) {
+  const auto cell = pane->table()->cellForRowAtIndexPath({0, 1});
+  ASSERT_TRUE(cell);
+  const auto point = cell->convertPointToView({cell->bounds().midX(), cell->bounds().midY()}, window.get());
+  ASSERT_TRUE(point);
+  ui::TouchInjector(window).tap(*point);
+
+  ASSERT_EQ(navigation->viewControllers().size(), 2u);
+  EXPECT_EQ(navigation->topViewController()->navigationItem().title(), "Editor");
+}
+
+TEST_F(ListControllerPane, OpensARowByItsLabelAndStaysForAPaneClassNoLibraryRegistered) {
+  ::testing::internal::CaptureStderr();
+  EXPECT_TRUE(pane->selectRowWithLabel("Nowhere"));
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("no settings pane class named \"MissingPane\""),
+            std::string::npos);
+  EXPECT_EQ(navigation->viewControllers().size(), 1u);
+  EXPECT_FALSE(pane->selectRowWithLabel("Panes "));
+  EXPECT_TRUE(pane->selectRowWithLabel("Editor"));
+  EXPECT_EQ(navigation->viewControllers().size(), 2u);
+}
+
+TEST_F(ListControllerPane, APaneWithoutItsSpecifierFileShowsNoRowsAndSaysWhy) {
+  auto lonely = RootPane::make();
+  foundation::Bundle::main().setResourceFolder("/Library/PreferenceBundles/elsewhere.bundle");
+  ::testing::internal::CaptureStderr();
+  EXPECT_TRUE(lonely->specifiers().empty());
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("\"Root.plist\" is not among the bundle's resources"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace platform::preferences

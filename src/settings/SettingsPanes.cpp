@@ -1,0 +1,15 @@
+#include "settings/SettingsPanes.h"
+
+#include "platform/preferences/PaneRegistry.h"
+#include "settings/CreateTheme.h"
+#include "settings/VTPRootListController.h"
+
+namespace vantile::settings {
+
+void registerPanes() {
+  auto& registry = platform::preferences::PaneRegistry::shared();
+  registry.registerPane(std::string(VTPRootListController::className), [] { return VTPRootListController::make(); });
+  registry.registerPane(std::string(CreateTheme::className), [] { return CreateTheme::make(); });
+}
+
+}  // namespace vantile::settings
