@@ -31,6 +31,7 @@ constexpr const char* kSystemFontFamily = "Inter";
 constexpr const char* kSystemFontFilePrefix = "Inter-";
 constexpr const char* kSystemFontFileExtension = ".otf";
 constexpr const char* kSystemFontRegularFile = "Inter-Regular.otf";
+constexpr const char* kSymbolFallbackFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 fs::path& systemFontDirectory() {
   static fs::path directory = "/usr/share/fonts/opentype/inter";
@@ -258,6 +259,13 @@ FontRegistry::FontRegistry() {
                           " in " + systemFontDirectory().string() +
                           "; install Debian's fonts-inter): text falls back to whatever Pango finds";
     logLine(message);
+  }
+
+  // Symbols the system font lacks ("⚬", most geometric shapes) come from one fixed fallback
+  // rather than showing as boxes.
+  if (!addFontFile(*s, kSymbolFallbackFile).name) {
+    logLine(std::string("the symbol fallback font is missing (no readable ") + kSymbolFallbackFile +
+            "; install Debian's fonts-dejavu-core): symbols the system font lacks show as boxes");
   }
 
   // Current before Pango starts, so that fontconfig never loads the machine's configuration.

@@ -1,6 +1,7 @@
 #include "editor/canvas/EditorThemeFiles.h"
 
 #include "engine/ElementTemplateFactory.h"
+#include "platform/foundation/files/Bundle.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/files/SystemLog.h"
@@ -10,7 +11,9 @@ namespace vantile {
 
 namespace foundation = platform::foundation;
 
-std::optional<std::string> settingsBundleResourcePath(std::string_view, std::string_view) { return std::nullopt; }
+std::optional<std::string> settingsBundleResourcePath(std::string_view name, std::string_view type) {
+  return foundation::Bundle::main().pathForResource(name, type);
+}
 
 std::string editorThemeFilePath(std::string_view fileName) {
   constexpr std::string_view extension = ".json";

@@ -11,7 +11,6 @@ namespace vantile {
 inline constexpr std::string_view kEditorThemesFolder = "/var/mobile/Library/Vantile/themes/";
 
 // The settings bundle's own resource of that name and type ("time", "json"), as a system path.
-// The bundle's resources are not wired into the editor yet, so there is none.
 std::optional<std::string> settingsBundleResourcePath(std::string_view name, std::string_view type);
 
 // The theme file the editor reads for a file name ("Clock.json"): the bundle's resource of that
