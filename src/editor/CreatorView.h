@@ -12,6 +12,8 @@
 #include "controller/animation/AnimationHost.h"
 #include "editor/canvas/DisplayGlide.h"
 #include "editor/data/CreatorDictHelpers.h"
+#include "editor/selection/FrameWriteBack.h"
+#include "editor/selection/InspectorFields.h"
 #include "engine/ElementOrchestratorDelegate.h"
 #include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
@@ -186,11 +188,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // The rectangle moved by the frame origins of the view and its ancestors below creatorView.
   platform::graphics::Rect addParentXY(platform::graphics::Rect rect, const platform::ui::View& view) const;
 
-  // Seams for later issues (selection/SelectionSeams.cpp): they do nothing yet.
+  // Seam for a later issue (selection/SelectionSeams.cpp): it does nothing yet.
   void backupTheme();
-  void moveElement(platform::ui::GestureRecognizer& recognizer);
-  void resizeElementWidth(platform::ui::GestureRecognizer& recognizer);
-  void resizeElementHeight(platform::ui::GestureRecognizer& recognizer);
 
  private:
   // The view of the element's registered tag below creatorView; nothing for an unregistered name.
@@ -255,6 +254,53 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Dragging and resizing (selection/CreatorViewDragging.cpp, selection/CreatorViewResizing.cpp) ---
+
+  // The selected element's drag: follows the finger with each axis locked to the parent's centre
+  // while within 10 points of it, and writes the position as it goes; on release an axis within
+  // 2.5 points of the centre is stored as "center", else the element goes onto the 5-point grid.
+  void moveElement(platform::ui::GestureRecognizer& recognizer);
+  platform::graphics::Point snapToCenterAxisIfNeeded(platform::graphics::Point proposed,
+                                                     const platform::ui::View& element) const;
+  // True when it stored "center" for an axis; the inspector shows it on the next main-queue turn.
+  bool snapToCenterAndSaveIfNeeded(const platform::ui::View& element);
+  static void snapElementToGrid(platform::ui::View& element);
+  // The selection frame around the element, 2 points out on every side.
+  void updateHighlightViewForMovedElement(const platform::ui::View& element);
+  void updatePositionTextFields(const platform::ui::View& element);
+  // The inspector shows the selected element only: other names change no field.
+  void updatePositionTextFieldsForElement(const std::string& name, double x, double y);
+  void updatePositionTextFieldsFromPreset(const std::string& name, bool snapX, bool snapY);
+  void savePositionToCreatorPreset(const platform::ui::View& element);
+  void saveCenterPositionToCreatorPreset(const platform::ui::View& element, const std::string& name, bool snapX,
+                                         bool snapY);
+
+  // The handles' drags: the size follows the finger (at least 10 points) and is written as it
+  // goes; on release it goes onto the grid, "center" axes are centred again and the canvas is
+  // redrawn with the selection re-attached.
+  void resizeElementWidth(platform::ui::GestureRecognizer& recognizer);
+  void resizeElementHeight(platform::ui::GestureRecognizer& recognizer);
+  void updateWidthTextField(const platform::ui::View& element, const std::string& name);
+  void updateHeightTextField(const platform::ui::View& element, const std::string& name);
+  void saveWidthToCreatorPreset(const std::string& name, double newWidth);
+  void saveHeightToCreatorPreset(const std::string& name, double newHeight);
+  void recenterElementWithCenterPositioning(platform::ui::View& element, const std::string& name);
+
+ private:
+  enum class ResizeAxis { width, height };
+  void resizeElement(platform::ui::GestureRecognizer& recognizer, ResizeAxis axis);
+  void finishResize(platform::ui::View& element, const std::string& name, ResizeAxis axis);
+  void updateSizeTextField(const platform::ui::View& element, const std::string& name, ResizeAxis axis);
+  // The selection frame and both handles onto the element.
+  void followElementWithSelection(const platform::ui::View& element);
+  std::optional<std::string> elementNameOfView(const platform::ui::View& element) const;
+  // Writes into the element's "frame" wherever it stands in the tree; a missing element or frame
+  // changes nothing and logs.
+  void saveFrameEntries(const std::string& name, const FrameEntries& entries);
+  void fillInspectorFields(const FieldTexts& texts) const;
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -307,6 +353,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<AppDrawerViewController> appDrawer;
 
   CreatorDictHelpers& dictHelpers;
+  // The dragged element's centre where the finger alone would put it, before the centre lock.
+  std::optional<platform::graphics::Point> dragCenterBeforeSnap;
 };
 
 }  // namespace vantile

@@ -9,9 +9,4 @@ void CreatorView::backupTheme() {}
 // The inspector builder (ElementOptionsBuilder) comes with the inspector issue.
 void CreatorView::showElementInspector(const std::string&) {}
 
-// Moving and resizing by the drag gesture and the handles come with the dragging issue.
-void CreatorView::moveElement(platform::ui::GestureRecognizer&) {}
-void CreatorView::resizeElementWidth(platform::ui::GestureRecognizer&) {}
-void CreatorView::resizeElementHeight(platform::ui::GestureRecognizer&) {}
-
 }  // namespace vantile
