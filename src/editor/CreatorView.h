@@ -12,6 +12,7 @@
 #include "controller/animation/AnimationHost.h"
 #include "editor/canvas/DisplayGlide.h"
 #include "editor/data/CreatorDictHelpers.h"
+#include "editor/files/ThemeBackup.h"
 #include "engine/ElementOrchestratorDelegate.h"
 #include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
@@ -252,6 +253,26 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::uint64_t elementListGeneration = 0;
   // A refresh asked for while a progressive build runs is made when that build completes.
   bool elementListRefreshPending = false;
+
+ public:
+
+  // --- Templates and theme backup (files/) ---
+
+  // Asks for a template name for the selected element (the inspector's export control).
+  void exportTemplate();
+  // Saves under the template file name ("My_clock.json"), asking first when the name is listed.
+  void checkIfDuplicate(const std::string& fileName);
+  // Writes the selected element as the template file, lists its name and confirms; a refused
+  // name or a failed write is reported and lists nothing.
+  void saveTemplate(const std::string& fileName, bool wasUpdated);
+  // The options menu's "Recover Theme": installs the backup and redraws; the backup of another
+  // theme is asked about first. False when there is no backup (the menu stays open).
+  bool recoverTheme();
+
+ private:
+  // True, with the refusal alert, when the name breaks the user file-name rule.
+  bool refuseTemplateName(const std::string& name);
+  void installThemeBackup(ThemeBackup backup);
 
  public:
 
