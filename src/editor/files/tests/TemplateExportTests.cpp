@@ -13,6 +13,7 @@
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/values/ValueParsing.h"
 #include "platform/ui/input/TextField.h"
+#include "platform/ui/text/Label.h"
 
 namespace vantile::testing {
 namespace {
@@ -65,6 +66,15 @@ TEST_F(TemplateExport, ThePromptAsksForANameInAFieldBetweenMessageAndButtons) {
   EXPECT_EQ(field->borderStyle(), platform::ui::TextField::BorderStyle::roundedRect);
   EXPECT_EQ(field->clearButtonMode(), platform::ui::TextField::ViewMode::whileEditing);
   ASSERT_NE(field->window(), nullptr);
+  for (const auto& part : field->superview()->subviews()) {
+    const auto row = std::dynamic_pointer_cast<platform::ui::Label>(part);
+    if (row && (row->text() == "Cancel" || row->text() == "Save")) {
+      EXPECT_GE(row->frame().y(), field->frame().maxY());
+    }
+    if (row && row->text() == "Input a template name") {
+      EXPECT_LE(row->frame().maxY(), field->frame().y());
+    }
+  }
   EXPECT_TRUE(prompt->chooseAction("Cancel"));
   EXPECT_EQ(alert(), nullptr);
   EXPECT_FALSE(std::filesystem::exists(platform::foundation::devicePath(std::string(kTemplatesFolder))));
