@@ -14,6 +14,7 @@
 #include "editor/data/CreatorDictHelpers.h"
 #include "editor/selection/FrameWriteBack.h"
 #include "editor/selection/InspectorFields.h"
+#include "editor/files/ThemeBackup.h"
 #include "engine/ElementOrchestratorDelegate.h"
 #include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
@@ -188,9 +189,6 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // The rectangle moved by the frame origins of the view and its ancestors below creatorView.
   platform::graphics::Rect addParentXY(platform::graphics::Rect rect, const platform::ui::View& view) const;
 
-  // Seam for a later issue (selection/SelectionSeams.cpp): it does nothing yet.
-  void backupTheme();
-
  private:
   // The view of the element's registered tag below creatorView; nothing for an unregistered name.
   std::shared_ptr<platform::ui::View> selectableElementView(const std::string& name) const;
@@ -298,6 +296,27 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // changes nothing and logs.
   void saveFrameEntries(const std::string& name, const FrameEntries& entries);
   void fillInspectorFields(const FieldTexts& texts) const;
+
+ public:
+  // --- Templates and theme backup (files/) ---
+
+  // Asks for a template name for the selected element (the inspector's export control).
+  void exportTemplate();
+  // Saves under the template file name ("My_clock.json"), asking first when the name is listed.
+  void checkIfDuplicate(const std::string& fileName);
+  // Writes the selected element as the template file, lists its name and confirms; a refused
+  // name or a failed write is reported and lists nothing.
+  void saveTemplate(const std::string& fileName, bool wasUpdated);
+  // The options menu's "Recover Theme": installs the backup and redraws; the backup of another
+  // theme is asked about first. False when there is no backup (the menu stays open).
+  bool recoverTheme();
+  // Keeps the theme being edited, with its file name, under "themeBackup" of the standard defaults.
+  void backupTheme();
+
+ private:
+  // True, with the refusal alert, when the name breaks the user file-name rule.
+  bool refuseTemplateName(const std::string& name);
+  void installThemeBackup(ThemeBackup backup);
 
  public:
 

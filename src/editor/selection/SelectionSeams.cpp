@@ -3,9 +3,6 @@
 
 namespace vantile {
 
-// The theme backup under "themeBackup" comes with the templates and backup issue.
-void CreatorView::backupTheme() {}
-
 // The inspector builder (ElementOptionsBuilder) comes with the inspector issue.
 void CreatorView::showElementInspector(const std::string&) {}
 
