@@ -1,6 +1,7 @@
 #include "inspector/menu/CreatorVerticalMenu.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "engine/images/ImagePipeline.h"
 #include "inspector/menu/MenuLayout.h"
@@ -15,7 +16,6 @@
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/Screen.h"
-#include "platform/ui/views/ScrollView.h"
 
 namespace vantile {
 
@@ -45,9 +45,9 @@ graphics::Path topCornersRounded(const graphics::Rect& rect, double radius) {
   graphics::Path path;
   path.moveTo({rect.origin.x, bottom});
   path.lineTo({rect.origin.x, rect.origin.y + radius});
-  path.addArc({rect.origin.x + radius, rect.origin.y + radius}, radius, M_PI, 1.5 * M_PI, true);
+  path.addArc({rect.origin.x + radius, rect.origin.y + radius}, radius, std::numbers::pi, 1.5 * std::numbers::pi, true);
   path.lineTo({right - radius, rect.origin.y});
-  path.addArc({right - radius, rect.origin.y + radius}, radius, 1.5 * M_PI, 2 * M_PI, true);
+  path.addArc({right - radius, rect.origin.y + radius}, radius, 1.5 * std::numbers::pi, 2 * std::numbers::pi, true);
   path.lineTo({right, bottom});
   path.close();
   return path;
@@ -59,12 +59,9 @@ bool isSearchField(const ui::TextField& field) { return field.layer()->name() ==
 
 CreatorVerticalMenu::CreatorVerticalMenu(ConstructionKey key, const graphics::Rect& frame) : View(key, frame) {}
 
-std::shared_ptr<CreatorVerticalMenu> CreatorVerticalMenu::initWithMenuName(const std::string& menuName,
-                                                                           platform::Value optionsDict,
-                                                                           const graphics::Rect& frame,
-                                                                           RowCompletion completionScrollview,
-                                                                           SegmentCompletion completionSegment,
-                                                                           DemoValues demoValues) {
+std::shared_ptr<CreatorVerticalMenu> CreatorVerticalMenu::initWithMenuName(
+    const std::string& menuName, platform::Value optionsDict, const graphics::Rect& frame,
+    RowCompletion completionScrollview, SegmentCompletion completionSegment, DemoValues demoValues) {
   auto menu = std::make_shared<CreatorVerticalMenu>(ConstructionKey{}, frame);
   menu->optionsDict = optionsDict.is_object() ? std::move(optionsDict) : platform::Value::object();
   menu->completionBlock = std::move(completionScrollview);

@@ -32,12 +32,11 @@ class CreatorVerticalMenu : public platform::ui::View, public platform::ui::Text
   // The sample value of a data key, for the second column; the editor passes its preview data.
   using DemoValues = std::function<std::optional<std::string>(std::string_view name)>;
 
-  static std::shared_ptr<CreatorVerticalMenu> initWithMenuName(const std::string& menuName,
-                                                              platform::Value optionsDict,
-                                                              const platform::graphics::Rect& frame,
-                                                              RowCompletion completionScrollview,
-                                                              SegmentCompletion completionSegment,
-                                                              DemoValues demoValues = {});
+  static std::shared_ptr<CreatorVerticalMenu> initWithMenuName(const std::string& menuName, platform::Value optionsDict,
+                                                               const platform::graphics::Rect& frame,
+                                                               RowCompletion completionScrollview,
+                                                               SegmentCompletion completionSegment,
+                                                               DemoValues demoValues = {});
 
   CreatorVerticalMenu(ConstructionKey key, const platform::graphics::Rect& frame);
 

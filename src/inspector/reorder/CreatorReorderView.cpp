@@ -40,8 +40,8 @@ std::shared_ptr<CreatorReorderView> CreatorReorderView::initReorderWithList(cons
                                                                             Completion completion) {
   const double width = frame.size.width;
   const double areaHeight = frame.size.height;
-  auto panel = std::make_shared<CreatorReorderView>(ConstructionKey{},
-                                                    graphics::Rect{0, areaHeight, width, kPanelHeight});
+  auto panel =
+      std::make_shared<CreatorReorderView>(ConstructionKey{}, graphics::Rect{0, areaHeight, width, kPanelHeight});
   panel->completionBlock = std::move(completion);
   panel->setBackgroundColor(kPanelColor);
   panel->layer()->setCornerRadius(10);

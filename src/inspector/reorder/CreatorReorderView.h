@@ -30,8 +30,8 @@ class CreatorReorderView : public platform::ui::View,
 
   // Slides in from below the given area.
   static std::shared_ptr<CreatorReorderView> initReorderWithList(const std::vector<std::string>& list,
-                                                                const platform::graphics::Rect& frame,
-                                                                Completion completion);
+                                                                 const platform::graphics::Rect& frame,
+                                                                 Completion completion);
 
   CreatorReorderView(ConstructionKey key, const platform::graphics::Rect& frame);
 

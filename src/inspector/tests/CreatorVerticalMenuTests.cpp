@@ -149,10 +149,14 @@ TEST_F(VerticalMenus, ABlacklistedValueIsNeitherShownNorCounted) {
 
 TEST_F(VerticalMenus, AValueArrayEntryStaysWithItsRowThroughASearch) {
   open({{"0", {"alpha", "beta", "gamma"}}, {"valueArray", {"one", "two", {{"size", 3}, {"on", true}}}}});
-  EXPECT_EQ(rowTexts(), (std::vector<std::string>{"     alpha - one", "     beta - two",
-                                                  R"(     gamma - {"size":3,"on":true})"}));
+  EXPECT_EQ(rowTexts(),
+            (std::vector<std::string>{"     alpha - one", "     beta - two", R"(     gamma - {"size":3,"on":true})"}));
   search("gam");
   EXPECT_EQ(rowTexts(), std::vector<std::string>{R"(     gamma - {"size":3,"on":true})"});
+
+  menu->removeFromSuperview();
+  open({{"0", {"alpha", "beta"}}, {"valueArray", {"one"}}});
+  EXPECT_EQ(rowTexts(), (std::vector<std::string>{"     alpha - one", "     beta"})) << "a short value array";
 }
 
 TEST_F(VerticalMenus, TheSelectedElementTextOutranksTheValueArrayWhichOutranksPreviewData) {

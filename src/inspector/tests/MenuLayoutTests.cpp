@@ -15,8 +15,8 @@ TEST(MenuLayout, ThePanelIsAsHighAsItsRowsWithinHalfTheScreenAndAtLeast300Points
     std::optional<int> customHeight;
     int height;
   };
-  for (const Case& example : {Case{0, {}, 300}, Case{3, {}, 300}, Case{7, {}, 320}, Case{20, {}, 422},
-                              Case{20, 80, 80}, Case{3, 500, 500}}) {
+  for (const Case& example :
+       {Case{0, {}, 300}, Case{3, {}, 300}, Case{7, {}, 320}, Case{20, {}, 422}, Case{20, 80, 80}, Case{3, 500, 500}}) {
     EXPECT_EQ(MenuLayout::panelHeight(example.rows, example.customHeight, 844), example.height)
         << example.rows << " rows";
   }
