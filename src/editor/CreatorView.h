@@ -283,7 +283,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void removeItemFromUIViewOrderWithName(const std::string& name, const std::string& parent);
   void removeFromPresetOrder(const std::string& name);
   void addToPresetOrder(const std::string& name);
-  // These two edit the caller's document and do not install it.
+  // These two edit the caller's document and do not install it; the first removes the selected
+  // element, whose name its callers pass.
   platform::Value& removeElementFromPresetViewChildren(const std::string& name, platform::Value& dict) const;
   static platform::Value& removeElementFromPresetViewChildrenScroll(const std::string& name, platform::Value& dict);
 

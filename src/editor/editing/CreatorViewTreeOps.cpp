@@ -1,6 +1,4 @@
 // Reading and changing the edited theme by element name; every change installs a new document.
-#include <algorithm>
-
 #include "editor/CreatorView.h"
 #include "editor/editing/PresetTree.h"
 #include "editor/editing/StyleValues.h"
@@ -37,9 +35,10 @@ std::optional<std::string> CreatorView::getParentNameFromElementName(std::string
 bool CreatorView::presetContainsUIView() const {
   const Value* children = getPresetChildren();
   if (!children || !children->is_object()) return false;
-  return std::any_of(children->items().begin(), children->items().end(), [this](const auto& child) {
-    return child.key() != selectedElement && isRootContainer(child.value());
-  });
+  for (const auto& [name, child] : children->items()) {
+    if (name != selectedElement && isRootContainer(child)) return true;
+  }
+  return false;
 }
 
 std::vector<std::string> CreatorView::getUIViewsInPreset() const {
@@ -118,7 +117,10 @@ void CreatorView::removeElement(const std::string& name) {
   }
   path->pop_back();
   const std::string parent = (*path)[path->size() - 2];
-  const Value container = removeElementFromUIView(parent);
+  // The named element leaves its container even when it is not the selected one.
+  hideHintLabel();
+  const auto found = CreatorDictHelpers::getElementDictionaryFromString(parent, dictHelpers.getPresetChildren());
+  const Value container = PresetTree::containerWithoutChild(found.value_or(Value::object()), name);
   path->pop_back();
   if (auto preset = PresetTree::withElement(creatorPreset, *path, container)) creatorPreset = std::move(*preset);
   removeItemFromUIViewOrderWithName(name, parent);

@@ -40,8 +40,9 @@ class EditingTest : public CanvasTest {
     return theme({{"Clock", label("12:00")}, {"Box", outer}, {"Plain", plain}}, {"Clock", "Box", "Plain"});
   }
 
-  const platform::Value& element(const std::string& name) const {
-    return *canvas->dictHelpers.getElementDictionaryFromString(name, canvas->dictHelpers.getPresetChildren());
+  platform::Value element(const std::string& name) const {
+    return canvas->dictHelpers.getElementDictionaryFromString(name, canvas->dictHelpers.getPresetChildren())
+        .value_or(platform::Value());
   }
 
   static std::shared_ptr<platform::ui::AlertController> shownAlert() {
