@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -12,9 +13,9 @@
 #include "controller/animation/AnimationHost.h"
 #include "editor/canvas/DisplayGlide.h"
 #include "editor/data/CreatorDictHelpers.h"
+#include "editor/files/ThemeBackup.h"
 #include "editor/selection/FrameWriteBack.h"
 #include "editor/selection/InspectorFields.h"
-#include "editor/files/ThemeBackup.h"
 #include "engine/ElementOrchestratorDelegate.h"
 #include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
@@ -29,6 +30,8 @@ class Label;
 class ScrollView;
 class ScrollViewDelegate;
 class StackView;
+class TextField;
+class TextFieldDelegate;
 class ViewController;
 }  // namespace platform::ui
 
@@ -319,6 +322,66 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void installThemeBackup(ThemeBackup backup);
 
  public:
+  // --- Tree operations and style editing (editing/) ---
+
+  // Lookups of the edited theme by element name.
+  std::optional<KeyPath> getElementHierarchy(std::string_view name) const;
+  // The registered name of the superview of the element's view: nothing when that superview has
+  // no registered tag (a root child), "" when the element has no view.
+  std::optional<std::string> getParentNameFromElementName(std::string_view name) const;
+  bool presetContainsUIView() const;
+  std::vector<std::string> getUIViewsInPreset() const;
+  std::vector<std::string> getViewsInPreset() const;
+  std::vector<std::string> getAppsInPreset() const;
+  platform::Value getAllElementsInPreset(std::string_view style) const;
+
+  // The one style write of the editor: installs a changed copy of the theme, rebuilds the canvas
+  // and the element list. A refused value is logged and shown in a "Vantile" alert.
+  void setElementStyle(const std::string& style, const std::string& elementName, const std::string& styleValue);
+  std::optional<platform::Value> setColorForTextOrBoxShadow(const std::string& elementName,
+                                                            const std::string& styleValue,
+                                                            const std::string& style) const;
+  void removeElement(const std::string& name);
+  void removeElementFromPresetViewChildren(const std::string& name);
+  platform::Value removeElementFromUIView(const std::string& containerName);
+  void removeItemFromUIViewOrderWithName(const std::string& name, const std::string& parent);
+  void removeFromPresetOrder(const std::string& name);
+  void addToPresetOrder(const std::string& name);
+  // These two edit the caller's document and do not install it; the first removes the selected
+  // element, whose name its callers pass.
+  platform::Value& removeElementFromPresetViewChildren(const std::string& name, platform::Value& dict) const;
+  static platform::Value& removeElementFromPresetViewChildrenScroll(const std::string& name, platform::Value& dict);
+
+  // The inspector's caption labels and style fields (editing/StyleFieldFactory.cpp); the canvas
+  // is the fields' delegate.
+  static std::shared_ptr<platform::ui::Label> createElementOptionLabelWithFrame(const platform::graphics::Rect& frame,
+                                                                                const std::string& text,
+                                                                                const std::string& layerName,
+                                                                                std::int64_t tag);
+  std::shared_ptr<platform::ui::TextField> createElementOptionTextFieldWithFrame(
+      const platform::graphics::Rect& frame, const std::string& text, const std::string& layerName,
+      const std::string& placeholder);
+  void textFieldDidBeginEditing(platform::ui::TextField& field);
+  bool textFieldShouldReturn(platform::ui::TextField& field);
+  void setDictionaryOptionsFromTextField(platform::ui::TextField& field);
+  // The colour cell's preview (nothing written) and commit on the shared canvas; the identifier's
+  // part 1 is the style.
+  static void setColor(const std::string& color, const std::string& identifier);
+  static void setColorOnClose(const std::string& color, const std::string& identifier);
+  // The same on this canvas.
+  void showColorPreview(const std::string& color, const std::string& identifier) const;
+  void commitColor(const std::string& color, const std::string& identifier);
+
+ private:
+  // Seam: the value editor overlay (CreatorTextFieldView) comes with the inspector panels issue;
+  // until then a field is edited in place and committed by its return key.
+  std::shared_ptr<platform::ui::View> createValueEditorOverlay(platform::ui::TextField& field,
+                                                               std::function<void(const std::string&)> completion);
+  void installEditedPreset(platform::Value preset);
+  void showRefusedEditAlert(const std::string& message) const;
+  std::shared_ptr<platform::ui::TextFieldDelegate> styleFieldDelegate();
+
+ public:
 
   // --- State ---
 
@@ -374,6 +437,11 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   CreatorDictHelpers& dictHelpers;
   // The dragged element's centre where the finger alone would put it, before the centre lock.
   std::optional<platform::graphics::Point> dragCenterBeforeSnap;
+
+  // The value editor overlay shown for the field being edited.
+  std::shared_ptr<platform::ui::View> fieldView;
+  // Forwards the style fields' delegate calls to the canvas.
+  std::shared_ptr<platform::ui::TextFieldDelegate> styleFieldDelegate_;
 };
 
 }  // namespace vantile

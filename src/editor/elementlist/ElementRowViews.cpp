@@ -1,5 +1,6 @@
 #include "editor/elementlist/ElementRowViews.h"
 
+#include "editor/CreatorView.h"
 #include "engine/images/ImagePipeline.h"
 #include "platform/ui/views/ImageView.h"
 
@@ -12,7 +13,6 @@ namespace graphics = platform::graphics;
 constexpr graphics::Color kWhite{1, 1, 1, 1};
 constexpr graphics::Color kClear{0, 0, 0, 0};
 constexpr graphics::Color kNestedRowBackground{1.0 / 3, 1.0 / 3, 1.0 / 3, 0.1};
-constexpr graphics::Color kCaptionRuleColor{1, 1, 1, 0.2};
 constexpr double kButtonSide = 40;
 constexpr graphics::Rect kButtonImageFrame{0, 6, 30, 30};
 constexpr double kFadeInDuration = 0.25;
@@ -35,17 +35,8 @@ std::shared_ptr<platform::ui::Label> makeAddRow(double width) {
 }
 
 std::shared_ptr<platform::ui::Label> makeAllElementsRow(double width) {
-  auto row = makeRowLabel(width, 14);
-  row->setText("    ⚬ All Elements");
-  row->setTag(kAllElementsRowTag);
-  row->layer()->setName("Element list");
-  row->setClipsToBounds(true);
-  auto rule = platform::ui::Layer::make();
-  rule->setFrame({0, kRowHeight - 1, width, 1});
-  rule->setBorderWidth(1);
-  rule->setBorderColor(kCaptionRuleColor);
-  row->layer()->addSublayer(std::move(rule));
-  return row;
+  return CreatorView::createElementOptionLabelWithFrame({0, 0, width, kRowHeight}, "    ⚬ All Elements",
+                                                       "Element list", kAllElementsRowTag);
 }
 
 std::shared_ptr<platform::ui::Label> makeElementRow(double width, bool isNested) {

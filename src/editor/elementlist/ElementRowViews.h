@@ -19,7 +19,7 @@ inline constexpr std::int64_t kAllElementsRowTag = 555;
 
 // "    + Add New Element".
 std::shared_ptr<platform::ui::Label> makeAddRow(double width);
-// "    ⚬ All Elements", looking like an inspector caption (white rule along its bottom).
+// "    ⚬ All Elements", an inspector caption.
 std::shared_ptr<platform::ui::Label> makeAllElementsRow(double width);
 // An empty element row; the canvas sets its text, tag and visibility.
 std::shared_ptr<platform::ui::Label> makeElementRow(double width, bool isNested);
