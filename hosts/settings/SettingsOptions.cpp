@@ -1,17 +1,13 @@
 #include "SettingsOptions.h"
 
-#include <functional>
-#include <map>
+#include "hosts/common/FlagParsing.h"
 
 namespace vantile::settings_host {
 
 namespace {
 
-using FlagReader = std::function<std::string(SettingsOptions&, const std::string& value)>;
-
-// Each reader gives the reason it refuses the value, or the empty string.
-const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
-  static const std::map<std::string, FlagReader, std::less<>> readers{
+const hosts::FlagReaders<SettingsOptions>& flagReaders() {
+  static const hosts::FlagReaders<SettingsOptions> readers{
       {"--root",
        [](SettingsOptions& options, const std::string& value) -> std::string {
          options.root = value;
@@ -50,39 +46,11 @@ const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
   return readers;
 }
 
-ParsedSettingsOptions refuse(std::string reason) { return {std::nullopt, false, std::move(reason)}; }
-
 }  // namespace
 
 ParsedSettingsOptions parseSettingsOptions(const std::vector<std::string>& arguments) {
-  for (const std::string& argument : arguments) {
-    if (argument == "--help" || argument == "-h") {
-      return {std::nullopt, true, {}};
-    }
-  }
-  SettingsOptions options;
-  std::map<std::string, bool, std::less<>> seen;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& flag = arguments[i];
-    const auto reader = flagReaders().find(flag);
-    if (reader == flagReaders().end()) {
-      return refuse("unknown argument \"" + flag + "\"");
-    }
-    if (i + 1 == arguments.size()) {
-      return refuse(flag + " needs a value");
-    }
-    if (seen[flag]) {
-      return refuse(flag + " is given twice");
-    }
-    seen[flag] = true;
-    if (std::string reason = reader->second(options, arguments[++i]); !reason.empty()) {
-      return refuse(std::move(reason));
-    }
-  }
-  if (!seen["--root"]) {
-    return refuse("--root is required");
-  }
-  return {std::move(options), false, {}};
+  hosts::ParsedFlags<SettingsOptions> parsed = hosts::parseFlags(arguments, flagReaders());
+  return {std::move(parsed.options), parsed.help, std::move(parsed.error)};
 }
 
 std::string settingsUsage() {

@@ -1,9 +1,9 @@
 #include "HostOptions.h"
 
 #include <cmath>
-#include <functional>
-#include <map>
 #include <string_view>
+
+#include "hosts/common/FlagParsing.h"
 
 namespace vantile::springboard {
 
@@ -23,14 +23,11 @@ bool isThemeFileName(std::string_view name) {
   return !name.empty() && name.find('/') == std::string_view::npos && name != "." && name != "..";
 }
 
-using FlagReader = std::function<std::string(HostOptions&, const std::string& value)>;
-
 // Flags that stand alone, without a value.
 bool isSwitch(std::string_view flag) { return flag == "--live"; }
 
-// Each reader gives the reason it refuses the value, or the empty string.
-const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
-  static const std::map<std::string, FlagReader, std::less<>> readers{
+const hosts::FlagReaders<HostOptions>& flagReaders() {
+  static const hosts::FlagReaders<HostOptions> readers{
       {"--root",
        [](HostOptions& options, const std::string& value) -> std::string {
          if (value.empty()) {
@@ -115,46 +112,19 @@ const std::map<std::string, FlagReader, std::less<>>& flagReaders() {
   return readers;
 }
 
-ParsedHostOptions refuse(std::string reason) { return {std::nullopt, false, std::move(reason)}; }
-
 }  // namespace
 
 ParsedHostOptions parseHostOptions(const std::vector<std::string>& arguments) {
-  for (const std::string& argument : arguments) {
-    if (argument == "--help" || argument == "-h") {
-      return {std::nullopt, true, {}};
+  hosts::ParsedFlags<HostOptions> parsed = hosts::parseFlags(arguments, flagReaders(), isSwitch);
+  if (parsed.options && parsed.options->live) {
+    for (const char* manualClockFlag : {"--at", "--seconds", "--scenario"}) {
+      if (parsed.seen[manualClockFlag]) {
+        return {std::nullopt, false,
+                std::string(manualClockFlag) + " runs on the manual clock and cannot go with --live"};
+      }
     }
   }
-  HostOptions options;
-  std::map<std::string, bool, std::less<>> seen;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& flag = arguments[i];
-    const auto reader = flagReaders().find(flag);
-    if (reader == flagReaders().end()) {
-      return refuse("unknown argument \"" + flag + "\"");
-    }
-    const bool takesValue = !isSwitch(flag);
-    if (takesValue && i + 1 == arguments.size()) {
-      return refuse(flag + " needs a value");
-    }
-    if (seen[flag]) {
-      return refuse(flag + " is given twice");
-    }
-    seen[flag] = true;
-    const std::string value = takesValue ? arguments[++i] : std::string();
-    if (std::string reason = reader->second(options, value); !reason.empty()) {
-      return refuse(std::move(reason));
-    }
-  }
-  if (!seen["--root"]) {
-    return refuse("--root is required");
-  }
-  for (const char* manualClockFlag : {"--at", "--seconds", "--scenario"}) {
-    if (options.live && seen[manualClockFlag]) {
-      return refuse(std::string(manualClockFlag) + " runs on the manual clock and cannot go with --live");
-    }
-  }
-  return {std::move(options), false, {}};
+  return {std::move(parsed.options), parsed.help, std::move(parsed.error)};
 }
 
 std::string hostUsage() {
