@@ -11,7 +11,7 @@ class ViewController;
 namespace vantile::settings_host {
 
 constexpr std::string_view kSettingsAppIdentifier = "com.apple.Preferences";
-// Where the settings bundle's resources lie: its Info file, specifier files and starting theme.
+// Where the settings bundle's resources lie: its Info file, row files and starting theme.
 constexpr std::string_view kSettingsBundleFolder = "/Library/PreferenceBundles/vantileprefs.bundle/";
 
 // The libraries this build made.

@@ -17,8 +17,8 @@ constexpr graphics::Color kRowBackground{1, 1, 1, 1};
 constexpr graphics::Color kGroupText{0.43, 0.43, 0.45, 1};
 constexpr graphics::Color kRowText{0, 0, 0, 1};
 
-const std::vector<Specifier>& noRows() {
-  static const std::vector<Specifier> none;
+const std::vector<PaneRow>& noRows() {
+  static const std::vector<PaneRow> none;
   return none;
 }
 
@@ -26,15 +26,15 @@ const std::vector<Specifier>& noRows() {
 
 ListController::ListController(ConstructionKey key) : ViewController(key) {}
 
-const std::vector<Specifier>& ListController::specifiers() { return specifiers_ ? *specifiers_ : noRows(); }
+const std::vector<PaneRow>& ListController::specifiers() { return specifiers_ ? *specifiers_ : noRows(); }
 
-std::vector<Specifier> ListController::loadSpecifiersFromPlistName(std::string_view name) {
+std::vector<PaneRow> ListController::loadSpecifiersFromPlistName(std::string_view name) {
   const auto path = foundation::Bundle::main().pathForResource(name, "plist");
   if (!path) {
-    foundation::systemLog("the specifier file \"" + std::string(name) + ".plist\" is not among the bundle's resources");
+    foundation::systemLog("the row file \"" + std::string(name) + ".plist\" is not among the bundle's resources");
     return {};
   }
-  auto file = readSpecifierFile(foundation::devicePath(*path));
+  auto file = readPaneRowFile(foundation::devicePath(*path));
   if (!file) {
     return {};
   }
@@ -73,16 +73,16 @@ std::shared_ptr<ui::TableViewCell> ListController::cellForRowAtIndexPath(ui::Tab
   if (row >= rows.size()) {
     return nullptr;
   }
-  const Specifier& specifier = rows[row];
+  const PaneRow& paneRow = rows[row];
   auto cell = ui::TableViewCell::make(ui::TableViewCell::Style::standard, "");
-  const bool group = specifier.cell == CellKind::group;
-  cell->textLabel()->setText(specifier.label);
+  const bool group = paneRow.cell == CellKind::group;
+  cell->textLabel()->setText(paneRow.label);
   cell->textLabel()->setFont(graphics::systemFont(group ? 13 : 17));
   cell->textLabel()->setTextColor(group ? kGroupText : kRowText);
   cell->setBackgroundColor(group ? kPaneBackground : kRowBackground);
-  cell->setSelectionStyle(specifier.cell == CellKind::link ? ui::TableViewCell::SelectionStyle::standard
+  cell->setSelectionStyle(paneRow.cell == CellKind::link ? ui::TableViewCell::SelectionStyle::standard
                                                            : ui::TableViewCell::SelectionStyle::none);
-  if (specifier.cell == CellKind::link) {
+  if (paneRow.cell == CellKind::link) {
     cell->setAccessoryType(ui::TableViewCell::AccessoryType::disclosureIndicator);
   }
   return cell;
@@ -103,17 +103,17 @@ void ListController::didSelectRowAtIndexPath(ui::TableView& tableView, ui::Index
   }
 }
 
-void ListController::openLink(const Specifier& specifier) {
-  if (!specifier.detail) {
-    foundation::systemLog("the settings row \"" + specifier.label + "\" names no pane class");
+void ListController::openLink(const PaneRow& paneRow) {
+  if (!paneRow.detail) {
+    foundation::systemLog("the settings row \"" + paneRow.label + "\" names no pane class");
     return;
   }
   const auto navigation = navigationController();
-  auto pane = PaneRegistry::shared().makePane(*specifier.detail);
+  auto pane = PaneRegistry::shared().makePane(*paneRow.detail);
   if (!pane || !navigation) {
     return;
   }
-  pane->navigationItem().setTitle(specifier.label);
+  pane->navigationItem().setTitle(paneRow.label);
   navigation->pushViewController(std::move(pane), true);
 }
 

@@ -5,15 +5,15 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/preferences/Specifier.h"
+#include "platform/preferences/PaneRows.h"
 #include "platform/ui/lists/TableView.h"
 #include "platform/ui/views/ViewController.h"
 
 namespace platform::preferences {
 
-// A settings pane: a table of the pane's rows (its specifiers), group rows as headers above
+// A settings pane: a table of the pane's rows, group rows as headers above
 // their section. A tap on a link row opens the pane class it names on the navigation stack,
-// titled by the row. Subclasses load their rows in specifiers(), usually from a specifier file
+// titled by the row. Subclasses load their rows in specifiers(), usually from a row file
 // of the main bundle's resources.
 class ListController : public ui::ViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
  public:
@@ -22,11 +22,11 @@ class ListController : public ui::ViewController, public ui::TableViewDataSource
   explicit ListController(ConstructionKey key);
 
   // The pane's rows; none unless a subclass loads them.
-  virtual const std::vector<Specifier>& specifiers();
+  virtual const std::vector<PaneRow>& specifiers();
 
-  // The rows of the specifier file `name`.plist of the main bundle's resources (the file's title,
+  // The rows of the row file `name`.plist of the main bundle's resources (the file's title,
   // when it has one, becomes the pane's); none, with a log line, when it cannot be read.
-  std::vector<Specifier> loadSpecifiersFromPlistName(std::string_view name);
+  std::vector<PaneRow> loadSpecifiersFromPlistName(std::string_view name);
 
   // As a tap on the first row with that label; false when the pane shows none.
   bool selectRowWithLabel(std::string_view label);
@@ -45,10 +45,10 @@ class ListController : public ui::ViewController, public ui::TableViewDataSource
  protected:
   std::shared_ptr<ui::View> loadView() override;
   // A link row's pane, pushed onto this pane's navigation stack.
-  virtual void openLink(const Specifier& specifier);
+  virtual void openLink(const PaneRow& paneRow);
 
   // Kept by subclasses' specifiers() once loaded.
-  std::optional<std::vector<Specifier>> specifiers_;
+  std::optional<std::vector<PaneRow>> specifiers_;
 
  private:
   std::shared_ptr<ui::TableView> table_;

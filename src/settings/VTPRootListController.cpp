@@ -8,7 +8,7 @@ std::shared_ptr<VTPRootListController> VTPRootListController::make() {
 
 VTPRootListController::VTPRootListController(ConstructionKey key) : ListController(key) {}
 
-const std::vector<platform::preferences::Specifier>& VTPRootListController::specifiers() {
+const std::vector<platform::preferences::PaneRow>& VTPRootListController::specifiers() {
   if (!specifiers_) {
     specifiers_ = loadSpecifiersFromPlistName("Root");
   }

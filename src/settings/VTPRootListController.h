@@ -8,7 +8,7 @@
 
 namespace vantile::settings {
 
-// The bundle's first pane: the rows of its specifier file "Root", which lead to the other panes.
+// The bundle's first pane: the rows of its row file "Root", which lead to the other panes.
 class VTPRootListController : public platform::preferences::ListController {
  public:
   static constexpr std::string_view className = "VTPRootListController";
@@ -18,7 +18,7 @@ class VTPRootListController : public platform::preferences::ListController {
   explicit VTPRootListController(ConstructionKey key);
 
   // Loaded from "Root" on the first call, then kept.
-  const std::vector<platform::preferences::Specifier>& specifiers() override;
+  const std::vector<platform::preferences::PaneRow>& specifiers() override;
 };
 
 }  // namespace vantile::settings

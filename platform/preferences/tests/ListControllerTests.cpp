@@ -21,7 +21,7 @@ class RootPane : public ListController {
  public:
   explicit RootPane(ConstructionKey key) : ListController(key) {}
   static std::shared_ptr<RootPane> make() { return std::make_shared<RootPane>(ConstructionKey{}); }
-  const std::vector<Specifier>& specifiers() override {
+  const std::vector<PaneRow>& specifiers() override {
     if (!specifiers_) {
       ++loads;
       specifiers_ = loadSpecifiersFromPlistName("Root");
@@ -58,7 +58,7 @@ class ListControllerPane : public ::testing::Test {
   std::shared_ptr<ui::NavigationController> navigation = ui::NavigationController::make(pane);
 };
 
-TEST_F(ListControllerPane, ShowsTheRowsOfItsSpecifierFileLoadedOnceUnderTheFilesTitle) {
+TEST_F(ListControllerPane, ShowsTheRowsOfItsPaneRowFileLoadedOnceUnderTheFilesTitle) {
   EXPECT_EQ(pane->navigationItem().title(), "Test");
   ASSERT_EQ(pane->table()->numberOfRowsInSection(0), 3);
   const auto cell = pane->table()->cellForRowAtIndexPath({0, 1});
@@ -91,7 +91,7 @@ TEST_F(ListControllerPane, OpensARowByItsLabelAndStaysForAPaneClassNoLibraryRegi
   EXPECT_EQ(navigation->viewControllers().size(), 2u);
 }
 
-TEST_F(ListControllerPane, APaneWithoutItsSpecifierFileShowsNoRowsAndSaysWhy) {
+TEST_F(ListControllerPane, APaneWithoutItsPaneRowFileShowsNoRowsAndSaysWhy) {
   auto lonely = RootPane::make();
   foundation::Bundle::main().setResourceFolder("/Library/PreferenceBundles/elsewhere.bundle");
   ::testing::internal::CaptureStderr();

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "editor/CreatorView.h"
+#include "editor/files/TemplateFileNames.h"
 #include "engine/ElementTemplateFactory.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
@@ -17,8 +18,6 @@
 namespace vantile {
 
 namespace {
-
-constexpr std::string_view kTemplatesFolder = "/var/mobile/Library/VantileAssets/templates/";
 
 constexpr std::array kColorStyles = {
     "textColor",  "backgroundColor", "color",       "colorAfterSpace", "midColor",      "lowColor",
@@ -45,9 +44,8 @@ std::vector<std::string> toStrings(const std::array<const char*, N>& names) {
 std::vector<std::string> templateNames() {
   std::vector<std::string> names;
   for (const std::string& entry : platform::foundation::listFolder(platform::foundation::devicePath(kTemplatesFolder))) {
-    constexpr std::string_view extension = ".json";
-    if (entry.size() > extension.size() && entry.ends_with(extension)) {
-      names.push_back(entry.substr(0, entry.size() - extension.size()));
+    if (std::string name = templateNameOfFile(entry); name.size() < entry.size() && !name.empty()) {
+      names.push_back(std::move(name));
     }
   }
   std::stable_sort(names.begin(), names.end(), [](const std::string& left, const std::string& right) {

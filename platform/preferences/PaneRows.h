@@ -10,11 +10,11 @@
 
 namespace platform::preferences {
 
-// The kinds of row a specifier file names by "cell". Kinds not built here show as plain rows.
+// The kinds of row a row file names by "cell". Kinds not built here show as plain rows.
 enum class CellKind { group, link, other };
 
-// One row of a settings pane, as its specifier file describes it.
-struct Specifier {
+// One row of a settings pane, as its row file describes it.
+struct PaneRow {
   CellKind cell = CellKind::other;
   std::string label;
   // The pane class a link row opens, by name.
@@ -23,10 +23,10 @@ struct Specifier {
   Value properties = Value::object();
 };
 
-// A specifier file: the pane's title and its rows, in order.
-struct SpecifierFile {
+// A row file: the pane's title and its rows, in order.
+struct PaneRowFile {
   std::optional<std::string> title;
-  std::vector<Specifier> items;
+  std::vector<PaneRow> items;
 };
 
 // The kind a "cell" value names ("PSGroupCell", "PSLinkCell", ...).
@@ -35,7 +35,7 @@ CellKind cellKindNamed(std::string_view name);
 // A property list {"title": ..., "items": [{"cell": ..., "label": ..., ...}, ...]}. Nothing, with
 // a log line, for a missing or unreadable file or one without "items"; an entry that is no
 // dictionary or has no "cell" is left out with a log line, the others are kept.
-std::optional<SpecifierFile> readSpecifierFile(const std::filesystem::path& file);
-std::optional<SpecifierFile> parseSpecifierFile(std::string_view bytes, std::string_view fileName);
+std::optional<PaneRowFile> readPaneRowFile(const std::filesystem::path& file);
+std::optional<PaneRowFile> parsePaneRowFile(std::string_view bytes, std::string_view fileName);
 
 }  // namespace platform::preferences

@@ -1,4 +1,4 @@
-#include "platform/preferences/Specifier.h"
+#include "platform/preferences/PaneRows.h"
 
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/files/SystemLog.h"
@@ -18,8 +18,8 @@ std::optional<std::string> textProperty(const Value& entry, const char* key) {
   return found->get<std::string>();
 }
 
-std::optional<Specifier> readEntry(const Value& entry, std::size_t index, std::string_view fileName) {
-  const std::string where = "specifier file " + std::string(fileName) + ": item " + std::to_string(index);
+std::optional<PaneRow> readEntry(const Value& entry, std::size_t index, std::string_view fileName) {
+  const std::string where = "row file " + std::string(fileName) + ": item " + std::to_string(index);
   if (!entry.is_object()) {
     systemLog(where + " is no dictionary; left out");
     return std::nullopt;
@@ -29,7 +29,7 @@ std::optional<Specifier> readEntry(const Value& entry, std::size_t index, std::s
     systemLog(where + " has no \"cell\"; left out");
     return std::nullopt;
   }
-  return Specifier{cellKindNamed(*cell), textProperty(entry, "label").value_or(""), textProperty(entry, "detail"),
+  return PaneRow{cellKindNamed(*cell), textProperty(entry, "label").value_or(""), textProperty(entry, "detail"),
                    entry};
 }
 
@@ -41,33 +41,33 @@ CellKind cellKindNamed(std::string_view name) {
   return CellKind::other;
 }
 
-std::optional<SpecifierFile> parseSpecifierFile(std::string_view bytes, std::string_view fileName) {
+std::optional<PaneRowFile> parsePaneRowFile(std::string_view bytes, std::string_view fileName) {
   const auto root = foundation::valueFromPropertyList(bytes);
   if (!root || !root->is_object()) {
-    systemLog("specifier file " + std::string(fileName) + " is not a property list holding a dictionary");
+    systemLog("row file " + std::string(fileName) + " is not a property list holding a dictionary");
     return std::nullopt;
   }
   const auto items = root->find("items");
   if (items == root->end() || !items->is_array()) {
-    systemLog("specifier file " + std::string(fileName) + " has no \"items\" array");
+    systemLog("row file " + std::string(fileName) + " has no \"items\" array");
     return std::nullopt;
   }
-  SpecifierFile file{textProperty(*root, "title"), {}};
+  PaneRowFile file{textProperty(*root, "title"), {}};
   for (std::size_t index = 0; index < items->size(); ++index) {
-    if (auto specifier = readEntry((*items)[index], index, fileName)) {
-      file.items.push_back(std::move(*specifier));
+    if (auto paneRow = readEntry((*items)[index], index, fileName)) {
+      file.items.push_back(std::move(*paneRow));
     }
   }
   return file;
 }
 
-std::optional<SpecifierFile> readSpecifierFile(const std::filesystem::path& file) {
+std::optional<PaneRowFile> readPaneRowFile(const std::filesystem::path& file) {
   const auto bytes = foundation::readFile(file);
   if (!bytes) {
-    systemLog("specifier file " + file.string() + " cannot be read");
+    systemLog("row file " + file.string() + " cannot be read");
     return std::nullopt;
   }
-  return parseSpecifierFile(*bytes, file.string());
+  return parsePaneRowFile(*bytes, file.string());
 }
 
 }  // namespace platform::preferences

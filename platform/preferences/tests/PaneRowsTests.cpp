@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/preferences/Specifier.h"
+#include "platform/preferences/PaneRows.h"
 
 namespace platform::preferences {
 namespace {
@@ -12,8 +12,8 @@ std::string plist(const std::string& body) {
   return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0">)" + body + "</plist>";
 }
 
-TEST(SpecifierFile, ReadsTheTitleAndEveryRowWithItsKindLabelPaneAndProperties) {
-  const auto file = parseSpecifierFile(plist(R"(<dict>
+TEST(PaneRowFile, ReadsTheTitleAndEveryRowWithItsKindLabelPaneAndProperties) {
+  const auto file = parsePaneRowFile(plist(R"(<dict>
     <key>title</key><string>Vantile</string>
     <key>items</key><array>
       <dict><key>cell</key><string>PSGroupCell</string><key>label</key><string>Editor</string></dict>
@@ -36,9 +36,9 @@ TEST(SpecifierFile, ReadsTheTitleAndEveryRowWithItsKindLabelPaneAndProperties) {
   EXPECT_EQ(file->items[2].properties["default"], true);
 }
 
-TEST(SpecifierFile, LeavesOutEntriesItCannotReadAndKeepsTheOthers) {
+TEST(PaneRowFile, LeavesOutEntriesItCannotReadAndKeepsTheOthers) {
   ::testing::internal::CaptureStderr();
-  const auto file = parseSpecifierFile(plist(R"(<dict><key>items</key><array>
+  const auto file = parsePaneRowFile(plist(R"(<dict><key>items</key><array>
       <string>stray</string>
       <dict><key>label</key><string>No kind</string></dict>
       <dict><key>cell</key><string>PSLinkCell</string><key>label</key><string>Kept</string></dict>
@@ -54,15 +54,15 @@ TEST(SpecifierFile, LeavesOutEntriesItCannotReadAndKeepsTheOthers) {
   EXPECT_NE(log.find("Root.plist: item 1 has no \"cell\""), std::string::npos) << log;
 }
 
-TEST(SpecifierFile, RefusesAFileThatIsNoSpecifierFileWithOneLogLine) {
+TEST(PaneRowFile, RefusesAFileThatIsNoPaneRowFileWithOneLogLine) {
   const std::vector<std::string> refused{"", "not a plist", plist("<array/>"), plist("<dict/>"),
                                          plist("<dict><key>items</key><string>x</string></dict>")};
   for (const std::string& bytes : refused) {
     SCOPED_TRACE(bytes);
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(parseSpecifierFile(bytes, "Bad.plist"));
+    EXPECT_FALSE(parsePaneRowFile(bytes, "Bad.plist"));
     const std::string log = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(log.find("specifier file Bad.plist"), std::string::npos) << log;
+    EXPECT_NE(log.find("row file Bad.plist"), std::string::npos) << log;
   }
 }
 
