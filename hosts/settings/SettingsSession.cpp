@@ -31,17 +31,6 @@ void reportEvent(const hosts::ScenarioEvent& event, const std::string& problem) 
   std::cerr << "settings: scenario event " << event.index << ": " << problem << "\n";
 }
 
-// An alert's text fields in the order they show: depth first through its view.
-void collectTextFields(const std::shared_ptr<platform::ui::View>& view,
-                       std::vector<std::shared_ptr<platform::ui::TextField>>& fields) {
-  if (auto field = std::dynamic_pointer_cast<platform::ui::TextField>(view)) {
-    fields.push_back(std::move(field));
-  }
-  for (const auto& subview : view->subviews()) {
-    collectTextFields(subview, fields);
-  }
-}
-
 }  // namespace
 
 SettingsSession::SettingsSession(std::shared_ptr<platform::ui::ViewController> rootPane)
@@ -123,8 +112,7 @@ void SettingsSession::answerAlert(const hosts::ScenarioEvent& event, const hosts
     reportEvent(event, "no alert or sheet is shown");
     return;
   }
-  std::vector<std::shared_ptr<platform::ui::TextField>> fields;
-  collectTextFields(alert->view(), fields);
+  const auto& fields = alert->textFields();
   if (answer.texts.size() > fields.size()) {
     reportEvent(event, "the alert shown has " + std::to_string(fields.size()) + " text fields, not " +
                            std::to_string(answer.texts.size()));

@@ -101,14 +101,11 @@ TEST_F(SettingsSessionEvents, TypingReturnAndTheKeyboardReachTheFieldBeingEdited
 TEST_F(SettingsSessionEvents, AnAlertAnswerFillsItsTextFieldsInOrderThenChoosesTheAction) {
   auto alert =
       platform::ui::AlertController::make("Vantile", "Input a theme name", platform::ui::AlertController::Style::alert);
-  std::vector<std::shared_ptr<platform::ui::TextField>> fields{platform::ui::TextField::make({0, 0, 100, 30}),
-                                                               platform::ui::TextField::make({0, 40, 100, 30})};
+  const std::vector<std::shared_ptr<platform::ui::TextField>> fields{alert->addTextField(), alert->addTextField()};
   std::vector<std::string> saved;
   alert->addAction({"Save", platform::ui::AlertAction::Style::normal, [&] {
                       for (const auto& field : fields) saved.push_back(field->text());
                     }});
-  // The alert's own fields, as an alert that asks for text shows them.
-  for (const auto& field : fields) alert->view()->addSubview(field);
   presenter()->presentViewController(alert, false);
 
   EXPECT_EQ(reportsOf([&] {

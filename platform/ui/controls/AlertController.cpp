@@ -1,6 +1,7 @@
 #include "platform/ui/controls/AlertController.h"
 
 #include "platform/ui/gestures/TapGestureRecognizer.h"
+#include "platform/ui/input/TextField.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/Application.h"
 #include "platform/ui/views/Screen.h"
@@ -12,6 +13,8 @@ namespace {
 constexpr double kAlertWidth = 270;
 constexpr double kSheetMargin = 8;
 constexpr double kHeaderLineHeight = 22;
+constexpr double kTextFieldHeight = 30;
+constexpr double kTextFieldSpacing = 6;
 constexpr graphics::Color kDimming{0, 0, 0, 0.4};
 constexpr graphics::Color kPanel{0.17, 0.17, 0.18, 0.96};
 constexpr graphics::Color kSeparator{0.33, 0.33, 0.35, 1};
@@ -39,6 +42,14 @@ AlertController::AlertController(ConstructionKey key, std::optional<std::string>
     : ViewController(key), title_(std::move(title)), message_(std::move(message)), style_(style) {}
 
 void AlertController::addAction(AlertAction action) { actions_.push_back(std::move(action)); }
+
+std::shared_ptr<TextField> AlertController::addTextField(const std::function<void(TextField&)>& configure) {
+  auto field = TextField::make();
+  field->setFont(graphics::systemFont(14));
+  if (configure) configure(*field);
+  textFields_.push_back(field);
+  return field;
+}
 
 bool AlertController::chooseAction(std::string_view title) {
   for (std::size_t index = 0; index < actions_.size(); ++index) {
@@ -82,6 +93,12 @@ std::shared_ptr<View> AlertController::loadView() {
   if (message_) {
     panel->addSubview(headerLabel(*message_, y, width, 13, kSecondaryText));
     y += kHeaderLineHeight;
+  }
+  for (const auto& field : textFields_) {
+    y += kTextFieldSpacing;
+    field->setFrame({12, y, width - 24, kTextFieldHeight});
+    panel->addSubview(field);
+    y += kTextFieldHeight;
   }
   y += 8;
   std::weak_ptr<AlertController> weak = std::static_pointer_cast<AlertController>(shared_from_this());

@@ -10,6 +10,7 @@
 
 namespace platform::ui {
 
+class TextField;
 class Window;
 
 struct AlertAction {
@@ -43,6 +44,10 @@ class AlertController : public ViewController {
   // Actions added after the view is shown do not show.
   void addAction(AlertAction action);
   const std::vector<AlertAction>& actions() const { return actions_; }
+  // A one-line field between the message and the actions, in the order added; `configure`
+  // styles it. Fields added after the view is shown do not show.
+  std::shared_ptr<TextField> addTextField(const std::function<void(TextField&)>& configure = {});
+  const std::vector<std::shared_ptr<TextField>>& textFields() const { return textFields_; }
 
   // As a tap on the first action of that title; false when there is none.
   bool chooseAction(std::string_view title);
@@ -60,6 +65,7 @@ class AlertController : public ViewController {
   std::optional<std::string> message_;
   Style style_;
   std::vector<AlertAction> actions_;
+  std::vector<std::shared_ptr<TextField>> textFields_;
 };
 
 }  // namespace platform::ui

@@ -4,7 +4,6 @@
 #include "editor/CreatorView.h"
 #include "editor/files/EditorAlerts.h"
 #include "editor/files/TemplateFileNames.h"
-#include "editor/files/TextFieldAlert.h"
 #include "editor/files/UserFileNames.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
@@ -21,13 +20,13 @@ AlertAction cancelButton() { return {"Cancel", AlertAction::Style::cancel, {}}; 
 }  // namespace
 
 void CreatorView::exportTemplate() {
-  auto prompt = TextFieldAlert::make("Vantile", "Input a template name", "Template Name");
+  auto prompt = makeEditorTextFieldAlert("Input a template name", "Template Name");
   prompt->addAction(cancelButton());
   prompt->addAction({"Save", AlertAction::Style::normal,
-                     [canvas = weakCanvas(), weakPrompt = std::weak_ptr<TextFieldAlert>(prompt)] {
+                     [canvas = weakCanvas(), weakPrompt = std::weak_ptr<platform::ui::AlertController>(prompt)] {
                        const auto strong = canvas.lock();
                        const auto shown = weakPrompt.lock();
-                       if (strong && shown) strong->checkIfDuplicate(templateFileName(shown->textField()->text()));
+                       if (strong && shown) strong->checkIfDuplicate(templateFileName(shown->textFields().front()->text()));
                      }});
   presentEditorAlert(topViewController(), prompt);
 }

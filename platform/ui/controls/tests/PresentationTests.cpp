@@ -4,6 +4,7 @@
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/controls/ColorPickerViewController.h"
 #include "platform/ui/gestures/TouchInjector.h"
+#include "platform/ui/input/TextField.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"
 #include "testing/ManualMainQueue.h"
@@ -51,6 +52,25 @@ TEST_F(Presentation, ATapOnARowChoosesItsAction) {
   const auto center = row->convertPointToView({row->bounds().midX(), row->bounds().midY()}, nullptr);
   TouchInjector(window).tap(*center);
   EXPECT_EQ(chosen, std::vector<std::string>{"Ok"});
+}
+
+TEST_F(Presentation, AnAlertsTextFieldsStandInOrderBetweenItsMessageAndItsActions) {
+  auto alert = AlertController::make("Vantile", "Enter name for this image", AlertController::Style::alert);
+  const auto first = alert->addTextField([](TextField& field) { field.setPlaceholder("my_image"); });
+  const auto second = alert->addTextField();
+  alert->addAction({"Apply", AlertAction::Style::normal, {}});
+  root->presentViewController(alert, true);
+
+  ASSERT_EQ(alert->textFields(), (std::vector<std::shared_ptr<TextField>>{first, second}));
+  EXPECT_EQ(first->placeholder(), "my_image");
+  const auto panel = alert->view()->subviews().front();
+  EXPECT_EQ(first->superview(), panel);
+  const auto message = panel->subviews()[1];
+  const auto actionRow = panel->subviews().back();
+  EXPECT_LE(message->frame().maxY(), first->frame().y());
+  EXPECT_LE(first->frame().maxY(), second->frame().y());
+  EXPECT_LE(second->frame().maxY(), actionRow->frame().y());
+  EXPECT_LE(actionRow->frame().maxY(), panel->bounds().maxY());
 }
 
 TEST_F(Presentation, ASecondPresentationIsRefusedAndDismissingTakesThePresentedChainAway) {

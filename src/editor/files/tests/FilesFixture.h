@@ -4,7 +4,6 @@
 #include <string>
 
 #include "editor/canvas/tests/CanvasFixture.h"
-#include "editor/files/TextFieldAlert.h"
 #include "platform/foundation/files/Bundle.h"
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/views/ViewController.h"

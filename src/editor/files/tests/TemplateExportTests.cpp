@@ -34,9 +34,10 @@ class TemplateExport : public FilesTest {
   // The name prompt answered with "Save" after typing the name.
   void exportAs(const std::string& typed) {
     canvas->exportTemplate();
-    const auto prompt = std::dynamic_pointer_cast<TextFieldAlert>(alert());
+    const auto prompt = alert();
     ASSERT_NE(prompt, nullptr);
-    prompt->textField()->setText(typed);
+    ASSERT_EQ(prompt->textFields().size(), 1U);
+    prompt->textFields().front()->setText(typed);
     ASSERT_TRUE(prompt->chooseAction("Save"));
   }
   static std::filesystem::path templateFile(const std::string& fileName) {
@@ -54,14 +55,15 @@ class TemplateExport : public FilesTest {
 
 TEST_F(TemplateExport, ThePromptAsksForANameInAFieldBetweenMessageAndButtons) {
   canvas->exportTemplate();
-  const auto prompt = std::dynamic_pointer_cast<TextFieldAlert>(alert());
+  const auto prompt = alert();
   ASSERT_NE(prompt, nullptr);
   EXPECT_EQ(prompt->title(), "Vantile");
   EXPECT_EQ(prompt->message(), "Input a template name");
   ASSERT_EQ(prompt->actions().size(), 2U);
   EXPECT_EQ(prompt->actions()[0].title, "Cancel");
   EXPECT_EQ(prompt->actions()[1].title, "Save");
-  const auto& field = prompt->textField();
+  ASSERT_EQ(prompt->textFields().size(), 1U);
+  const auto& field = prompt->textFields().front();
   EXPECT_EQ(field->placeholder(), "Template Name");
   EXPECT_EQ(field->borderStyle(), platform::ui::TextField::BorderStyle::roundedRect);
   EXPECT_EQ(field->clearButtonMode(), platform::ui::TextField::ViewMode::whileEditing);
