@@ -4,7 +4,7 @@
 #include "editor/CreatorView.h"
 #include "editor/files/EditorAlerts.h"
 #include "editor/files/TemplateFileNames.h"
-#include "editor/files/UserFileNames.h"
+#include "engine/helpers/UserFileNames.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/files/SystemLog.h"

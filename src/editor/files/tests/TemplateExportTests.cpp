@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editor/files/TemplateFileNames.h"
-#include "editor/files/UserFileNames.h"
+#include "engine/helpers/UserFileNames.h"
 #include "editor/files/tests/FilesFixture.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"

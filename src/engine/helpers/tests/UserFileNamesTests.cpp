@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "editor/files/TemplateFileNames.h"
-#include "editor/files/UserFileNames.h"
+#include "engine/helpers/UserFileNames.h"
 
 namespace vantile::testing {
 namespace {
@@ -51,26 +50,6 @@ TEST(UserFileNameRule, CountsUTF16UnitsAndRefusesBrokenUTF8) {
   EXPECT_EQ(utf16Length("\xF0\x9F\x98\x80"), 2U);
   EXPECT_EQ(utf16Length("\xE2\x82"), std::nullopt);
   EXPECT_EQ(utf16Length("\xED\xA0\x80"), std::nullopt);  // a surrogate
-}
-
-struct TemplateNameCase {
-  std::string typed;
-  std::string fileName;
-};
-
-TEST(TemplateFileName, SpacesBecomeUnderscoresAndTheNameIsCapitalisedAsOneWord) {
-  const TemplateNameCase cases[] = {
-      {"my clock", "My_clock.json"}, {"MY CLOCK", "My_clock.json"}, {"my_clock", "My_clock.json"},
-      {"my Clock", "My_clock.json"}, {"CLOCK", "Clock.json"},       {"UIView", "Uiview.json"},
-      {"", ".json"},
-  };
-  for (const TemplateNameCase& test : cases) EXPECT_EQ(templateFileName(test.typed), test.fileName) << test.typed;
-}
-
-TEST(TemplateFileName, TheListedNameDropsOnlyTheFinalExtension) {
-  EXPECT_EQ(templateNameOfFile("My_clock.json"), "My_clock");
-  EXPECT_EQ(templateNameOfFile("A.json.json"), "A.json");
-  EXPECT_EQ(templateNameOfFile("Plain"), "Plain");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "editor/files/UserFileNames.h"
+#include "engine/helpers/UserFileNames.h"
 
 #include <cstdint>
 
