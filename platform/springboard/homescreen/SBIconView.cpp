@@ -30,7 +30,10 @@ graphics::Color tileColor(std::string_view bundleID) {
 }  // namespace
 
 std::shared_ptr<SBIconView> SBIconView::make(const AppState& app, graphics::Point origin, std::string location) {
-  return std::make_shared<SBIconView>(ConstructionKey{}, app, origin, std::move(location));
+  auto icon = std::make_shared<SBIconView>(ConstructionKey{}, app, origin, std::move(location));
+  for (const std::shared_ptr<ui::View>& part :
+       std::initializer_list<std::shared_ptr<ui::View>>{icon->image_, icon->label_, icon->badge_}) icon->addSubview(part);
+  return icon;
 }
 
 SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point origin, std::string location)
@@ -55,7 +58,6 @@ SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point
     initial->setTextAlignment(ui::TextAlignment::center);
     image_->addSubview(std::move(initial));
   }
-  addSubview(image_);
 
   label_ = StockLabel::make("SBIconLabelView", {-10, iconSize + 5, iconSize + 20, labelHeight});
   label_->setText(app.name);
@@ -63,7 +65,6 @@ SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point
   label_->setTextColor(kWhite);
   label_->setTextAlignment(ui::TextAlignment::center);
   label_->setNumberOfLines(1);
-  addSubview(label_);
 
   badge_ = StockView::make("SBIconBadgeView", {iconSize - 16, -6, 22, 22});
   badge_->setBackgroundColor(kBadgeRed);
@@ -74,7 +75,6 @@ SBIconView::SBIconView(ConstructionKey key, const AppState& app, graphics::Point
   badgeLabel_->setTextColor(kWhite);
   badgeLabel_->setTextAlignment(ui::TextAlignment::center);
   badge_->addSubview(badgeLabel_);
-  addSubview(badge_);
   setBadge(app.badge);
 }
 

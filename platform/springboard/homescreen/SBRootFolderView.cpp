@@ -37,11 +37,15 @@ SBIconScrollView::SBIconScrollView(ConstructionKey key, const graphics::Rect& fr
 }
 
 std::shared_ptr<SBRootFolderView> SBRootFolderView::make(const graphics::Rect& frame) {
-  return std::make_shared<SBRootFolderView>(ConstructionKey{}, frame);
+  auto folder = std::make_shared<SBRootFolderView>(ConstructionKey{}, frame);
+  folder->assemble(frame);
+  return folder;
 }
 
 SBRootFolderView::SBRootFolderView(ConstructionKey key, const graphics::Rect& frame)
-    : View(key, frame), Object("SBRootFolderView") {
+    : View(key, frame), Object("SBRootFolderView") {}
+
+void SBRootFolderView::assemble(const graphics::Rect& frame) {
   const double width = frame.size.width;
   const double height = frame.size.height;
   scrollView_ = SBIconScrollView::make({0, 0, width, kPagesHeight});

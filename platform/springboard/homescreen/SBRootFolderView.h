@@ -48,6 +48,8 @@ class SBRootFolderView : public ui::View, public objc::Object {
   static void declareClass(objc::Class& cls);
 
  private:
+  // The pages, page dots, search pill and dock, added once the folder view is owned.
+  void assemble(const graphics::Rect& frame);
   void showApps(const DeviceState& state);
   void showPageDots(std::size_t pages);
 

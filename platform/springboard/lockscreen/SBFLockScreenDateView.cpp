@@ -30,15 +30,16 @@ std::string timeText() {
 }  // namespace
 
 std::shared_ptr<SBFLockScreenDateView> SBFLockScreenDateView::make(const graphics::Rect& frame) {
-  return std::make_shared<SBFLockScreenDateView>(ConstructionKey{}, frame);
+  auto view = std::make_shared<SBFLockScreenDateView>(ConstructionKey{}, frame);
+  view->addSubview(view->dateLabel_);
+  view->addSubview(view->timeLabel_);
+  return view;
 }
 
 SBFLockScreenDateView::SBFLockScreenDateView(ConstructionKey key, const graphics::Rect& frame)
     : RuntimeView("SBFLockScreenDateView", key, frame) {
   dateLabel_ = makeClockLabel("SBUILegibilityLabel", {0, 0, frame.size.width, 28}, 20);
   timeLabel_ = makeClockLabel("SBUILegibilityLabel", {0, 28, frame.size.width, frame.size.height - 28}, 84);
-  addSubview(dateLabel_);
-  addSubview(timeLabel_);
 }
 
 void SBFLockScreenDateView::updateLabels() { objc::send<signatures::Action>(*this, "_updateLabels"); }
@@ -54,13 +55,14 @@ void SBFLockScreenDateView::declareClass(objc::Class& cls) {
 }
 
 std::shared_ptr<CSProminentTimeView> CSProminentTimeView::make(const graphics::Rect& frame) {
-  return std::make_shared<CSProminentTimeView>(ConstructionKey{}, frame);
+  auto view = std::make_shared<CSProminentTimeView>(ConstructionKey{}, frame);
+  view->addSubview(view->timeLabel_);
+  return view;
 }
 
 CSProminentTimeView::CSProminentTimeView(ConstructionKey key, const graphics::Rect& frame)
     : View(key, frame), Object("CSProminentTimeView") {
   timeLabel_ = makeClockLabel("UILabel", {0, 0, frame.size.width, frame.size.height}, 84);
-  addSubview(timeLabel_);
 }
 
 void CSProminentTimeView::updateTimeString() { objc::send<signatures::Action>(*this, "_updateTimeString"); }

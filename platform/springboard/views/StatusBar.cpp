@@ -44,7 +44,9 @@ void showBars(ui::View& holder, int count, int lit) {
 }  // namespace
 
 std::shared_ptr<StatusBar> StatusBar::make(const graphics::Rect& frame, bool showsTime) {
-  return std::make_shared<StatusBar>(ConstructionKey{}, frame, showsTime);
+  auto bar = std::make_shared<StatusBar>(ConstructionKey{}, frame, showsTime);
+  bar->attachItems();
+  return bar;
 }
 
 StatusBar::StatusBar(ConstructionKey key, const graphics::Rect& frame, bool showsTime)
@@ -61,6 +63,9 @@ StatusBar::StatusBar(ConstructionKey key, const graphics::Rect& frame, bool show
   batteryFill_ = ui::View::make();
   batteryFill_->layer()->setCornerRadius(1.5);
   batteryBody_->addSubview(batteryFill_);
+}
+
+void StatusBar::attachItems() {
   for (const std::shared_ptr<ui::View>& item :
        std::initializer_list<std::shared_ptr<ui::View>>{leadingLabel_, cellularBars_, wifiBars_, batteryLabel_, batteryBody_}) {
     item->setUserInteractionEnabled(false);

@@ -32,6 +32,7 @@ class StatusBar : public ui::View, public objc::Object {
   void layoutSubviews() override;
 
  private:
+  void attachItems();
   void placeItems();
 
   bool showsTime_;

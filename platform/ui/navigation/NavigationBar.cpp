@@ -52,7 +52,6 @@ NavigationBar::NavigationBar(ConstructionKey key, std::function<void()> back)
   titleLabel_->setFont(graphics::systemFont(17));
   titleLabel_->setTextColor(kTitleColor);
   titleLabel_->setTextAlignment(TextAlignment::center);
-  addSubview(titleLabel_);
 }
 
 void NavigationBar::addButtons() {
@@ -66,6 +65,7 @@ void NavigationBar::addButtons() {
     // The action may replace the item, so it is kept alive while it runs.
     if (const auto item = bar ? bar->rightItem_ : nullptr) item->performAction();
   });
+  addSubview(titleLabel_);
   addSubview(backButton_);
   addSubview(rightButton_);
 }

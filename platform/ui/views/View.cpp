@@ -248,6 +248,11 @@ bool View::canAdopt(const std::shared_ptr<View>& view) const {
     foundation::systemLog("View: refused to add a view to itself or to one of its own subviews");
     return false;
   }
+  // Without an owner the subview could not know its superview; views add theirs after make().
+  if (weak_from_this().expired()) {
+    foundation::systemLog("View: refused to add a subview to a view that is still being constructed");
+    return false;
+  }
   return true;
 }
 
