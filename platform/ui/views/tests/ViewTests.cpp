@@ -103,6 +103,22 @@ TEST_F(SubviewOrder, AViewCannotBecomeItsOwnDescendant) {
   EXPECT_EQ(b->superview(), a);
 }
 
+// A view that tries to add its part before anything owns it.
+class EagerView : public View {
+ public:
+  static std::shared_ptr<EagerView> make() { return std::make_shared<EagerView>(ConstructionKey{}); }
+  explicit EagerView(ConstructionKey key) : View(key, {}), part(View::make()) { addSubview(part); }
+  std::shared_ptr<View> part;
+};
+
+TEST(SubviewOwnership, AViewStillBeingConstructedTakesNoSubviewsSoNoneIsLeftWithoutItsSuperview) {
+  const auto eager = EagerView::make();
+  EXPECT_TRUE(eager->subviews().empty());
+  EXPECT_EQ(eager->part->superview(), nullptr);
+  eager->addSubview(eager->part);
+  EXPECT_EQ(eager->part->superview(), eager);
+}
+
 TEST(ViewWithTag, FindsTheViewItselfFirstThenSearchesDepthFirst) {
   const auto root = View::make();
   const auto first = View::make();
