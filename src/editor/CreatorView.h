@@ -383,6 +383,14 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Element list actions (elementlist/) ---
+
+  // Scrolls the panel, with a spring, so that the first row matching the name (a direct subview
+  // or one of their subviews, by layer name) stands in its middle as far as the content allows.
+  void scrollToElementWithName(const std::string& name, platform::ui::ScrollView& scrollView);
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
