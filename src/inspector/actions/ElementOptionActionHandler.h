@@ -26,7 +26,8 @@ class ElementOptionActionHandler {
   void updateTagsForDuplicatedElement(const std::string& name, const platform::Value& children) const;
   // A top-level element's children with their containers' "childorder" rebuilt by the canvas.
   void fixChildOrderForElementName(const std::string& name) const;
-  // Appends the name to the parent's "childorder"; the root's order is the canvas's.
+  // Appends the name to the parent's "childorder"; a parent without one ("none" or absent) first
+  // lists its children, so that they stay drawn. The root's order is the canvas's.
   void addItemToUIViewOrderWithName(const std::string& name, const std::string& parent) const;
 
  private:
