@@ -38,6 +38,9 @@ class ViewController;
 namespace vantile {
 
 class AppDrawerViewController;
+class CreatorVerticalMenu;
+class ElementOptionActionHandler;
+class ElementOptionsDelegate;
 
 // The theme editor's canvas: holds the theme being edited, draws it through the element engine
 // (as the engine's host, in the "creator" environment, with preview data) on a movable, zoomable
@@ -243,7 +246,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
                                                       const std::shared_ptr<platform::ui::View>& view) const;
   std::int32_t elementRowTag(const std::string& name);
   std::weak_ptr<CreatorView> weakCanvas();
-  // Seams for later issues: the jump-to picker, the add row and the copy/remove/extras buttons.
+  // The jump-to picker, the add row (a seam: the bulk creator comes with the inspector issue) and
+  // the copy/remove/extras buttons (elementlist/CreatorViewListActions.cpp).
   void showElementStyles();
   void addNewElement();
   void handleElementRowButton(const std::string& name, const std::string& action);
@@ -383,6 +387,32 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Element list actions (elementlist/) ---
+
+  // Scrolls the panel, with a spring, so that the first row matching the name (a direct subview
+  // or one of their subviews, by layer name) stands in its middle as far as the content allows.
+  void scrollToElementWithName(const std::string& name, platform::ui::ScrollView& scrollView);
+  // A row's layer name against a searched name: equal, "searched~…" or "…~searched".
+  static bool doesViewName(const std::optional<std::string>& viewName, std::string_view searchName);
+  static void animateScrollToPosition(double y, platform::ui::ScrollView& scrollView);
+  // The "Element Extras" sheet of the selected element: lock, hide, rename.
+  void showElementActionSheet();
+  // Each toggles the element's mark, clears the selection and rebuilds the list.
+  void lockElement(const std::string& name);
+  void hideElement(const std::string& name);
+
+ private:
+  void confirmElementRemoval(const std::string& name);
+  void askForDuplicateName(const std::string& name);
+  // Spaces become "_"; an empty name or one already in the theme is refused with an alert.
+  void duplicateElement(const std::string& typedName, const std::string& sourceName);
+  // Seam: the rename manager, with the element naming rules, comes with the inspector issue.
+  void renameElement(const std::string& name);
+  // The inspector's action handler, made on first use with the canvas as its delegate.
+  ElementOptionActionHandler& elementOptionActionHandler();
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -442,6 +472,12 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<platform::ui::View> fieldView;
   // Forwards the style fields' delegate calls to the canvas.
   std::shared_ptr<platform::ui::TextFieldDelegate> styleFieldDelegate_;
+
+  // The jump-to picker last shown; it leaves mainView once a name is picked.
+  std::shared_ptr<CreatorVerticalMenu> jumpToPicker;
+  // The canvas as the inspector's delegate, held weakly by the action handler it is made for.
+  std::shared_ptr<ElementOptionsDelegate> optionsDelegate_;
+  std::shared_ptr<ElementOptionActionHandler> optionActionHandler_;
 };
 
 }  // namespace vantile

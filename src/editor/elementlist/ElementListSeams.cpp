@@ -3,14 +3,10 @@
 
 namespace vantile {
 
-// The jump-to picker comes with the element list actions issue.
-void CreatorView::showElementStyles() {}
-
-// The add row opens the bulk element creator, which comes with the adding issue.
+// The add row opens the bulk element creator, which comes with the inspector issue.
 void CreatorView::addNewElement() {}
 
-// Selecting the button's element and then duplicating ("copy"), deleting ("remove") or the
-// extras sheet ("lockhide") come with the element list actions issue.
-void CreatorView::handleElementRowButton(const std::string&, const std::string&) {}
+// The extras sheet's "Rename Element" asks the rename manager, which comes with the inspector issue.
+void CreatorView::renameElement(const std::string&) {}
 
 }  // namespace vantile

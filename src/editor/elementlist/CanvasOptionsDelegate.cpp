@@ -1,0 +1,74 @@
+#include "editor/elementlist/CanvasOptionsDelegate.h"
+
+#include <algorithm>
+
+#include "editor/CreatorView.h"
+
+namespace vantile {
+
+using platform::Value;
+
+bool CanvasOptionsDelegate::implements(Operation) const { return true; }
+
+const Value& CanvasOptionsDelegate::creatorPreset() const { return canvas_.creatorPreset; }
+
+void CanvasOptionsDelegate::setCreatorPreset(Value preset) { canvas_.creatorPreset = std::move(preset); }
+
+std::vector<std::string> CanvasOptionsDelegate::elementNames() const {
+  std::vector<std::string> names;
+  for (const auto& entry : CreatorDictHelpers::elementObject(canvas_.creatorPreset)) names.push_back(entry.first);
+  return names;
+}
+
+std::optional<Value> CanvasOptionsDelegate::findElementInDictionary(std::string_view name) const {
+  return canvas_.dictHelpers.findElementInDictionary(name);
+}
+
+std::optional<std::string> CanvasOptionsDelegate::getParentName(std::string_view name) const {
+  return canvas_.dictHelpers.getParentName(name);
+}
+
+std::optional<Value> CanvasOptionsDelegate::getElementObjectFromString(std::string_view name,
+                                                                      std::string_view key) const {
+  return CreatorDictHelpers::getElementObjectFromString(name, key, canvas_.dictHelpers.getPresetChildren());
+}
+
+Value CanvasOptionsDelegate::addToElementChildren(std::string_view parentName, const Value& childInfo,
+                                                  const std::string& childName) const {
+  return canvas_.dictHelpers.addToElementChildren(parentName, childInfo, childName);
+}
+
+// Whole names are compared, so "a_1" is free beside "a_10".
+std::string CanvasOptionsDelegate::makeNewName(const std::string& name, const std::vector<std::string>& list,
+                                               std::int32_t count) const {
+  for (std::int64_t number = count;; ++number) {
+    std::string candidate = name + "_" + std::to_string(number);
+    if (std::find(list.begin(), list.end(), candidate) == list.end()) return candidate;
+  }
+}
+
+std::int32_t CanvasOptionsDelegate::globalCounter() const { return canvas_.globalCounter; }
+
+void CanvasOptionsDelegate::setGlobalCounter(std::int32_t counter) { canvas_.globalCounter = counter; }
+
+void CanvasOptionsDelegate::updateReferenceToView(const std::string& name, std::int32_t count,
+                                                  const std::string& location) {
+  canvas_.updateReferenceToView(name, count, location);
+}
+
+void CanvasOptionsDelegate::setElementStyle(const std::string& style, const std::string& elementName,
+                                            const std::string& styleValue) {
+  canvas_.setElementStyle(style, elementName, styleValue);
+}
+
+// The duplicate's child orders are renamed on the parsed tree and already name their children;
+// the adding group's child-order repair takes this place when the two meet.
+Value CanvasOptionsDelegate::resetChildOrderForElementDict(Value children) { return children; }
+
+void CanvasOptionsDelegate::setSelectedElement(std::string name) { canvas_.setSelectedElement(std::move(name)); }
+
+void CanvasOptionsDelegate::reloadTheme() { canvas_.reloadTheme(); }
+
+void CanvasOptionsDelegate::reloadScrollview() { canvas_.reloadScrollview(); }
+
+}  // namespace vantile
