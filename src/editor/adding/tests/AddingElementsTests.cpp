@@ -31,7 +31,8 @@ class AddingElements : public AddingTest {
 
   std::vector<std::string> childNames(const std::string& name) const {
     std::vector<std::string> names;
-    for (const auto& [key, child] : element(name)["children"].items()) names.push_back(key);
+    const Value found = element(name);
+    for (const auto& [key, child] : found["children"].items()) names.push_back(key);
     return names;
   }
 
