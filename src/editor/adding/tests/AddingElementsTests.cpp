@@ -175,11 +175,19 @@ TEST_F(AddingElements, AFailedInsertionChangesNothingAndSaysSo) {
   writeTemplate("Broken", "{not json");
   writeTemplate("List", "[1, 2]");
   const Value before = canvas->creatorPreset;
-  for (const char* type : {"Nope", "Broken", "List"}) {
-    EXPECT_EQ(canvas->addElementToCreatorPreset(type, "New"), std::nullopt) << type;
-    EXPECT_EQ(alertMessage(), "\"" + std::string(type) + "\" could not be added.");
+  struct Case {
+    const char* type;
+    const char* alert;
+  };
+  const Case cases[] = {{"Nope", R"("Nope" could not be added.)"},
+                        {"Broken", R"("Broken" could not be added.)"},
+                        {"List", R"("List" could not be added.)"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(canvas->addElementToCreatorPreset(c.type, "New"), std::nullopt) << c.type;
+    EXPECT_EQ(alertMessage(), c.alert);
     closeAlert("OK");
-    EXPECT_EQ(canvas->addElementToCreatorPreset(type, "New", "Box"), std::nullopt) << type;
+    EXPECT_EQ(canvas->addElementToCreatorPreset(c.type, "New", "Box"), std::nullopt) << c.type;
+    EXPECT_EQ(alertMessage(), c.alert);
     closeAlert("OK");
   }
   EXPECT_EQ(canvas->creatorPreset, before);
