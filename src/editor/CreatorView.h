@@ -391,7 +391,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void bulkElementCreatorDidFinish(const platform::Value& bulkElements);
   // Depth first in list order: each item ("elementType", "elementName", "children") under the
   // parent, backed up, then its children under the element it became. An item that cannot be
-  // added leaves its children out.
+  // added, or whose name breaks the user file-name rule, leaves its children out.
   void processBulkElementHierarchy(const platform::Value& bulkElements, const std::string& parentName);
   void bulkElementCreatorDidCancel() {}
   void bulkElementCreatorRequestsSingleMode() { showSingleElementCreator(); }

@@ -143,6 +143,11 @@ void CreatorView::processBulkElementHierarchy(const Value& bulkElements, const s
       platform::foundation::systemLog("A bulk element without a type or a name was left out.");
       continue;
     }
+    if (!isAcceptableUserFileName(*name)) {
+      platform::foundation::systemLog("The bulk element name \"" + *name + "\" was refused; it was left out.");
+      presentEditorAlert(topViewController(), makeEditorAlert(std::string(kUserFileNameRule), {okButton()}));
+      continue;
+    }
     // Its children go under the name it got, which differs from the chosen one after a clash.
     const std::optional<std::string> added = addElementToCreatorPreset(*type, *name, parentName);
     if (!added) continue;

@@ -200,7 +200,8 @@ TEST_F(AddingElements, ABulkResultAddsParentsBeforeChildrenUnderTheNamesTheyGot)
       {"elementType": "Nope", "elementName": "Lost", "children": [{"elementType": "UILabel", "elementName": "Orphan"}]},
       {"elementType": "UIView", "elementName": "Group", "children": [
         {"elementType": "UILabel", "elementName": "Deep"}]}]},
-    {"elementName": "Untyped"}])");
+    {"elementName": "Untyped"},
+    {"elementType": "UIView", "elementName": "a/b", "children": [{"elementType": "UILabel", "elementName": "Below"}]}])");
   canvas->bulkElementCreatorDidFinish(bulk);
   closeAlert("OK");
 
@@ -208,7 +209,7 @@ TEST_F(AddingElements, ABulkResultAddsParentsBeforeChildrenUnderTheNamesTheyGot)
   EXPECT_EQ(element("Clock_1")["childorder"], "Leaf_1,Group");
   EXPECT_EQ(childNames("Group"), std::vector<std::string>{"Deep_1"});
   EXPECT_EQ(canvas->creatorPreset["PresetView"]["order"], parsed(R"(["Clock", "Box", "Plain", "Clock_1"])"));
-  for (const char* missing : {"Lost", "Orphan", "Untyped"}) {
+  for (const char* missing : {"Lost", "Orphan", "Untyped", "a/b", "Below"}) {
     EXPECT_FALSE(canvas->dictHelpers.findElementInDictionary(missing)) << missing;
   }
   EXPECT_EQ(canvas->getSelectedElement(), "Deep_1");
