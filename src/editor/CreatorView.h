@@ -41,6 +41,7 @@ class AppDrawerViewController;
 class CreatorVerticalMenu;
 class ElementOptionActionHandler;
 class ElementOptionsDelegate;
+class ElementTypeGrid;
 
 // The theme editor's canvas: holds the theme being edited, draws it through the element engine
 // (as the engine's host, in the "creator" environment, with preview data) on a movable, zoomable
@@ -413,6 +414,44 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Adding elements and templates (adding/) ---
+
+  // The bulk creator's result: every item added under the root, the last one added then
+  // selected with its inspector; the theme is backed up and the canvas and the list rebuilt.
+  void bulkElementCreatorDidFinish(const platform::Value& bulkElements);
+  // Depth first in list order: each item ("elementType", "elementName", "children") under the
+  // parent, backed up, then its children under the element it became. An item that cannot be
+  // added, or whose name breaks the user file-name rule, leaves its children out.
+  void processBulkElementHierarchy(const platform::Value& bulkElements, const std::string& parentName);
+  void bulkElementCreatorDidCancel() {}
+  void bulkElementCreatorRequestsSingleMode() { showSingleElementCreator(); }
+  // The template grid in the side panel: a tap asks for the new element's name, a long press
+  // deletes a template.
+  void showSingleElementCreator();
+  void alertToGetNameString(const std::string& typeOrTemplate);
+  void cantAddAlert();
+  void userNoName();
+  // A new element of the type or template under the parent (the top level for "PresetView" or a
+  // parent not in the theme), named `name` or its first free numbered form; then nothing is
+  // selected and the canvas and the list are rebuilt. The name it got; nothing, with an alert
+  // and the theme unchanged, when neither the engine nor a template yields the element.
+  std::optional<std::string> addElementToCreatorPreset(const std::string& typeOrTemplate, const std::string& name,
+                                                       const std::string& parentName);
+  std::optional<std::string> addElementToCreatorPreset(const std::string& typeOrTemplate, const std::string& name);
+  // Stores the description under the name at the top level; no order, no rebuild.
+  void addElementToCreatorWithOptions(const platform::Value& element, const std::string& name);
+  // The grid's long press: asks before deleting the template file of the entry under the press;
+  // basic types and bundled templates are refused.
+  void deleteElement(platform::ui::GestureRecognizer& recognizer);
+
+ private:
+  // The name prompt's "Apply".
+  void addElementWithTypedName(const std::string& typeOrTemplate, const std::string& typed);
+  bool isProtectedElementType(const std::string& name) const;
+  void deleteTemplate(const std::string& name);
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -478,6 +517,10 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // The canvas as the inspector's delegate, held weakly by the action handler it is made for.
   std::shared_ptr<ElementOptionsDelegate> optionsDelegate_;
   std::shared_ptr<ElementOptionActionHandler> optionActionHandler_;
+  // The element a bulk result added last; nothing when it added none.
+  std::optional<std::string> lastCreatedElement;
+  // The template grid's data source and delegate, which the grid holds weakly.
+  std::shared_ptr<ElementTypeGrid> elementTypeGrid_;
 };
 
 }  // namespace vantile
