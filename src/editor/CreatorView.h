@@ -433,11 +433,10 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  private:
   // A menu over the whole of mainView; nothing without a main view.
-  std::shared_ptr<CreatorVerticalMenu> openOptionMenu(const std::string& title, platform::Value options,
-                                                      std::function<void(const std::string&)> rowPicked,
-                                                      std::function<void(int)> segmentPicked = {},
-                                                      std::function<std::optional<std::string>(std::string_view)>
-                                                          previewValues = {});
+  std::shared_ptr<CreatorVerticalMenu> openOptionMenu(
+      const std::string& title, platform::Value options, std::function<void(const std::string&)> rowPicked,
+      std::function<void(int)> segmentPicked = {},
+      std::function<std::optional<std::string>(std::string_view)> previewValues = {});
   // The menu's segments write into the selected element; the chosen index is kept in `remembered`.
   std::shared_ptr<CreatorVerticalMenu> openSegmentMenu(const SegmentMenus::Menu& menu, int startSegment,
                                                        std::int32_t CreatorView::*remembered);

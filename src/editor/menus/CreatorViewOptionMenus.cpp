@@ -8,16 +8,15 @@
 namespace vantile {
 
 std::shared_ptr<CreatorVerticalMenu> CreatorView::openOptionMenu(const std::string& title, platform::Value options,
-                                                                  std::function<void(const std::string&)> rowPicked,
-                                                                  std::function<void(int)> segmentPicked,
-                                                                  CreatorVerticalMenu::DemoValues previewValues) {
+                                                                 std::function<void(const std::string&)> rowPicked,
+                                                                 std::function<void(int)> segmentPicked,
+                                                                 CreatorVerticalMenu::DemoValues previewValues) {
   if (!mainView) {
     platform::foundation::systemLog("Could not open the menu " + title + ": the editor has no main view");
     return nullptr;
   }
-  auto menu = CreatorVerticalMenu::initWithMenuName(title, std::move(options), mainView->bounds(),
-                                                    std::move(rowPicked), std::move(segmentPicked),
-                                                    std::move(previewValues));
+  auto menu = CreatorVerticalMenu::initWithMenuName(title, std::move(options), mainView->bounds(), std::move(rowPicked),
+                                                    std::move(segmentPicked), std::move(previewValues));
   mainView->addSubview(menu);
   return menu;
 }
@@ -28,7 +27,7 @@ void CreatorView::closeOptionMenu(std::shared_ptr<CreatorVerticalMenu>& holder) 
 }
 
 std::shared_ptr<CreatorVerticalMenu> CreatorView::openSegmentMenu(const SegmentMenus::Menu& menu, int startSegment,
-                                                                   std::int32_t CreatorView::*remembered) {
+                                                                  std::int32_t CreatorView::*remembered) {
   auto picked = [canvas = weakCanvas(), &menu, remembered, element = selectedElement](int index) {
     const auto self = canvas.lock();
     if (!self || index < 0 || static_cast<std::size_t>(index) >= menu.words.size()) return;
@@ -78,7 +77,8 @@ std::vector<std::string> CreatorView::elementOptionsCustomOrder(const platform::
 }
 
 void CreatorView::showPickerAlert(const std::string& message, const std::string& button) const {
-  presentEditorAlert(topViewController(), makeEditorAlert(message, {{button, platform::ui::AlertAction::Style::normal, {}}}));
+  presentEditorAlert(topViewController(),
+                     makeEditorAlert(message, {{button, platform::ui::AlertAction::Style::normal, {}}}));
 }
 
 }  // namespace vantile

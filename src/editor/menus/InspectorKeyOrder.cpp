@@ -8,6 +8,7 @@ namespace vantile {
 
 namespace {
 
+// clang-format off
 constexpr std::array<std::string_view, 60> kLeadingKeys = {
     "childorder", "data", "fontName", "textColor", "backgroundColor", "badgeTextColor", "badgeBGColor", "labelColor",
     "fontSize", "textAlignment", "frame", "cornerRadius", "scale", "alpha", "rotate", "blurAlpha", "blurColor",
@@ -16,8 +17,8 @@ constexpr std::array<std::string_view, 60> kLeadingKeys = {
     "badgeImageY", "contentMode", "ringColor", "ringBackground", "ringBackgroundColor", "ringWidth", "ringCap",
     "ringValue", "lowValue", "midValue", "progressValue", "showWhenPlaying", "showWhenCharging", "triggerOnUnlock",
     "triggerOnWake", "animationSpeed", "fadeEdgesAmount", "scrollType", "animationDelay", "dataAttr", "fontNameAttr",
-    "fontSizeAttr", "fontColorAttr", "userInteraction", "followWidth", "followWidthItem", "followWidthOffset",
-};
+    "fontSizeAttr", "fontColorAttr", "userInteraction", "followWidth", "followWidthItem", "followWidthOffset"};
+// clang-format on
 
 }  // namespace
 

@@ -29,10 +29,8 @@ const Menu& autoLayout() {
 }
 
 const Menu& blurColor() {
-  static const Menu menu{"Select Blur Type",
-                         "blurColor",
-                         {"light", "light2", "dark", "dark2"},
-                         {"light", "light2", "dark", "dark2"}};
+  static const Menu menu{
+      "Select Blur Type", "blurColor", {"light", "light2", "dark", "dark2"}, {"light", "light2", "dark", "dark2"}};
   return menu;
 }
 

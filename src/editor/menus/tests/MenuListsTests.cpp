@@ -21,8 +21,8 @@ using Names = std::vector<std::string>;
 
 TEST(InspectorKeyOrder, KnownKeysComeFirstInTheFixedOrderThenTheOthersInTheElementsOwnOrder) {
   EXPECT_EQ(InspectorKeyOrder::customOrder({{"type", "UIView"}, {"frame", Value::object()}}), (Names{"frame", "type"}));
-  const Value element = {{"zeta", 1},         {"type", "UILabel"}, {"alpha", "1"},
-                         {"children", {}},     {"fontSize", "12"},  {"childorder", "a"}};
+  const Value element = {{"zeta", 1},      {"type", "UILabel"}, {"alpha", "1"},
+                         {"children", {}}, {"fontSize", "12"},  {"childorder", "a"}};
   EXPECT_EQ(InspectorKeyOrder::customOrder(element),
             (Names{"childorder", "fontSize", "alpha", "zeta", "type", "children"}));
   EXPECT_TRUE(InspectorKeyOrder::customOrder(Value("text")).empty());
@@ -35,12 +35,14 @@ TEST(ChildrenOrderList, ListsTheNamedChildrenLastNamedFirstAndKeepsEveryOtherChi
     Value children;
     Names list;
   } cases[] = {
+      // clang-format off
       {"b,a", abc, {"a", "b", "c"}},
       {"a,gone,b", {{"a", Value::object()}, {"b", Value::object()}}, {"b", "a"}},
       {"none", abc, {"a", "b", "c"}},
       {"", abc, {"a", "b", "c"}},
       {"c,c,a", abc, {"a", "c", "b"}},
       {"b", Value::object(), {}},
+      // clang-format on
   };
   for (const auto& item : cases) {
     EXPECT_EQ(PickerLists::childrenOrderList(item.childorder, item.children), item.list) << item.childorder;

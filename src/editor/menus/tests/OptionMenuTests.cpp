@@ -130,8 +130,8 @@ TEST_F(OptionMenus, TheJumpListScrollsTheInspectorToTheLastLabelNamingTheKey) {
   select("Clock");
   canvas->elementOptions = platform::ui::ScrollView::make({0, 0, 300, 400});
   canvas->elementOptions->setContentSize({300, 2000});
-  for (const auto& [text, y] : std::vector<std::pair<std::string, double>>{
-           {"text", 100}, {"frame", 300}, {"frame~x", 500}, {"alpha", 700}}) {
+  for (const auto& [text, y] :
+       std::vector<std::pair<std::string, double>>{{"text", 100}, {"frame", 300}, {"frame~x", 500}, {"alpha", 700}}) {
     auto label = platform::ui::Label::make({10, y, 100, 20});
     label->setText(text);
     canvas->elementOptions->addSubview(std::move(label));
