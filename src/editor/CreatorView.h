@@ -14,6 +14,7 @@
 #include "editor/canvas/DisplayGlide.h"
 #include "editor/data/CreatorDictHelpers.h"
 #include "editor/files/ThemeBackup.h"
+#include "editor/menus/SegmentMenus.h"
 #include "editor/selection/FrameWriteBack.h"
 #include "editor/selection/InspectorFields.h"
 #include "engine/ElementOrchestratorDelegate.h"
@@ -42,6 +43,8 @@ class CreatorVerticalMenu;
 class ElementOptionActionHandler;
 class ElementOptionsDelegate;
 class ElementTypeGrid;
+class CreatorReorderView;
+class CreatorVerticalMenu;
 
 // The theme editor's canvas: holds the theme being edited, draws it through the element engine
 // (as the engine's host, in the "creator" environment, with preview data) on a movable, zoomable
@@ -52,6 +55,7 @@ class ElementTypeGrid;
 //   styling/    the style pass and the preview styling of data elements and app icons
 //   selection/  selection frame, name tab, drag attachment and resize handles
 //   elementlist/ the element list panel
+//   menus/      option menus, style copy and value pickers
 class CreatorView : public platform::ui::View, public ElementOrchestratorDelegate, public AnimationHost {
  public:
   static CreatorView& sharedInstance();
@@ -452,6 +456,68 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Option menus, style copy and value pickers (menus/) ---
+
+  // The segment menus of the styles with a fixed vocabulary: a segment writes its word into the
+  // selected element at once and the menu stays open.
+  void loadTextAlignmentMenu();
+  void loadInfiniteScrollMenu();
+  void loadAutoLayoutMenu();
+  void loadBlurColorMenu();
+  void loadContentModeMenu();
+  void loadTextStyleMenu();
+  void loadFontMenu();
+  void loadAttrFontMenu();
+  // Stock fonts and the font files of the assets folder; a pick writes the style and closes.
+  void loadFontMenuForStyle(const std::string& style);
+  // The font rows' sample: the selected element's label text.
+  std::string getSelectedElementText() const;
+  static std::vector<std::string> elementOptionsCustomOrder(const platform::Value& element);
+  // The selected element's keys; a pick scrolls the inspector to the last row label naming it.
+  void jumpToOption();
+  // The copy control's style specification is the name of the tapped view's layer.
+  void copyStyleFromOtherElement(platform::ui::GestureRecognizer& recognizer);
+  // The other elements with the style ("frame~x": the style "frame", the field "x") and their values.
+  void showCopySelectMenu(const std::string& specification);
+  std::vector<std::string> getValueArrayFromArray(const std::vector<std::string>& names,
+                                                  const std::string& field) const;
+  // Copies the open copy menu's style, or only its field, from the source into the selected element.
+  void copyStyleFromElement(const std::string& source);
+  void pickStyleOverrideElement();
+
+  // "dataValue" appends to "data", "dataAttrValue" to "dataAttr".
+  void createDataPicker();
+  void createDataPickerForAttr();
+  void createDataPickerForStyle(const std::string& kind);
+  void addDataValue(const std::string& key);
+  void addAttrDataValue(const std::string& key);
+  // The layer-order panel of the selected container's children, saved into its "childorder".
+  void childrenOrder();
+  void noChildren();
+  // The siblings the selected element may follow in width; refused for a top-level element.
+  void createFollowPicker();
+  void createAnimationPicker();
+  // Adds the element to the selected element's animation targets, or removes it.
+  void addViewToAnimation(const std::string& name);
+
+ private:
+  // A menu over the whole of mainView; nothing without a main view.
+  std::shared_ptr<CreatorVerticalMenu> openOptionMenu(
+      const std::string& title, platform::Value options, std::function<void(const std::string&)> rowPicked,
+      std::function<void(int)> segmentPicked = {},
+      std::function<std::optional<std::string>(std::string_view)> previewValues = {});
+  // The menu's segments write into the selected element; the chosen index is kept in `remembered`.
+  std::shared_ptr<CreatorVerticalMenu> openSegmentMenu(const SegmentMenus::Menu& menu, int startSegment,
+                                                       std::int32_t CreatorView::*remembered);
+  int selectedElementSegment(const SegmentMenus::Menu& menu) const;
+  static void closeOptionMenu(std::shared_ptr<CreatorVerticalMenu>& holder);
+  void scrollInspectorToOption(const std::string& key);
+  void appendDataToken(const std::string& style, const std::string& key);
+  void saveChildrenOrder(const std::string& container, const std::vector<std::string>& saved);
+  void showPickerAlert(const std::string& message, const std::string& button) const;
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -521,6 +587,19 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::optional<std::string> lastCreatedElement;
   // The template grid's data source and delegate, which the grid holds weakly.
   std::shared_ptr<ElementTypeGrid> elementTypeGrid_;
+  // The open menu of each kind, so that a pick can close it.
+  std::shared_ptr<CreatorVerticalMenu> textAlignmentPicker;
+  std::shared_ptr<CreatorVerticalMenu> fontPicker;
+  std::shared_ptr<CreatorVerticalMenu> selectCopyPicker;
+  std::shared_ptr<CreatorVerticalMenu> uiviewPicker;
+  std::shared_ptr<CreatorVerticalMenu> jumpToPicker;
+  std::shared_ptr<CreatorVerticalMenu> dataPicker;
+  // The follow or the animation menu, whichever opened last.
+  std::shared_ptr<CreatorVerticalMenu> viewPicker;
+  std::shared_ptr<CreatorReorderView> reorderView;
+  // The style specification of the open copy menu and the value of each element that has it.
+  std::string currentStyle;
+  platform::Value currentElementsWithStyle = platform::Value::object();
 };
 
 }  // namespace vantile
