@@ -517,6 +517,17 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void showPickerAlert(const std::string& message, const std::string& button) const;
 
  public:
+  // --- Value pickers (pickers/) ---
+
+  // The pictures of the assets folder, as the image picker lists them.
+  static std::vector<std::string> getImages();
+  // The image picker for the style named by the layer of the row view under the tap.
+  void createImagePicker(platform::ui::GestureRecognizer& recognizer);
+  // Writes the picked file name under the style of the selected element; the inspector keeps
+  // its scroll position.
+  void addImageValue(const std::string& value, const std::string& style);
+  void createSFImagePicker();
+  void setSFSymbolName(const std::string& symbolName);
 
   // --- State ---
 

@@ -4,6 +4,8 @@
 
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/navigation/NavigationBar.h"
+#include "platform/ui/navigation/SearchBar.h"
+#include "platform/ui/navigation/SearchController.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"
 
@@ -119,17 +121,48 @@ std::shared_ptr<View> NavigationController::loadView() {
                                    std::static_pointer_cast<const NavigationController>(shared_from_this()));
   if (const auto top = topViewController()) stackView->addSubview(top->view());
   stackView->addSubview(bar_);
+  placeSearchBar(*stackView);
   arrange(*stackView);
   return stackView;
 }
 
 void NavigationController::arrange(View& stackView) const {
   const graphics::Rect bounds = stackView.bounds();
-  const double barHeight = safeAreaOverlap(stackView) + NavigationBar::contentHeight;
+  const double safeTop = safeAreaOverlap(stackView);
+  const double barHeight = safeTop + NavigationBar::contentHeight;
+  const auto search = topSearchController();
+  const bool barHidden = search && search->isActive() && search->hidesNavigationBarDuringPresentation();
+  bar_->setHidden(barHidden);
   bar_->setFrame({0, 0, bounds.width(), barHeight});
-  if (const auto top = topViewController(); top && top->isViewLoaded()) {
-    top->view()->setFrame({0, barHeight, bounds.width(), std::max(0.0, bounds.height() - barHeight)});
+  double contentTop = barHidden ? safeTop : barHeight;
+  if (search) {
+    search->searchBar()->setFrame({0, contentTop, bounds.width(), SearchBar::height});
+    contentTop += SearchBar::height;
   }
+  if (const auto top = topViewController(); top && top->isViewLoaded()) {
+    top->view()->setFrame({0, contentTop, bounds.width(), std::max(0.0, bounds.height() - contentTop)});
+  }
+}
+
+std::shared_ptr<SearchController> NavigationController::topSearchController() const {
+  const auto top = topViewController();
+  return top ? top->navigationItem().searchController() : nullptr;
+}
+
+void NavigationController::placeSearchBar(View& stackView) {
+  const auto search = topSearchController();
+  const auto searchBar = search ? search->searchBar() : nullptr;
+  if (shownSearchBar_ && shownSearchBar_ != searchBar && shownSearchBar_->superview().get() == &stackView) {
+    shownSearchBar_->removeFromSuperview();
+  }
+  shownSearchBar_ = searchBar;
+  if (!search) return;
+  if (searchBar->superview().get() != &stackView) stackView.insertSubviewBelow(searchBar, *bar_);
+  const std::weak_ptr<NavigationController> weak = std::static_pointer_cast<NavigationController>(shared_from_this());
+  search->onChange_ = [weak] {
+    const auto self = weak.lock();
+    if (self && self->isViewLoaded()) self->arrange(*self->view());
+  };
 }
 
 void NavigationController::showTopItem() {
@@ -141,6 +174,11 @@ void NavigationController::showTopItem() {
   std::optional<std::string> backTitle;
   if (stack.size() > 1) backTitle = stack[stack.size() - 2]->navigationItem().title().value_or(kBackWithoutTitle);
   bar_->show(stack.back()->navigationItem(), std::move(backTitle));
+  if (isViewLoaded()) {
+    const auto stackView = view();
+    placeSearchBar(*stackView);
+    arrange(*stackView);
+  }
 }
 
 void NavigationController::watchItem(ViewController& controller) {

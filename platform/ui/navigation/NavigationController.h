@@ -8,12 +8,16 @@
 namespace platform::ui {
 
 class NavigationBar;
+class SearchBar;
+class SearchController;
 
 // A stack of view controllers, the last one on screen below a navigation bar that shows its
 // navigation item and, from the second controller on, a back button that pops it. The
 // stacked controllers are this controller's children, in stack order. A push or pop shows
 // at once, animated or not. The bar starts below the window's safe area when the stack's
-// view reaches up into it (as a full-screen stack does).
+// view reaches up into it (as a full-screen stack does). The search bar of the top item's
+// search controller sits below the bar, or in its place while a search that hides the bar
+// is active.
 class NavigationController : public ViewController {
  public:
   // `root` becomes the first controller of the stack; without one the stack starts empty
@@ -46,9 +50,13 @@ class NavigationController : public ViewController {
   // its window.
   void arrange(View& stackView) const;
   void showTopItem();
+  // The top item's search bar into the stack's view (and the one shown before out of it).
+  void placeSearchBar(View& stackView);
+  std::shared_ptr<SearchController> topSearchController() const;
   void watchItem(ViewController& controller);
 
   std::shared_ptr<NavigationBar> bar_;
+  std::shared_ptr<SearchBar> shownSearchBar_;
 };
 
 }  // namespace platform::ui

@@ -1,5 +1,7 @@
 #include "platform/ui/navigation/NavigationItem.h"
 
+#include "platform/ui/navigation/SearchController.h"
+
 namespace platform::ui {
 
 void NavigationItem::setTitle(std::optional<std::string> title) {
@@ -9,6 +11,11 @@ void NavigationItem::setTitle(std::optional<std::string> title) {
 
 void NavigationItem::setRightBarButtonItem(std::shared_ptr<BarButtonItem> item) {
   rightBarButtonItem_ = std::move(item);
+  changed();
+}
+
+void NavigationItem::setSearchController(std::shared_ptr<SearchController> controller) {
+  searchController_ = std::move(controller);
   changed();
 }
 
