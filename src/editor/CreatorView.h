@@ -589,7 +589,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // Forwards the style fields' delegate calls to the canvas.
   std::shared_ptr<platform::ui::TextFieldDelegate> styleFieldDelegate_;
 
-  // The jump-to picker last shown; it leaves mainView once a name is picked.
+  // The jump-to picker last shown (the element list's or the inspector's key list); it leaves
+  // mainView once a name is picked.
   std::shared_ptr<CreatorVerticalMenu> jumpToPicker;
   // The canvas as the inspector's delegate, held weakly by the action handler it is made for.
   std::shared_ptr<ElementOptionsDelegate> optionsDelegate_;
@@ -603,7 +604,6 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<CreatorVerticalMenu> fontPicker;
   std::shared_ptr<CreatorVerticalMenu> selectCopyPicker;
   std::shared_ptr<CreatorVerticalMenu> uiviewPicker;
-  std::shared_ptr<CreatorVerticalMenu> jumpToPicker;
   std::shared_ptr<CreatorVerticalMenu> dataPicker;
   // The follow or the animation menu, whichever opened last.
   std::shared_ptr<CreatorVerticalMenu> viewPicker;

@@ -21,9 +21,9 @@ namespace ui = platform::ui;
 
 // An inspector row whose picture control carries the style key in its layer name; a tap on
 // the row asks the canvas for the image picker.
-class ValuePickers : public EditingTest {
+class ImageAndSymbolPickers : public EditingTest {
  protected:
-  ValuePickers() {
+  ImageAndSymbolPickers() {
     for (const char* name : {"logo.png", "Back.jpg", "skip.jpeg", "skip.JPG"}) {
       device.writeFile(std::string(kAssetsFolder) + name, "x");
     }
@@ -51,7 +51,7 @@ class ValuePickers : public EditingTest {
   std::shared_ptr<ui::View> control = ui::View::make({300, 0, 50, 50});
 };
 
-TEST_F(ValuePickers, APickedImageIsWrittenUnderTheTappedRowsStyleOfTheSelectedElement) {
+TEST_F(ImageAndSymbolPickers, APickedImageIsWrittenUnderTheTappedRowsStyleOfTheSelectedElement) {
   ui::TouchInjector(window).tap({325, 725});
   const auto picker = presentedPicker<ImagePickerVC>();
   ASSERT_TRUE(picker);
@@ -62,12 +62,12 @@ TEST_F(ValuePickers, APickedImageIsWrittenUnderTheTappedRowsStyleOfTheSelectedEl
   EXPECT_EQ(window->rootViewController()->presentedViewController(), nullptr);
 }
 
-TEST_F(ValuePickers, ATapBesideTheControlNamesNoStyleAndOpensNothing) {
+TEST_F(ImageAndSymbolPickers, ATapBesideTheControlNamesNoStyleAndOpensNothing) {
   ui::TouchInjector(window).tap({100, 725});
   EXPECT_EQ(window->rootViewController()->presentedViewController(), nullptr);
 }
 
-TEST_F(ValuePickers, APickedSymbolBecomesTheSelectedElementsSymbolName) {
+TEST_F(ImageAndSymbolPickers, APickedSymbolBecomesTheSelectedElementsSymbolName) {
   canvas->createSFImagePicker();
   const auto picker = presentedPicker<SFSymbolsVC>();
   ASSERT_TRUE(picker);
