@@ -404,6 +404,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void setThemeForTweak(const std::string& name, const std::string& place);
   // The theme a save writes: the shared canvas's.
   static const platform::Value& getThemeInfo();
+  // Seam: shows the local themes as a chooser over the main view.
+  void loadThemePicker();
 
  private:
   void continueSave(const ThemeSaveNext& next, const std::string& fileName);
