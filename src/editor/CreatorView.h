@@ -17,6 +17,7 @@
 #include "editor/menus/SegmentMenus.h"
 #include "editor/selection/FrameWriteBack.h"
 #include "editor/selection/InspectorFields.h"
+#include "editor/themefiles/ThemeSaveQuestions.h"
 #include "engine/ElementOrchestratorDelegate.h"
 #include "platform/foundation/values/Value.h"
 #include "platform/graphics/Geometry.h"
@@ -326,8 +327,9 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void backupTheme();
 
  private:
-  // True, with the refusal alert, when the name breaks the user file-name rule.
-  bool refuseTemplateName(const std::string& name);
+  // True, with the refusal alert, when the name (of a "template", a "theme") breaks the user
+  // file-name rule.
+  bool refuseUserFileName(const std::string& name, std::string_view kind);
   void installThemeBackup(ThemeBackup backup);
 
  public:
@@ -528,6 +530,34 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void addImageValue(const std::string& value, const std::string& style);
   void createSFImagePicker();
   void setSFSymbolName(const std::string& symbolName);
+
+  // --- Theme files: save, preview and apply (themefiles/) ---
+
+  // Asks for a theme name (the theme being edited, none for the starting theme), then saves.
+  void saveTheme();
+  // "You must input a theme name to save a theme."; its "Ok" asks for the name again.
+  void alertHasNoName();
+  // Saves under the file name ("My_theme.json"), asking before it writes over an existing theme
+  // and its preview. A name that breaks the user file-name rule is refused with an alert.
+  void saveThemeWithName(const std::string& fileName);
+  // Writes the theme atomically to the system path; the result alert follows 0.5 s later.
+  void saveThemeToFile(const std::string& path, const std::string& fileName);
+  // Hides the panels; 0.5 s later writes the editor screen's picture as the theme's preview.
+  void generateImage(const std::string& themeName);
+  // The result of a save; the apply buttons are offered only while the theme file exists.
+  void themeSaved(const std::optional<std::string>& error, const std::string& fileName);
+  // Records the theme for "LS" (any other place: the home screen) and tells the tweak.
+  void setThemeForTweak(const std::string& name, const std::string& place);
+  // The theme a save writes: the shared canvas's.
+  static const platform::Value& getThemeInfo();
+  // Seam: shows the local themes as a chooser over the main view.
+  void loadThemePicker();
+
+ private:
+  void continueSave(const ThemeSaveNext& next, const std::string& fileName);
+  void askSaveQuestion(ThemeSaveQuestion question, const std::string& fileName);
+
+ public:
 
   // --- State ---
 

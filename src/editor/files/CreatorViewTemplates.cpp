@@ -33,7 +33,7 @@ void CreatorView::exportTemplate() {
 
 void CreatorView::checkIfDuplicate(const std::string& fileName) {
   const std::string name = templateNameOfFile(fileName);
-  if (refuseTemplateName(name)) return;
+  if (refuseUserFileName(name, "template")) return;
   if (std::ranges::find(elementTypes, name) == elementTypes.end()) {
     saveTemplate(fileName, false);
     return;
@@ -48,7 +48,7 @@ void CreatorView::checkIfDuplicate(const std::string& fileName) {
 
 void CreatorView::saveTemplate(const std::string& fileName, bool wasUpdated) {
   const std::string name = templateNameOfFile(fileName);
-  if (refuseTemplateName(name)) return;
+  if (refuseUserFileName(name, "template")) return;
   const std::optional<platform::Value> element = dictHelpers.findElementInDictionary(selectedElement);
   const bool written =
       element && platform::foundation::writeFileAtomically(
@@ -67,9 +67,9 @@ void CreatorView::saveTemplate(const std::string& fileName, bool wasUpdated) {
                                      {okButton()}));
 }
 
-bool CreatorView::refuseTemplateName(const std::string& name) {
+bool CreatorView::refuseUserFileName(const std::string& name, std::string_view kind) {
   if (isAcceptableUserFileName(name)) return false;
-  platform::foundation::systemLog("The template name \"" + name + "\" was refused.");
+  platform::foundation::systemLog("The " + std::string(kind) + " name \"" + name + "\" was refused.");
   presentEditorAlert(topViewController(), makeEditorAlert(std::string(kUserFileNameRule), {okButton()}));
   return true;
 }
