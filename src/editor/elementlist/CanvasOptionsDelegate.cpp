@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CreatorView.h"
+#include "editor/adding/ChildOrder.h"
 
 namespace vantile {
 
@@ -61,9 +62,9 @@ void CanvasOptionsDelegate::setElementStyle(const std::string& style, const std:
   canvas_.setElementStyle(style, elementName, styleValue);
 }
 
-// The duplicate's child orders are renamed on the parsed tree and already name their children;
-// the adding group's child-order repair takes this place when the two meet.
-Value CanvasOptionsDelegate::resetChildOrderForElementDict(Value children) { return children; }
+Value CanvasOptionsDelegate::resetChildOrderForElementDict(Value children) {
+  return std::move(vantile::resetChildOrderForElementDict(children));
+}
 
 void CanvasOptionsDelegate::setSelectedElement(std::string name) { canvas_.setSelectedElement(std::move(name)); }
 

@@ -17,8 +17,6 @@ namespace {
 using platform::ui::AlertAction;
 using platform::ui::AlertController;
 
-constexpr const char* kNameTakenMessage = "OH NO! This name already exists, please use another name.";
-constexpr const char* kNoNameMessage = "You must enter a name. Try again.";
 
 // Adds the name when absent, else removes it; true when it was added.
 bool toggle(std::vector<std::string>& names, const std::string& name) {
@@ -76,14 +74,12 @@ void CreatorView::askForDuplicateName(const std::string& name) {
 
 void CreatorView::duplicateElement(const std::string& typedName, const std::string& sourceName) {
   const std::string name = platform::foundation::replacingOccurrences(typedName, " ", "_");
-  const char* refusal = nullptr;
   if (name.empty()) {
-    refusal = kNoNameMessage;
-  } else if (CreatorDictHelpers::elementObject(creatorPreset).contains(name)) {
-    refusal = kNameTakenMessage;
+    userNoName();
+    return;
   }
-  if (refusal != nullptr) {
-    presentEditorAlert(topViewController(), makeEditorAlert(refusal, {{"OK", AlertAction::Style::normal, {}}}));
+  if (CreatorDictHelpers::elementObject(creatorPreset).contains(name)) {
+    cantAddAlert();
     return;
   }
   elementOptionActionHandler().addDuplicatedItemWithName(name, sourceName);
