@@ -373,13 +373,49 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void commitColor(const std::string& color, const std::string& identifier);
 
  private:
-  // Seam: the value editor overlay (CreatorTextFieldView) comes with the inspector panels issue;
-  // until then a field is edited in place and committed by its return key.
+  // The value editor panel (CreatorTextFieldView) for the field, at the frame, with the editor's
+  // data keys, preview values, installed apps and asset folders.
   std::shared_ptr<platform::ui::View> createValueEditorOverlay(platform::ui::TextField& field,
+                                                               const platform::graphics::Rect& frame,
                                                                std::function<void(const std::string&)> completion);
   void installEditedPreset(platform::Value preset);
   void showRefusedEditAlert(const std::string& message) const;
   std::shared_ptr<platform::ui::TextFieldDelegate> styleFieldDelegate();
+
+ public:
+
+  // --- Increment pad (pad/) ---
+
+  // The inspector's "dots" button of a numeric style; a tap opens the style menu of the pad
+  // address "<name>~<style>".
+  std::shared_ptr<platform::ui::View> createIncrementer(const std::string& name, const std::string& style,
+                                                        const platform::graphics::Rect& frame);
+  // A clear view at the frame holding the assets folder's picture fitted into 30 by 30.
+  std::shared_ptr<platform::ui::View> viewWithImage(const std::string& imageName, const std::string& layerName,
+                                                    const platform::graphics::Rect& frame);
+  void incrementTap(platform::ui::GestureRecognizer& recognizer);
+  // The style menu along the bottom of the screen, replacing the one shown before.
+  void createMenuForStyle(const std::string& padAddress);
+  std::shared_ptr<platform::ui::View> createPadButtonWithRect(const platform::graphics::Rect& frame,
+                                                              const std::string& imageName,
+                                                              const std::string& referenceName);
+  // Touch-down starts the hold; release, cancel or failure ends it.
+  void padPressed(platform::ui::GestureRecognizer& recognizer);
+  // One step of the held arrow, then the next one 30 ms after this write.
+  void startIncrementing(const std::string& arrowReference);
+  void segmentSelected(int index);
+  void closeStyleMenu();
+  std::string getStyleValue(const std::string& padAddress) const;
+
+  // The data keys offered by the data picker and the value editor.
+  static std::vector<std::string> getCreatorDataMethods();
+
+ private:
+  // Seam: scrolling the inspector to the row of a layer name comes with the element list actions.
+  void scrollInspectorToStyle(const std::string& layerName);
+  // The hold goes on only while its menu is shown and its element selected.
+  bool holdIsStillValid() const;
+  void refreshPadReadOut() const;
 
  public:
 
@@ -442,6 +478,15 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<platform::ui::View> fieldView;
   // Forwards the style fields' delegate calls to the canvas.
   std::shared_ptr<platform::ui::TextFieldDelegate> styleFieldDelegate_;
+
+  // YES while an arrow of the pad is pressed.
+  bool isHeld = false;
+  // The pad address of the style menu shown last; empty before the first.
+  std::string currentStyle;
+  std::shared_ptr<platform::ui::View> styleMenu;
+  std::shared_ptr<platform::ui::View> padViewMenu;
+  // The element the held arrow steps: a change of selection ends the hold.
+  std::string incrementingElement;
 };
 
 }  // namespace vantile
