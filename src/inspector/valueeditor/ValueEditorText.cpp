@@ -48,23 +48,32 @@ std::string withoutEvery(std::string_view text, std::string_view part) {
 }  // namespace
 
 std::string appendDataToken(std::string_view text, std::string_view key) {
-  return withoutEvery(text, "none") + "[" + std::string(key) + "]";
+  std::string result = withoutEvery(text, "none");
+  result.append("[").append(key).append("]");
+  return result;
 }
 
 std::string toggleStep(std::string_view text, std::string_view step) {
   const std::string steps = withoutEvery(withoutEvery(text, "{"), "}");
-  if (!step.empty() && steps.find(step) != std::string::npos) return "{" + withoutEvery(steps, step) + "}";
-  return "{" + steps + std::string(step) + "}";
+  std::string result = "{";
+  if (!step.empty() && steps.find(step) != std::string::npos) {
+    result.append(withoutEvery(steps, step));
+  } else {
+    result.append(steps).append(step);
+  }
+  return result.append("}");
 }
 
 std::string imageSetPath(std::string_view folderType, std::string_view set) {
-  if (folderType == "signal") return std::string(kSignalImagesFolder) + std::string(set);
-  if (folderType == "wifi") return std::string(kWifiImagesFolder) + std::string(set);
-  return std::string(set);
+  std::string path;
+  if (folderType == "signal") path = kSignalImagesFolder;
+  if (folderType == "wifi") path = kWifiImagesFolder;
+  return path.append(set);
 }
 
 std::string webWidgetPage(std::string_view folder) {
-  return "file://" + std::string(kWebWidgetFolder) + std::string(folder) + "/index.html";
+  std::string page = "file://";
+  return page.append(kWebWidgetFolder).append(folder).append("/index.html");
 }
 
 std::vector<std::string> userAppBundles(std::vector<std::string> identifiers) {
