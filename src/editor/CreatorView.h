@@ -487,6 +487,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<platform::ui::View> padViewMenu;
   // The element the held arrow steps: a change of selection ends the hold.
   std::string incrementingElement;
+  // Counts the presses on arrows; each repetition goes on only for its own press.
+  std::uint64_t padPressCount = 0;
 };
 
 }  // namespace vantile

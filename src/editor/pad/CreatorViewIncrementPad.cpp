@@ -30,7 +30,6 @@ constexpr double kArrowSide = 50;
 constexpr double kBackBarHeight = 40;
 constexpr double kButtonImageSide = 30;
 constexpr double kScrollDelay = 0.1;
-constexpr graphics::Rect kReadOutFrameTail{0, 55, 0, 80};
 constexpr graphics::Color kMenuColor{26.0 / 255, 26.0 / 255, 26.0 / 255, 1};
 constexpr graphics::Color kBackBarColor{20.0 / 255, 20.0 / 255, 20.0 / 255, 1};
 constexpr graphics::Color kWhite{1, 1, 1, 1};
@@ -126,9 +125,7 @@ void CreatorView::createMenuForStyle(const std::string& padAddress) {
   });
   styleMenu->addSubview(std::move(steps));
 
-  graphics::Rect readOutFrame = kReadOutFrameTail;
-  readOutFrame.size.width = width;
-  auto readOut = ui::Label::make(readOutFrame);
+  auto readOut = ui::Label::make({0, 55, width, 80});
   readOut->setText(getStyleValue(padAddress));
   readOut->setNumberOfLines(4);
   readOut->setFont(graphics::systemFont(12));

@@ -28,9 +28,11 @@ void CreatorView::padPressed(GestureRecognizer& recognizer) {
       if (!pressed) return;
       isHeld = true;
       incrementingElement = selectedElement;
+      ++padPressCount;
       platform::foundation::MainQueue::shared().post(
-          [canvas = weakCanvas(), reference = pressed->layer()->name().value_or("")] {
-            if (const auto self = canvas.lock()) self->startIncrementing(reference);
+          [canvas = weakCanvas(), reference = pressed->layer()->name().value_or(""), press = padPressCount] {
+            const auto self = canvas.lock();
+            if (self && self->padPressCount == press) self->startIncrementing(reference);
           });
       return;
     }
@@ -79,10 +81,12 @@ void CreatorView::startIncrementing(const std::string& arrowReference) {
   if (!doneIncrementing) isHeld = false;
   doneIncrementing = true;
   refreshPadReadOut();
-  platform::foundation::MainQueue::shared().postAfter(kRepeatInterval, [canvas = weakCanvas(), arrowReference] {
-    const auto self = canvas.lock();
-    if (self && self->isHeld) self->startIncrementing(arrowReference);
-  });
+  // The repetition belongs to its press: a quick release and press again must not run two.
+  platform::foundation::MainQueue::shared().postAfter(
+      kRepeatInterval, [canvas = weakCanvas(), arrowReference, press = padPressCount] {
+        const auto self = canvas.lock();
+        if (self && self->isHeld && self->padPressCount == press) self->startIncrementing(arrowReference);
+      });
 }
 
 void CreatorView::refreshPadReadOut() const {

@@ -118,6 +118,21 @@ TEST_F(IncrementPad, TheHoldEndsWhenThePressIsCancelledTheMenuClosesOrTheSelecti
   }
 }
 
+TEST_F(IncrementPad, PressingAgainRightAfterAReleaseRepeatsOnlyOnce) {
+  canvas->createMenuForStyle("x~frame");
+  pressArrow("right~x~frame");
+  MainQueue::shared().advance(0.01);
+  finger.touchUp();
+  MainQueue::shared().advance(0.01);
+  pressArrow("right~x~frame");
+  EXPECT_EQ(frameEntry("x"), "22");
+  MainQueue::shared().advance(0.02);
+  EXPECT_EQ(frameEntry("x"), "22");
+  MainQueue::shared().advance(0.01);
+  EXPECT_EQ(frameEntry("x"), "23");
+  finger.touchUp();
+}
+
 TEST_F(IncrementPad, EachArrowChangesTheEntryItsPadStandsFor) {
   struct Case {
     const char* address;
