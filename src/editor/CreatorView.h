@@ -479,7 +479,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // Forwards the style fields' delegate calls to the canvas.
   std::shared_ptr<platform::ui::TextFieldDelegate> styleFieldDelegate_;
 
-  // YES while an arrow of the pad is pressed.
+  // True while an arrow of the pad is pressed.
   bool isHeld = false;
   // The pad address of the style menu shown last; empty before the first.
   std::string currentStyle;
