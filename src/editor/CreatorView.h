@@ -45,18 +45,24 @@ class ElementOptionActionHandler;
 class ElementOptionsDelegate;
 class ElementTypeGrid;
 class CreatorReorderView;
-class CreatorVerticalMenu;
 
 // The theme editor's canvas: holds the theme being edited, draws it through the element engine
 // (as the engine's host, in the "creator" environment, with preview data) on a movable, zoomable
 // display over a grid, and carries the side panel with the element list. One per process.
 //
-// The operations are grouped by subject, each group in its own file:
-//   canvas/     set-up, vocabularies and JSON helpers; drawing and tags; theme loading; animation
-//   styling/    the style pass and the preview styling of data elements and app icons
-//   selection/  selection frame, name tab, drag attachment and resize handles
-//   elementlist/ the element list panel
-//   menus/      option menus, style copy and value pickers
+// The operations are grouped by subject, each group in its own folder:
+//   canvas/      set-up, vocabularies and JSON helpers; drawing and tags; theme loading; animation
+//   styling/     the style pass and the preview styling of data elements and app icons
+//   selection/   selection frame, drag and resize handles, moving and resizing
+//   elementlist/ the element list panel and its row actions
+//   editing/     the one style write, tree lookups and removals, style fields and the value editor
+//   pad/         the increment pad
+//   menus/       option menus, style copy and value pickers
+//   pickers/     the image and symbol pickers
+//   adding/      new elements and templates, the template grid
+//   files/       template export and the theme backup
+//   themefiles/  saving, the preview picture and applying a theme
+//   data/        preview data and tree walks
 class CreatorView : public platform::ui::View, public ElementOrchestratorDelegate, public AnimationHost {
  public:
   static CreatorView& sharedInstance();
@@ -384,9 +390,10 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void commitColor(const std::string& color, const std::string& identifier);
 
  private:
-  // Seam: the value editor overlay (CreatorTextFieldView) comes with the inspector panels issue;
-  // until then a field is edited in place and committed by its return key.
+  // The value editor panel (CreatorTextFieldView) for the field, at the frame, with the editor's
+  // data keys, preview values, installed apps and asset folders.
   std::shared_ptr<platform::ui::View> createValueEditorOverlay(platform::ui::TextField& field,
+                                                               const platform::graphics::Rect& frame,
                                                                std::function<void(const std::string&)> completion);
   void installEditedPreset(platform::Value preset);
   void showRefusedEditAlert(const std::string& message) const;
@@ -559,6 +566,39 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Increment pad (pad/) ---
+
+  // The inspector's "dots" button of a numeric style; a tap opens the style menu of the pad
+  // address "<name>~<style>".
+  std::shared_ptr<platform::ui::View> createIncrementer(const std::string& name, const std::string& style,
+                                                        const platform::graphics::Rect& frame);
+  // A clear view at the frame holding the assets folder's picture fitted into 30 by 30.
+  std::shared_ptr<platform::ui::View> viewWithImage(const std::string& imageName, const std::string& layerName,
+                                                    const platform::graphics::Rect& frame);
+  void incrementTap(platform::ui::GestureRecognizer& recognizer);
+  // The style menu along the bottom of the screen, replacing the one shown before.
+  void createMenuForStyle(const std::string& padAddress);
+  std::shared_ptr<platform::ui::View> createPadButtonWithRect(const platform::graphics::Rect& frame,
+                                                              const std::string& imageName,
+                                                              const std::string& referenceName);
+  // Touch-down starts the hold; release, cancel or failure ends it.
+  void padPressed(platform::ui::GestureRecognizer& recognizer);
+  // One step of the held arrow, then the next one 30 ms after this write.
+  void startIncrementing(const std::string& arrowReference);
+  void segmentSelected(int index);
+  void closeStyleMenu();
+  std::string getStyleValue(const std::string& padAddress) const;
+
+  // The data keys offered by the data picker and the value editor.
+  static std::vector<std::string> getCreatorDataMethods();
+
+ private:
+  // The hold goes on only while its menu is shown and its element selected.
+  bool holdIsStillValid() const;
+  void refreshPadReadOut() const;
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -638,9 +678,18 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // The follow or the animation menu, whichever opened last.
   std::shared_ptr<CreatorVerticalMenu> viewPicker;
   std::shared_ptr<CreatorReorderView> reorderView;
-  // The style specification of the open copy menu and the value of each element that has it.
+  // The style specification of the menu shown last (a pad address, or the open copy menu's
+  // specification); empty before the first. The copy menu also keeps each element's value.
   std::string currentStyle;
   platform::Value currentElementsWithStyle = platform::Value::object();
+  // True while an arrow of the pad is pressed.
+  bool isHeld = false;
+  std::shared_ptr<platform::ui::View> styleMenu;
+  std::shared_ptr<platform::ui::View> padViewMenu;
+  // The element the held arrow steps: a change of selection ends the hold.
+  std::string incrementingElement;
+  // Counts the presses on arrows; each repetition goes on only for its own press.
+  std::uint64_t padPressCount = 0;
 };
 
 }  // namespace vantile

@@ -108,7 +108,10 @@ void CreatorView::textFieldDidBeginEditing(TextField& field) {
   }
   if (!mainView) return;
   const std::weak_ptr<TextField> weakField = std::static_pointer_cast<TextField>(field.shared_from_this());
-  auto overlay = createValueEditorOverlay(field, [canvas = weakCanvas(), weakField](const std::string& text) {
+  const graphics::Point centre = mainView->center();
+  const graphics::Rect frame{0, centre.y - kValueEditorLift - kValueEditorHeight / 2, mainView->frame().size.width,
+                             kValueEditorHeight};
+  auto overlay = createValueEditorOverlay(field, frame, [canvas = weakCanvas(), weakField](const std::string& text) {
     const auto strongCanvas = canvas.lock();
     const auto strongField = weakField.lock();
     if (!strongCanvas || !strongField) return;
@@ -116,9 +119,6 @@ void CreatorView::textFieldDidBeginEditing(TextField& field) {
     strongCanvas->textFieldShouldReturn(*strongField);
   });
   if (!overlay) return;
-  overlay->setFrame({0, 0, mainView->frame().size.width, kValueEditorHeight});
-  const graphics::Point centre = mainView->center();
-  overlay->setCenter({centre.x, centre.y - kValueEditorLift});
   fieldView = overlay;
   mainView->addSubview(std::move(overlay));
 }

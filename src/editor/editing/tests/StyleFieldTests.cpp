@@ -78,7 +78,8 @@ TEST_F(StyleFields, BeginningAnEditRemovesTheShownValueEditor) {
   const auto field = canvas->createElementOptionTextFieldWithFrame({0, 0, 100, 30}, "18", "fontSize", "size");
   canvas->textFieldDidBeginEditing(*field);
   EXPECT_EQ(earlier->superview(), nullptr);
-  EXPECT_EQ(canvas->fieldView, nullptr);
+  ASSERT_NE(canvas->fieldView, earlier);
+  EXPECT_EQ(canvas->fieldView->superview(), canvas->mainView);
 }
 
 TEST_F(StyleFields, ACaptionIsWhiteWithAFaintRuleAlongItsBottomAsTheAllElementsRowIs) {
