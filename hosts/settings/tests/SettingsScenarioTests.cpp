@@ -133,6 +133,42 @@ TEST_F(SettingsScenario, OpensTheEditorSelectsAnElementByATapAndPinchesTheCanvas
   EXPECT_NE(pinched, selected);
 }
 
+// Dragging the selected clock by (23, 41) leaves it on the 5-point grid; its width handle
+// dragged 33 points in narrows it to the grid too, and the handles follow the new size.
+TEST_F(SettingsScenario, DragsTheSelectedElementOntoTheGridAndResizesItByItsHandle) {
+  const auto path = [this](const char* name) { return (root.path() / name).string(); };
+  const auto scenario = writeScenario(R"([
+    {"at": 1, "do": "open", "path": ["Theme Editor"]},
+    {"at": 3, "do": "tap", "x": 187, "y": 200},
+    {"at": 4, "do": "snapshot", "dump": ")" + path("selected.json") + R"("},
+    {"at": 5, "do": "pan", "from": [187, 200], "to": [210, 241], "seconds": 0.5},
+    {"at": 7, "do": "snapshot", "dump": ")" + path("dragged.json") + R"("},
+    {"at": 8, "do": "pan", "from": [370, 242], "to": [337, 242], "seconds": 0.5},
+    {"at": 10, "do": "snapshot", "dump": ")" + path("resized.json") + R"("}
+  ])");
+  hosts::HostProcess host(program(),
+                          {"--root", root.path().string(), "--screen", "375x812@1", "--at", "2026-12-09T08:30:00",
+                           "--scenario", scenario.string()},
+                          {"TZ=Europe/Berlin"});
+  ASSERT_EQ(host.wait(), 0) << host.errors();
+  EXPECT_TRUE(hosts::hostLines(host.errors(), "settings").empty()) << host.errors();
+
+  const auto clockFrame = [&](const char* file) {
+    const platform::Value dump = readDump(root.path() / file);
+    const auto toClock = pathToId(dump, "clock");
+    return toClock.empty() ? std::vector<double>{} : frameOf(*toClock.back());
+  };
+  EXPECT_EQ(clockFrame("selected.json"), (std::vector<double>{27, 110, 320, 96}));
+  EXPECT_EQ(clockFrame("dragged.json"), (std::vector<double>{50, 150, 320, 96}));
+  EXPECT_EQ(clockFrame("resized.json"), (std::vector<double>{50, 150, 285, 96}));
+
+  const platform::Value resized = readDump(root.path() / "resized.json");
+  const auto toClock = pathToId(resized, "clock");
+  ASSERT_GE(toClock.size(), 2u);
+  const platform::Value& canvasViews = subviewsOf(*toClock[toClock.size() - 2]);
+  EXPECT_EQ(frameOf(canvasViews.at(canvasViews.size() - 2)), (std::vector<double>{329, 188, 12, 20}));
+}
+
 TEST_F(SettingsScenario, RefusesAnEventOfTheSpringBoardHostWithOneLine) {
   const auto scenario = writeScenario(R"([{"at": 0, "do": "unlock"}])");
   hosts::HostProcess host(program(), {"--root", root.path().string(), "--scenario", scenario.string()});
