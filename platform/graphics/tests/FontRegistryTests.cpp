@@ -1,5 +1,6 @@
 #include "platform/graphics/FontRegistry.h"
 
+#include "platform/graphics/FontFamilies.h"
 #include "platform/graphics/FontRegistryTesting.h"
 #include "platform/graphics/PangoFonts.h"
 #include "platform/graphics/TextMeasurement.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <pango/pangofc-fontmap.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -221,6 +223,13 @@ TEST(FontRegistryTests, WithoutTheSystemFontItLogsOneLineAndKeepsWorking) {
         std::_Exit(sane && boldWorks ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "^FontRegistry: the system font is missing [^\n]*fonts-inter[^\n]*\n$");
+}
+
+TEST(FontFamilies, TheSystemFontIsListedWithItsPostScriptNames) {
+  const std::vector<FontFamily> families = fontFamilies();
+  const auto system = std::ranges::find(families, FontRegistry::shared().systemFontFamily(), &FontFamily::name);
+  ASSERT_NE(system, families.end());
+  EXPECT_NE(std::ranges::find(system->fontNames, "Inter-Regular"), system->fontNames.end());
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ void CreatorView::loadAttrFontMenu() { loadFontMenuForStyle("fontNameAttr"); }
 
 void CreatorView::loadFontMenuForStyle(const std::string& style) {
   const platform::Value options = {
-      {"0", FontMenuLists::stockFontNames(FontMenuLists::installedFontFamilies())},
+      {"0", FontMenuLists::stockFontNames(platform::graphics::fontFamilies())},
       {"1", FontMenuLists::customFontFiles(platform::foundation::devicePath(kAssetsFolder))},
       {"type", "font"},
       {"segmentArray", {"Stock", "Custom"}},

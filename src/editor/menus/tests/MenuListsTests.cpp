@@ -9,7 +9,7 @@
 #include "editor/menus/PickerLists.h"
 #include "editor/menus/SegmentMenus.h"
 #include "platform/foundation/files/DeviceRoot.h"
-#include "platform/graphics/FontRegistry.h"
+#include "platform/graphics/FontFamilies.h"
 #include "testing/ManualMainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
 
@@ -90,21 +90,12 @@ TEST(SegmentMenus, TheMenuOpensOnTheElementsWordNoneForAMissingKeyAndNoSegmentFo
 }
 
 TEST(StockFonts, TheAllowListOnlyFiltersAndKeepsTheRegistrysOrder) {
-  const std::vector<FontMenuLists::FontFamily> families = {
+  const std::vector<platform::graphics::FontFamily> families = {
       {"Helvetica", {"Helvetica-Bold", "Helvetica", "Helvetica-Black"}},
       {"Inter", {"Inter-Regular"}},
       {"Avenir", {"Avenir-Book"}},
   };
   EXPECT_EQ(FontMenuLists::stockFontNames(families), (Names{"Helvetica-Bold", "Helvetica", "Avenir-Book"}));
-}
-
-TEST(StockFonts, TheRegistryReportsTheSystemFontWithItsPostScriptNames) {
-  const auto families = FontMenuLists::installedFontFamilies();
-  const auto system = std::find_if(families.begin(), families.end(), [](const FontMenuLists::FontFamily& family) {
-    return family.name == platform::graphics::FontRegistry::shared().systemFontFamily();
-  });
-  ASSERT_NE(system, families.end());
-  EXPECT_NE(std::find(system->fontNames.begin(), system->fontNames.end(), "Inter-Regular"), system->fontNames.end());
 }
 
 class CustomFonts : public ::testing::Test {
