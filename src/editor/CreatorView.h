@@ -484,10 +484,10 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   static std::vector<std::string> elementOptionsCustomOrder(const platform::Value& element);
   // The selected element's keys; a pick scrolls the inspector to the last row label naming it.
   void jumpToOption();
-  // The copy control's style specification is the name of the tapped view's layer.
+  // The copy control's style address is the name of the tapped view's layer.
   void copyStyleFromOtherElement(platform::ui::GestureRecognizer& recognizer);
   // The other elements with the style ("frame~x": the style "frame", the field "x") and their values.
-  void showCopySelectMenu(const std::string& specification);
+  void showCopySelectMenu(const std::string& styleAddress);
   std::vector<std::string> getValueArrayFromArray(const std::vector<std::string>& names,
                                                   const std::string& field) const;
   // Copies the open copy menu's style, or only its field, from the source into the selected element.
@@ -678,8 +678,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // The follow or the animation menu, whichever opened last.
   std::shared_ptr<CreatorVerticalMenu> viewPicker;
   std::shared_ptr<CreatorReorderView> reorderView;
-  // The style specification of the menu shown last (a pad address, or the open copy menu's
-  // specification); empty before the first. The copy menu also keeps each element's value.
+  // What the menu shown last edits: the pad's address ("x~frame") or the copy menu's style
+  // ("frame~x"); empty before the first. The copy menu also keeps each element's value.
   std::string currentStyle;
   platform::Value currentElementsWithStyle = platform::Value::object();
   // True while an arrow of the pad is pressed.

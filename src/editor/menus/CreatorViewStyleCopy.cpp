@@ -24,18 +24,18 @@ constexpr double kJumpMargin = 100;
 
 void CreatorView::copyStyleFromOtherElement(platform::ui::GestureRecognizer& recognizer) {
   const std::shared_ptr<platform::ui::View> control = recognizer.view();
-  const auto specification = control ? control->layer()->name() : std::nullopt;
-  if (!specification || specification->empty()) {
+  const auto styleAddress = control ? control->layer()->name() : std::nullopt;
+  if (!styleAddress || styleAddress->empty()) {
     systemLog("Copy style: the tapped control names no style");
     return;
   }
-  showCopySelectMenu(*specification);
+  showCopySelectMenu(*styleAddress);
 }
 
-void CreatorView::showCopySelectMenu(const std::string& specification) {
-  const StyleCopy::Specification parts = StyleCopy::split(specification);
+void CreatorView::showCopySelectMenu(const std::string& styleAddress) {
+  const StyleCopy::StyleAddress parts = StyleCopy::split(styleAddress);
   currentElementsWithStyle = getAllElementsInPreset(parts.style);
-  currentStyle = specification;
+  currentStyle = styleAddress;
   std::vector<std::string> names;
   for (const auto& [name, value] : currentElementsWithStyle.items()) {
     if (name != selectedElement) names.push_back(name);
@@ -49,7 +49,7 @@ void CreatorView::showCopySelectMenu(const std::string& specification) {
     closeOptionMenu(self->selectCopyPicker);
   };
   closeOptionMenu(selectCopyPicker);
-  selectCopyPicker = openOptionMenu("Copy " + specification, options, std::move(picked));
+  selectCopyPicker = openOptionMenu("Copy " + styleAddress, options, std::move(picked));
 }
 
 std::vector<std::string> CreatorView::getValueArrayFromArray(const std::vector<std::string>& names,
@@ -69,7 +69,7 @@ void CreatorView::copyStyleFromElement(const std::string& source) {
     systemLog("Copy style: " + source + " has no " + currentStyle);
     return;
   }
-  const StyleCopy::Specification parts = StyleCopy::split(currentStyle);
+  const StyleCopy::StyleAddress parts = StyleCopy::split(currentStyle);
   if (parts.field.empty()) {
     setElementStyle(currentStyle, selectedElement, StyleCopy::valueText(*value));
     return;

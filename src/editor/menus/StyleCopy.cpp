@@ -21,10 +21,10 @@ std::optional<Value> asDictionary(const Value& value) {
 
 }  // namespace
 
-Specification split(std::string_view specification) {
-  const std::size_t tilde = specification.find('~');
-  if (tilde == std::string_view::npos) return {std::string(specification), {}};
-  return {std::string(specification.substr(0, tilde)), std::string(specification.substr(tilde + 1))};
+StyleAddress split(std::string_view styleAddress) {
+  const std::size_t tilde = styleAddress.find('~');
+  if (tilde == std::string_view::npos) return {std::string(styleAddress), {}};
+  return {std::string(styleAddress.substr(0, tilde)), std::string(styleAddress.substr(tilde + 1))};
 }
 
 std::string valueText(const Value& value) { return value.is_string() ? value.get<std::string>() : value.dump(); }

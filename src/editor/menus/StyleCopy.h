@@ -13,11 +13,11 @@ namespace vantile {
 namespace StyleCopy {
 
 // "frame~x" → {"frame", "x"}; a plain style key has no field.
-struct Specification {
+struct StyleAddress {
   std::string style;
   std::string field;
 };
-Specification split(std::string_view specification);
+StyleAddress split(std::string_view styleAddress);
 
 // A stored value as text: a dictionary as its JSON text, a text as it is.
 std::string valueText(const platform::Value& value);
