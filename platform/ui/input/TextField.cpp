@@ -12,6 +12,13 @@
 
 namespace platform::ui {
 
+std::string textAfterReplacing(std::string_view text, TextRange range, std::string_view replacement) {
+  const AttributedString attributed{std::string(text)};
+  const std::size_t start = attributed.byteOffset(range.location);
+  const std::size_t end = std::max(start, attributed.byteOffset(range.location + range.length));
+  return std::string(text.substr(0, start)).append(replacement).append(text.substr(end));
+}
+
 namespace {
 
 // The platform's distance between a rounded rectangle's outline and the text.

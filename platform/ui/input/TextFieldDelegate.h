@@ -1,12 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/ui/text/AttributedString.h"
 
 namespace platform::ui {
 
 class TextField;
+
+// The text once `range` (UTF-16 units, clamped to the text) is replaced by `replacement`: what a
+// field will hold after the edit its delegate is asked about.
+std::string textAfterReplacing(std::string_view text, TextRange range, std::string_view replacement);
 
 // What a text field tells and asks its delegate. Every operation is optional: the field asks
 // implements() before calling one, and an operation not implemented answers yes.

@@ -212,10 +212,7 @@ bool CreatorVerticalMenu::textFieldShouldReturn(ui::TextField& field) {
 
 bool CreatorVerticalMenu::textField(ui::TextField& field, ui::TextRange range, const std::string& replacement) {
   if (!isSearchField(field)) return true;
-  const ui::AttributedString text(field.text());
-  const std::size_t start = text.byteOffset(range.location);
-  const std::size_t end = text.byteOffset(range.location + range.length);
-  sortedBySearch(field.text().substr(0, start) + replacement + field.text().substr(end));
+  sortedBySearch(ui::textAfterReplacing(field.text(), range, replacement));
   return true;
 }
 

@@ -128,10 +128,7 @@ void CreatorTextFieldView::search(const std::string& query) {
 
 bool CreatorTextFieldView::textField(ui::TextField& field, ui::TextRange range, const std::string& replacement) {
   if (field.layer()->name() != "search" || !(isData || isBundleID)) return true;
-  const ui::AttributedString text(field.text());
-  const std::size_t start = text.byteOffset(range.location);
-  const std::size_t end = text.byteOffset(range.location + range.length);
-  search(field.text().substr(0, start) + replacement + field.text().substr(end));
+  search(ui::textAfterReplacing(field.text(), range, replacement));
   return true;
 }
 

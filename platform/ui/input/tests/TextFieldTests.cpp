@@ -418,5 +418,25 @@ TEST_F(TextFields, ShrinksTextToTheWidthDownToTheMinimumSize) {
   EXPECT_LT(shrunk->height(), cut->height());
 }
 
+TEST(TextAfterReplacing, CountsTheRangeInUTF16UnitsAndClampsItToTheText) {
+  struct Case {
+    std::string text;
+    TextRange range;
+    std::string replacement;
+    std::string result;
+  };
+  const Case cases[] = {
+      {"abc", {3, 0}, "d", "abcd"},
+      {"abc", {1, 1}, "", "ac"},
+      {"caf\xC3\xA9s", {4, 1}, "!", "caf\xC3\xA9!"},
+      {"\xF0\x9F\x98\x80x", {2, 1}, "y", "\xF0\x9F\x98\x80y"},
+      {"abc", {1, 10}, "z", "az"},
+      {"abc", {10, 2}, "z", "abcz"},
+  };
+  for (const Case& test : cases) {
+    EXPECT_EQ(textAfterReplacing(test.text, test.range, test.replacement), test.result) << test.text;
+  }
+}
+
 }  // namespace
 }  // namespace platform::ui
