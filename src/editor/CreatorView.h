@@ -42,7 +42,7 @@ namespace vantile {
 class AppDrawerViewController;
 class CreatorVerticalMenu;
 class ElementOptionActionHandler;
-class ElementOptionsDelegate;
+class ElementOptionsBuilderDelegate;
 class ElementTypeGrid;
 class CreatorReorderView;
 
@@ -663,7 +663,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // mainView once a name is picked.
   std::shared_ptr<CreatorVerticalMenu> jumpToPicker;
   // The canvas as the inspector's delegate, held weakly by the action handler it is made for.
-  std::shared_ptr<ElementOptionsDelegate> optionsDelegate_;
+  std::shared_ptr<ElementOptionsBuilderDelegate> optionsDelegate_;
   std::shared_ptr<ElementOptionActionHandler> optionActionHandler_;
   // The element a bulk result added last; nothing when it added none.
   std::optional<std::string> lastCreatedElement;

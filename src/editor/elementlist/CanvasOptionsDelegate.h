@@ -1,13 +1,13 @@
 #pragma once
 
-#include "inspector/actions/ElementOptionsDelegate.h"
+#include "inspector/builder/ElementOptionsBuilderDelegate.h"
 
 namespace vantile {
 
 class CreatorView;
 
 // The canvas as the inspector's delegate: forwards to the canvas that owns it.
-class CanvasOptionsDelegate final : public ElementOptionsDelegate {
+class CanvasOptionsDelegate final : public ElementOptionsBuilderDelegate {
  public:
   explicit CanvasOptionsDelegate(CreatorView& canvas) : canvas_(canvas) {}
 

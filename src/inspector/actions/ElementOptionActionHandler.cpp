@@ -11,7 +11,7 @@ namespace vantile {
 namespace {
 
 using platform::Value;
-using Operation = ElementOptionsDelegate::Operation;
+using Operation = ElementOptionsBuilderDelegate::Operation;
 
 constexpr const char* kRootName = "PresetView";
 constexpr const char* kLocation = "creator";
@@ -25,10 +25,10 @@ const Value* nonEmptyChildren(const Value& element) {
 
 }  // namespace
 
-ElementOptionActionHandler::ElementOptionActionHandler(std::weak_ptr<ElementOptionsDelegate> delegate)
+ElementOptionActionHandler::ElementOptionActionHandler(std::weak_ptr<ElementOptionsBuilderDelegate> delegate)
     : delegate_(std::move(delegate)) {}
 
-std::shared_ptr<ElementOptionsDelegate> ElementOptionActionHandler::duplicateDelegate() const {
+std::shared_ptr<ElementOptionsBuilderDelegate> ElementOptionActionHandler::duplicateDelegate() const {
   auto delegate = delegate_.lock();
   if (!delegate) return nullptr;
   constexpr Operation needed[] = {

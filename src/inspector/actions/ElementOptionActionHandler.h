@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "inspector/actions/ElementOptionsDelegate.h"
+#include "inspector/builder/ElementOptionsBuilderDelegate.h"
 #include "platform/foundation/values/Value.h"
 
 namespace vantile {
@@ -12,7 +12,7 @@ namespace vantile {
 // delegate's theme, hands back an edited copy and has the delegate clear its selection and rebuild.
 class ElementOptionActionHandler {
  public:
-  explicit ElementOptionActionHandler(std::weak_ptr<ElementOptionsDelegate> delegate);
+  explicit ElementOptionActionHandler(std::weak_ptr<ElementOptionsBuilderDelegate> delegate);
 
   // Adds a copy of the source element, under the new name, beside the source. Copied children
   // take fresh names and their "childorder" texts follow. A source not in the theme changes nothing.
@@ -32,9 +32,9 @@ class ElementOptionActionHandler {
 
  private:
   // The delegate when it answers every operation the duplicate uses.
-  std::shared_ptr<ElementOptionsDelegate> duplicateDelegate() const;
+  std::shared_ptr<ElementOptionsBuilderDelegate> duplicateDelegate() const;
 
-  std::weak_ptr<ElementOptionsDelegate> delegate_;
+  std::weak_ptr<ElementOptionsBuilderDelegate> delegate_;
 };
 
 }  // namespace vantile

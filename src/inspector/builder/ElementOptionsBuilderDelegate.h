@@ -10,9 +10,9 @@
 
 namespace vantile {
 
-// What the inspector's tree edits ask of the editor canvas, which owns the theme being edited.
-// The handler asks `implements` before it relies on the operations.
-class ElementOptionsDelegate {
+// What the inspector (its rows and its tree edits) asks of the editor canvas, which owns the theme being edited.
+// Senders ask `implements` before they rely on an operation.
+class ElementOptionsBuilderDelegate {
  public:
   enum class Operation {
     creatorPreset,
@@ -28,7 +28,7 @@ class ElementOptionsDelegate {
     reloadScrollview,
   };
 
-  virtual ~ElementOptionsDelegate() = default;
+  virtual ~ElementOptionsBuilderDelegate() = default;
 
   virtual bool implements(Operation operation) const = 0;
 
