@@ -131,8 +131,8 @@ void BulkElementCreator::presentRefusal(const std::string& title, const std::str
 }
 
 void BulkElementCreator::updateFlattenedHierarchy() {
-  // The tree has flattened itself; the views follow.
-  if (!isViewLoaded()) return;
+  // The tree has flattened itself; the views follow once they are made.
+  if (!tableView) return;
   const bool hasRows = !hierarchy.flattenedHierarchy().empty();
   emptyStateLabel->setHidden(hasRows);
   tableView->setHidden(!hasRows);

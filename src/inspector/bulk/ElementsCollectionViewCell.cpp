@@ -22,7 +22,10 @@ std::shared_ptr<ui::Label> tileLabel(double y, double fontSize, std::int64_t tag
 }  // namespace
 
 std::shared_ptr<ElementsCollectionViewCell> ElementsCollectionViewCell::make(const platform::graphics::Rect& frame) {
-  return std::make_shared<ElementsCollectionViewCell>(ConstructionKey{}, frame);
+  auto cell = std::make_shared<ElementsCollectionViewCell>(ConstructionKey{}, frame);
+  // The content view joins the cell on first use, so the labels are found by tag at once.
+  cell->contentView();
+  return cell;
 }
 
 ElementsCollectionViewCell::ElementsCollectionViewCell(ConstructionKey key, const platform::graphics::Rect& frame)

@@ -53,16 +53,17 @@ TEST_F(BulkCreatorOnTheCanvas, TheAddRowOpensTheSheetAndItsTreeGoesIntoTheTheme)
   driver.tapMenuButton("UILabel");
   driver.tapMenuButton("Done");
   driver.tapTile(BulkElementCreator::kElementsPaletteTag, "UIImageView");
+  driver.tapTile(BulkElementCreator::kElementsPaletteTag, "UILabel");
   driver.tapAdd();
   platform::foundation::MainQueue::shared().advance(1);
 
   EXPECT_FALSE(shownSheet()) << "Add closes the sheet";
   EXPECT_EQ(element("UIView_1")["type"], "UIView");
-  EXPECT_TRUE(element("UIView_1")["children"].contains("UILabel_2"));
+  EXPECT_EQ(element("UIView_1")["childorder"], "UILabel_2,UIImageView_3") << "Done keeps the row as parent";
   EXPECT_EQ(element("UIImageView_3")["type"], "UIImageView");
   EXPECT_EQ(canvas->creatorPreset["PresetView"]["order"],
-            platform::foundation::parseValue(R"(["Clock", "Box", "Plain", "UIView_1", "UIImageView_3"])").value());
-  EXPECT_EQ(canvas->getSelectedElement(), "UIImageView_3");
+            platform::foundation::parseValue(R"(["Clock", "Box", "Plain", "UIView_1", "UILabel_4"])").value());
+  EXPECT_EQ(canvas->getSelectedElement(), "UILabel_4");
 }
 
 TEST_F(BulkCreatorOnTheCanvas, BulkNamesFollowTheElementNameRulesRatherThanTheFileNameRule) {

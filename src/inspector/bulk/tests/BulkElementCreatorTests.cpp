@@ -35,13 +35,13 @@ class RecordingCreatorDelegate : public BulkElementCreatorDelegate {
   bool answers_;
 };
 
-// The sheet presented as a form sheet over a key window, with two templates and a theme that
-// holds "Clock" and "UILabel_1".
+// The sheet presented as a form sheet over a key window tall enough to show every row of the
+// tests, with two templates and a theme that holds "Clock" and "UILabel_1".
 class BulkCreatorSheet : public ::testing::Test {
  protected:
   ManualMainQueue manualQueue;
   TemporaryDeviceRoot deviceRoot;
-  std::shared_ptr<ui::Window> window = ui::Window::make({0, 0, 375, 812});
+  std::shared_ptr<ui::Window> window = ui::Window::make({0, 0, 375, 1400});
   std::shared_ptr<BulkElementCreator> sheet =
       BulkElementCreator::initWithElementTypes({"UILabel", "Pill", "UIView", "Card"}, {"Clock", "UILabel_1"});
   std::shared_ptr<RecordingCreatorDelegate> listener = std::make_shared<RecordingCreatorDelegate>(true);
@@ -58,6 +58,7 @@ class BulkCreatorSheet : public ::testing::Test {
   }
   ~BulkCreatorSheet() override {
     if (ui::Keyboard::shared().isVisible()) ui::Keyboard::shared().hide();
+    ui::Screen::mainScreen().setBounds({0, 0, 375, 812});
   }
 
   Names rowTexts() const {
@@ -143,16 +144,17 @@ TEST_F(BulkCreatorSheet, DeletingAContainerTakesItsDescendantsOutOfTheTableAndTh
   driver.tapMenuButton("UILabel");
   driver.tapMenuButton("Done");
   driver.tapTile(BulkElementCreator::kElementsPaletteTag, "UIImageView");
-  EXPECT_EQ(rowTexts(), (Names{"0:UIView_1", "1:ScrollView_2", "2:UILabel_3", "0:UIImageView_4"}));
+  driver.tapTile(BulkElementCreator::kElementsPaletteTag, "UILabel");
+  EXPECT_EQ(rowTexts(), (Names{"0:UIView_1", "1:ScrollView_2", "2:UILabel_3", "2:UIImageView_4", "0:UILabel_5"}));
   EXPECT_EQ(driver.row(2)->elementTypeLabel->frame().x(), 56);
 
   driver.tapDelete(1);
-  EXPECT_EQ(rowTexts(), (Names{"0:UIView_1", "0:UIImageView_4"}));
+  EXPECT_EQ(rowTexts(), (Names{"0:UIView_1", "0:UILabel_5"}));
   driver.tapAdd();
   ASSERT_EQ(listener->results.size(), 1U);
   EXPECT_EQ(listener->results[0], platform::foundation::parseValue(R"([
       {"elementType": "UIView", "elementName": "UIView_1"},
-      {"elementType": "UIImageView", "elementName": "UIImageView_4"}])")
+      {"elementType": "UILabel", "elementName": "UILabel_5"}])")
                                       .value());
   EXPECT_EQ(window->rootViewController()->presentedViewController(), nullptr) << "Add closes the sheet";
 }

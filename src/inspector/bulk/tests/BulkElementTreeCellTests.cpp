@@ -45,6 +45,7 @@ class TreeRows : public ::testing::Test {
   }
   ~TreeRows() override {
     if (ui::Keyboard::shared().isVisible()) ui::Keyboard::shared().hide();
+    ui::Screen::mainScreen().setBounds({0, 0, 375, 812});
   }
 
   void chooseSuggestion(const std::string& name) {

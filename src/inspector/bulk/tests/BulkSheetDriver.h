@@ -37,11 +37,13 @@ class BulkSheetDriver {
                                                                                 : sheet_->elementTypes;
     const auto found = std::ranges::find(names, name);
     ASSERT_NE(found, names.end()) << name;
+    ASSERT_TRUE(sheet_->view()->window()) << "the sheet is closed";
     sheet_->view()->window()->layoutIfNeeded();
     tap(palette->cellForItemAtIndexPath({0, static_cast<int>(found - names.begin())}));
   }
 
   std::shared_ptr<BulkElementTreeCell> row(int index) const {
+    if (!sheet_->view()->window()) return nullptr;
     sheet_->view()->window()->layoutIfNeeded();
     return std::dynamic_pointer_cast<BulkElementTreeCell>(sheet_->tableView->cellForRowAtIndexPath({0, index}));
   }
