@@ -122,12 +122,9 @@ void CreatorView::loadReorder() {
     platform::foundation::systemLog("The layer order cannot open: the editor has no main view");
     return;
   }
-  const platform::Value& root = creatorPreset.is_object() && creatorPreset.contains("PresetView")
-                                    ? creatorPreset["PresetView"]
-                                    : platform::Value::object();
   if (reorderView) reorderView->removeFromSuperview();
   reorderView = CreatorReorderView::initReorderWithList(
-      topLevelReorderList(root), mainView->bounds(), [canvas = weakCanvas()](const std::vector<std::string>& list) {
+      topLevelReorderList(documentRoot(creatorPreset)), mainView->bounds(), [canvas = weakCanvas()](const std::vector<std::string>& list) {
         if (const auto strong = canvas.lock()) strong->saveTopLevelOrder(list);
       });
   mainView->addSubview(reorderView);

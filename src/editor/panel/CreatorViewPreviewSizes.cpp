@@ -2,6 +2,7 @@
 #include "editor/CreatorView.h"
 #include "editor/panel/CreatorOptions.h"
 #include "editor/panel/PreviewSizes.h"
+#include "editor/panel/TopLevelOrder.h"
 #include "inspector/menu/CreatorVerticalMenu.h"
 #include "platform/ui/views/Screen.h"
 
@@ -30,12 +31,9 @@ void CreatorView::previewAtSize(const std::optional<std::string>& row) {
     removeDrawnTheme();
   }
 
-  const auto documentRoot = creatorPreset.is_object() ? creatorPreset.find("PresetView") : creatorPreset.end();
-  Value root = creatorPreset.is_object() && documentRoot != creatorPreset.end() && documentRoot->is_object()
-                   ? *documentRoot
-                   : Value::object();
-  // Only the root's "order" decides the preview's layering, without the "childorder" fallback.
-  root.erase("childorder");
+  // Layered as the document's own draw, "childorder" fallback included, so the preview shows the
+  // theme as it is.
+  Value root = documentRoot(creatorPreset);
   root["frame"] = {{"x", "0"}, {"y", "0"}, {"width", std::to_string(size.width)}, {"height", std::to_string(size.height)}};
   display->setFrame({0, 0, static_cast<double>(size.width), static_cast<double>(size.height)});
   drawRoot(root);

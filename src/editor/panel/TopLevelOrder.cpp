@@ -4,6 +4,12 @@ namespace vantile {
 
 using platform::Value;
 
+const Value& documentRoot(const Value& document) {
+  static const Value noRoot = Value::object();
+  const auto root = document.is_object() ? document.find("PresetView") : document.end();
+  return document.is_object() && root != document.end() && root->is_object() ? *root : noRoot;
+}
+
 std::vector<std::string> topLevelReorderList(const Value& root) {
   std::vector<std::string> names;
   if (!root.is_object()) return names;

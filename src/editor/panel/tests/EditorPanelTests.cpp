@@ -203,15 +203,17 @@ TEST_F(EditorPanel, MyDeviceRedrawsTheDocumentAtTheScreenSizeWithOneRootOnTheDis
   EXPECT_EQ(canvas->creatorView->frame(), (Rect{0, 0, 375, 812}));
 }
 
-TEST_F(EditorPanel, PreviewLayersByTheRootOrderOnly) {
+TEST_F(EditorPanel, PreviewIsLayeredAsTheDocumentsOwnDrawAlsoByARootChildorder) {
   Value document = editedTheme();
   document["PresetView"].erase("order");
   document["PresetView"]["childorder"] = "Clock,Box,Plain";
   useTheme(document);
-  EXPECT_EQ(drawnNames(), (std::vector<std::string>{"Plain", "Box", "Clock"}));
-  canvas->previewAtSize(std::nullopt);
-  EXPECT_EQ(drawnNames(), (std::vector<std::string>{"Clock", "Box", "Plain"}));
-  EXPECT_EQ(canvas->creatorPreset["PresetView"]["childorder"], "Clock,Box,Plain");
+  const auto layered = drawnNames();
+  const Value drawnDocument = canvas->creatorPreset;
+  EXPECT_EQ(layered, (std::vector<std::string>{"Plain", "Box", "Clock"}));
+  canvas->previewAtSize("14Pro 393x852");
+  EXPECT_EQ(drawnNames(), layered);
+  EXPECT_EQ(canvas->creatorPreset, drawnDocument);
 }
 
 TEST_F(EditorPanel, ResetViewPositionCentresAnUnzoomedDisplayAtTheTop) {
