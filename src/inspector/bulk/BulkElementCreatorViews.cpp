@@ -2,6 +2,7 @@
 // type menu overlay.
 #include <algorithm>
 
+#include "inspector/bulk/BulkPalette.h"
 #include "inspector/bulk/BulkElementCreator.h"
 #include "inspector/bulk/BulkElementTreeCell.h"
 #include "inspector/bulk/ElementTypeCaptions.h"
@@ -17,12 +18,12 @@ using platform::graphics::Rect;
 
 namespace {
 
-constexpr Color kSheetColor{26.0 / 255, 26.0 / 255, 26.0 / 255, 1};
-constexpr Color kTileColor{50.0 / 255, 50.0 / 255, 50.0 / 255, 1};
+constexpr Color kSheetColor = bulk_palette::kBackground;
+constexpr Color kTileColor = bulk_palette::kControl;
 constexpr Color kSeparatorColor{20.0 / 255, 20.0 / 255, 20.0 / 255, 1};
-constexpr Color kWhite{1, 1, 1, 1};
+constexpr Color kWhite = bulk_palette::kWhite;
 constexpr Color kFaintBorder{1, 1, 1, 0.1};
-constexpr Color kLightGrey{2.0 / 3, 2.0 / 3, 2.0 / 3, 1};
+constexpr Color kLightGrey = bulk_palette::kLightGrey;
 constexpr double kMargin = 20;
 constexpr double kInnerMargin = 16;
 constexpr double kHeadingHeight = 20;

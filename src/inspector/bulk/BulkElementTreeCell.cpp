@@ -1,5 +1,6 @@
 #include "inspector/bulk/BulkElementTreeCell.h"
 
+#include "inspector/bulk/BulkPalette.h"
 #include <algorithm>
 #include <limits>
 
@@ -17,10 +18,10 @@ using platform::graphics::Font;
 
 namespace {
 
-constexpr Color kRowBackground{26.0 / 255, 26.0 / 255, 26.0 / 255, 1};
-constexpr Color kControlBackground{50.0 / 255, 50.0 / 255, 50.0 / 255, 1};
-constexpr Color kWhite{1, 1, 1, 1};
-constexpr Color kLightGrey{2.0 / 3, 2.0 / 3, 2.0 / 3, 1};
+constexpr Color kRowBackground = bulk_palette::kBackground;
+constexpr Color kControlBackground = bulk_palette::kControl;
+constexpr Color kWhite = bulk_palette::kWhite;
+constexpr Color kLightGrey = bulk_palette::kLightGrey;
 constexpr double kButtonSide = 24;
 constexpr double kButtonGap = 8;
 constexpr double kStripHeight = 44;
