@@ -1,6 +1,7 @@
 #include "inspector/bulk/BulkElementTreeCell.h"
 
 #include "inspector/bulk/BulkPalette.h"
+
 #include <algorithm>
 #include <limits>
 
