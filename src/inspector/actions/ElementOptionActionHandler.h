@@ -6,6 +6,10 @@
 #include "inspector/builder/ElementOptionsBuilderDelegate.h"
 #include "platform/foundation/values/Value.h"
 
+namespace platform::ui {
+class GestureRecognizer;
+}  // namespace platform::ui
+
 namespace vantile {
 
 // The inspector's structural edits of the theme tree. Owns no theme data: each edit reads the
@@ -29,6 +33,13 @@ class ElementOptionActionHandler {
   // Appends the name to the parent's "childorder"; a parent without one ("none" or absent) first
   // lists its children, so that they stay drawn. The root's order is the canvas's.
   void addItemToUIViewOrderWithName(const std::string& name, const std::string& parent) const;
+
+  // Taps of the inspector's container and scroll-view rows.
+  void addToUIView(platform::ui::GestureRecognizer& tap);
+  void moveFromUIView(platform::ui::GestureRecognizer& tap);
+  void moveToUIView(platform::ui::GestureRecognizer& tap);
+  void addToScrollview(platform::ui::GestureRecognizer& tap);
+  void removeFromScrollview(platform::ui::GestureRecognizer& tap);
 
  private:
   // The delegate when it answers every operation the duplicate uses.
