@@ -4,6 +4,8 @@
 
 #include "editor/CreatorView.h"
 #include "editor/adding/ChildOrder.h"
+#include "inspector/menu/CreatorVerticalMenu.h"
+#include "platform/ui/views/ScrollView.h"
 
 namespace vantile {
 
@@ -71,5 +73,51 @@ void CanvasOptionsDelegate::setSelectedElement(std::string name) { canvas_.setSe
 void CanvasOptionsDelegate::reloadTheme() { canvas_.reloadTheme(); }
 
 void CanvasOptionsDelegate::reloadScrollview() { canvas_.reloadScrollview(); }
+
+std::string CanvasOptionsDelegate::getSelectedElement() const { return canvas_.getSelectedElement(); }
+
+std::optional<std::vector<std::string>> CanvasOptionsDelegate::getElementHierarchy(std::string_view name) const {
+  return canvas_.getElementHierarchy(name);
+}
+
+Value CanvasOptionsDelegate::removeElementFromPresetViewChildrenScroll(const std::string& name, Value dict) const {
+  return std::move(CreatorView::removeElementFromPresetViewChildrenScroll(name, dict));
+}
+
+Value CanvasOptionsDelegate::removeElementFromUIView(const std::string& containerName) {
+  return canvas_.removeElementFromUIView(containerName);
+}
+
+void CanvasOptionsDelegate::removeItemFromUIViewOrderWithName(const std::string& name, const std::string& parent) {
+  canvas_.removeItemFromUIViewOrderWithName(name, parent);
+}
+
+void CanvasOptionsDelegate::addToPresetOrder(const std::string& name) { canvas_.addToPresetOrder(name); }
+
+void CanvasOptionsDelegate::removeFromPresetOrder(const std::string& name) { canvas_.removeFromPresetOrder(name); }
+
+std::vector<std::string> CanvasOptionsDelegate::getUIViewsInPreset() const { return canvas_.getUIViewsInPreset(); }
+
+std::vector<std::string> CanvasOptionsDelegate::getViewsInPreset() const { return canvas_.getViewsInPreset(); }
+
+std::optional<std::string> CanvasOptionsDelegate::getParentNameFromElementName(std::string_view name) const {
+  return canvas_.getParentNameFromElementName(name);
+}
+
+void CanvasOptionsDelegate::addElementToCreatorWithOptions(const Value& element, const std::string& name) {
+  canvas_.addElementToCreatorWithOptions(element, name);
+}
+
+void CanvasOptionsDelegate::hideHintLabel() { canvas_.hideHintLabel(); }
+
+std::shared_ptr<platform::ui::View> CanvasOptionsDelegate::mainView() const { return canvas_.mainView; }
+
+std::shared_ptr<CreatorVerticalMenu> CanvasOptionsDelegate::uiviewPicker() const { return canvas_.uiviewPicker; }
+
+void CanvasOptionsDelegate::setUiviewPicker(std::shared_ptr<CreatorVerticalMenu> picker) {
+  canvas_.uiviewPicker = std::move(picker);
+}
+
+std::shared_ptr<platform::ui::View> CanvasOptionsDelegate::elementOptions() const { return canvas_.elementOptions; }
 
 }  // namespace vantile

@@ -75,6 +75,24 @@ class CanvasOptionsDelegate final : public ElementOptionsBuilderDelegate {
   void loadContentModeMenu(platform::ui::GestureRecognizer& tap) override;
   void loadTextStyleMenu(platform::ui::GestureRecognizer& tap) override;
   void pickStyleOverrideElement(platform::ui::GestureRecognizer& tap) override;
+  // Tree edits
+  std::string getSelectedElement() const override;
+  std::optional<std::vector<std::string>> getElementHierarchy(std::string_view name) const override;
+  platform::Value removeElementFromPresetViewChildrenScroll(const std::string& name,
+                                                            platform::Value dict) const override;
+  platform::Value removeElementFromUIView(const std::string& containerName) override;
+  void removeItemFromUIViewOrderWithName(const std::string& name, const std::string& parent) override;
+  void addToPresetOrder(const std::string& name) override;
+  void removeFromPresetOrder(const std::string& name) override;
+  std::vector<std::string> getUIViewsInPreset() const override;
+  std::vector<std::string> getViewsInPreset() const override;
+  std::optional<std::string> getParentNameFromElementName(std::string_view name) const override;
+  void addElementToCreatorWithOptions(const platform::Value& element, const std::string& name) override;
+  void hideHintLabel() override;
+  std::shared_ptr<platform::ui::View> mainView() const override;
+  std::shared_ptr<CreatorVerticalMenu> uiviewPicker() const override;
+  void setUiviewPicker(std::shared_ptr<CreatorVerticalMenu> picker) override;
+  std::shared_ptr<platform::ui::View> elementOptions() const override;
 
  private:
   // The canvas owns this object, so it outlives every call.

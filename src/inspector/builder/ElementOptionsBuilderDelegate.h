@@ -17,7 +17,13 @@ class TextField;
 class View;
 }  // namespace platform::ui
 
+namespace platform::ui {
+class View;
+}  // namespace platform::ui
+
 namespace vantile {
+
+class CreatorVerticalMenu;
 
 // What the inspector (its rows and its tree edits) asks of the editor canvas, which owns the theme being edited.
 // Senders ask `implements` before they rely on an operation.
@@ -56,6 +62,22 @@ class ElementOptionsBuilderDelegate {
     loadContentModeMenu,
     loadTextStyleMenu,
     pickStyleOverrideElement,
+    // Tree edits
+    getSelectedElement,
+    getElementHierarchy,
+    removeElementFromPresetViewChildrenScroll,
+    removeElementFromUIView,
+    removeItemFromUIViewOrderWithName,
+    addToPresetOrder,
+    removeFromPresetOrder,
+    getUIViewsInPreset,
+    getViewsInPreset,
+    getParentNameFromElementName,
+    addElementToCreatorWithOptions,
+    hideHintLabel,
+    mainView,
+    uiviewPicker,
+    elementOptions,
   };
 
   virtual ~ElementOptionsBuilderDelegate() = default;
@@ -142,6 +164,31 @@ class ElementOptionsBuilderDelegate {
   virtual void loadContentModeMenu(platform::ui::GestureRecognizer&) {}
   virtual void loadTextStyleMenu(platform::ui::GestureRecognizer&) {}
   virtual void pickStyleOverrideElement(platform::ui::GestureRecognizer&) {}
+  // Tree edits
+  virtual std::string getSelectedElement() const = 0;
+  // The keys from the theme to the element ("PresetView", "children", …, name).
+  virtual std::optional<std::vector<std::string>> getElementHierarchy(std::string_view name) const = 0;
+  // The theme without the named root child.
+  virtual platform::Value removeElementFromPresetViewChildrenScroll(const std::string& name,
+                                                                    platform::Value dict) const = 0;
+  // The container's description without the selected element among its children.
+  virtual platform::Value removeElementFromUIView(const std::string& containerName) = 0;
+  virtual void removeItemFromUIViewOrderWithName(const std::string& name, const std::string& parent) = 0;
+  virtual void addToPresetOrder(const std::string& name) = 0;
+  virtual void removeFromPresetOrder(const std::string& name) = 0;
+  virtual std::vector<std::string> getUIViewsInPreset() const = 0;
+  virtual std::vector<std::string> getViewsInPreset() const = 0;
+  // The name of the container the element's view is drawn in; nothing at the top level.
+  virtual std::optional<std::string> getParentNameFromElementName(std::string_view name) const = 0;
+  // Stores the description under the name at the top level.
+  virtual void addElementToCreatorWithOptions(const platform::Value& element, const std::string& name) = 0;
+  virtual void hideHintLabel() = 0;
+  // Where the pickers open; nothing without a canvas on screen.
+  virtual std::shared_ptr<platform::ui::View> mainView() const = 0;
+  virtual std::shared_ptr<CreatorVerticalMenu> uiviewPicker() const = 0;
+  virtual void setUiviewPicker(std::shared_ptr<CreatorVerticalMenu> picker) = 0;
+  // The inspector panel, which an edit removes; nothing when it is not shown.
+  virtual std::shared_ptr<platform::ui::View> elementOptions() const = 0;
 };
 
 }  // namespace vantile
