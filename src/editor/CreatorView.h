@@ -40,6 +40,8 @@ class ViewController;
 namespace vantile {
 
 class AppDrawerViewController;
+class BulkElementCreator;
+class BulkElementCreatorDelegate;
 class CreatorVerticalMenu;
 class ElementOptionActionHandler;
 class ElementOptionsBuilder;
@@ -434,7 +436,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void bulkElementCreatorDidFinish(const platform::Value& bulkElements);
   // Depth first in list order: each item ("elementType", "elementName", "children") under the
   // parent, backed up, then its children under the element it became. An item that cannot be
-  // added, or whose name breaks the user file-name rule, leaves its children out.
+  // added, or whose name breaks the element name rules, leaves its children out.
   void processBulkElementHierarchy(const platform::Value& bulkElements, const std::string& parentName);
   void bulkElementCreatorDidCancel() {}
   void bulkElementCreatorRequestsSingleMode() { showSingleElementCreator(); }
@@ -605,6 +607,11 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void initializeOptionsBuilderIfNeeded();
   // The delegate the inspector talks to: this canvas.
   const std::shared_ptr<ElementOptionsBuilderDelegate>& optionsDelegate();
+  // --- Bulk element creator (adding/CreatorViewBulkCreator.cpp) ---
+
+  // The sheet addNewElement presents: the canvas's types and templates, every element name of
+  // the theme, and the canvas as its delegate.
+  std::shared_ptr<BulkElementCreator> makeBulkElementCreator();
 
   // --- State ---
 
@@ -697,6 +704,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // Counts the presses on arrows; each repetition goes on only for its own press.
   std::uint64_t padPressCount = 0;
   std::shared_ptr<ElementOptionsBuilder> optionsBuilder;
+  // The canvas as the bulk creator's delegate, which the sheet holds weakly.
+  std::shared_ptr<BulkElementCreatorDelegate> bulkCreatorDelegate_;
 };
 
 }  // namespace vantile

@@ -7,6 +7,8 @@
 #include "editor/adding/NewElementSource.h"
 #include "editor/files/EditorAlerts.h"
 #include "engine/helpers/UserFileNames.h"
+#include "inspector/bulk/BulkElementCreator.h"
+#include "inspector/naming/ElementNameRules.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/input/TextField.h"
 
@@ -143,9 +145,10 @@ void CreatorView::processBulkElementHierarchy(const Value& bulkElements, const s
       platform::foundation::systemLog("A bulk element without a type or a name was left out.");
       continue;
     }
-    if (!isAcceptableUserFileName(*name)) {
+    // A taken name is no refusal here: the element gets its first free numbered form.
+    if (elementNameProblem(*name, [](std::string_view) { return false; })) {
       platform::foundation::systemLog("The bulk element name \"" + *name + "\" was refused; it was left out.");
-      presentEditorAlert(topViewController(), makeEditorAlert(std::string(kUserFileNameRule), {okButton()}));
+      presentEditorAlert(topViewController(), makeEditorAlert(BulkElementCreator::kInvalidNameMessage, {okButton()}));
       continue;
     }
     // Its children go under the name it got, which differs from the chosen one after a clash.

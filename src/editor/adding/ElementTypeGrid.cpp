@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "inspector/bulk/ElementsCollectionViewCell.h"
+
 namespace vantile {
 
 namespace {
@@ -17,7 +19,7 @@ std::shared_ptr<platform::ui::CollectionView> ElementTypeGrid::makeGridView(cons
   // The scroll view has no content inset: the section inset gives the same margin.
   layout.sectionInset = {kGridInset, kGridInset, kGridInset, kGridInset};
   auto grid = platform::ui::CollectionView::make(frame, layout);
-  grid->registerCell(kCellIdentifier, [] { return makeElementTypeTile(); });
+  grid->registerCellClass<ElementsCollectionViewCell>(kCellIdentifier);
   return grid;
 }
 
@@ -31,7 +33,9 @@ int ElementTypeGrid::numberOfItemsInSection(platform::ui::CollectionView&, int s
 std::shared_ptr<platform::ui::CollectionViewCell> ElementTypeGrid::cellForItemAtIndexPath(
     platform::ui::CollectionView& collectionView, platform::ui::IndexPath indexPath) {
   auto tile = collectionView.dequeueReusableCell(kCellIdentifier, indexPath);
-  if (tile) setElementTypeTileLabel(*tile, nameAt(indexPath).value_or(""));
+  if (const auto typeTile = std::dynamic_pointer_cast<ElementsCollectionViewCell>(tile)) {
+    typeTile->setLabel(nameAt(indexPath).value_or(""));
+  }
   return tile;
 }
 

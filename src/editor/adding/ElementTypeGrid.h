@@ -43,9 +43,4 @@ class ElementTypeGrid final : public platform::ui::CollectionViewDataSource,
   Chosen chosen_;
 };
 
-// Seam: the element type tile with its caption (ElementsCollectionViewCell) comes with the bulk
-// element creator; until then a plain cell whose label (tag 888) shows the name.
-std::shared_ptr<platform::ui::CollectionViewCell> makeElementTypeTile();
-void setElementTypeTileLabel(platform::ui::CollectionViewCell& tile, const std::string& name);
-
 }  // namespace vantile
