@@ -27,6 +27,8 @@
 namespace platform::ui {
 class ActivityIndicatorView;
 class GestureRecognizer;
+class ImagePickerController;
+class ImagePickerDelegate;
 class ImageView;
 class Label;
 class ScrollView;
@@ -155,8 +157,6 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void loadTheme();
   void loadThemeFile(const std::string& fileName);
   void reloadTheme();
-  // The side panel: its hint label and the element list.
-  std::shared_ptr<platform::ui::View> setupMenu();
 
  private:
   // The full draw of a root element into creatorView (creatorTags start empty).
@@ -613,6 +613,43 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // the theme, and the canvas as its delegate.
   std::shared_ptr<BulkElementCreator> makeBulkElementCreator();
 
+  // --- Editor panel, options menu and preview sizes (panel/) ---
+
+  // The bottom panel: the icon bar, the element list and the hint label.
+  std::shared_ptr<platform::ui::View> setupMenu();
+  void setupMenuButtons();
+  // Dispatches by the tag of the button under the finger; elsewhere on the bar nothing happens.
+  void menuIconBarTapped(platform::ui::GestureRecognizer& recognizer);
+  // The "Creator Options" menu over the main view, replacing one still open.
+  void loadSettingsPicker();
+  void closeSettingsPicker();
+  // Runs the picked row; nothing, or a text no row has, leaves the menu open.
+  void creatorOptionSelected(const std::optional<std::string>& text);
+  void setBackgroundImage();
+  // The photo picker's result: shown behind the theme now and in every later draw.
+  void imagePickerController(platform::ui::ImagePickerController& picker, const platform::graphics::Image& image);
+  // Later draws show the settings bundle's "blank.png", or nothing without one.
+  void removeBackgroundImage();
+  // Unzoomed, at the top, centred on the main view.
+  void resetViewPosition();
+  // Replaces the options menu with the list of device sizes.
+  void loadPreviewSizes();
+  // Draws a copy of the root at the row's size (the screen's for nothing or an unknown row); the
+  // document keeps its own frame, so a save writes that.
+  void previewAtSize(const std::optional<std::string>& row);
+  // The layer order of the top level; Save stores it as the root's "order", Close changes nothing.
+  void loadReorder();
+
+ private:
+  void clearSelection();
+  void toggleGrid();
+  static void toggleHighlight();
+  void saveTopLevelOrder(const std::vector<std::string>& list);
+  // Seam: the catalogue of the first built-in repository and the theme library it opens
+  // (createThemePreviews) come with the theme library issue; until then the menu stays open.
+  void fetchThemeCatalogue();
+
+ public:
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -706,6 +743,10 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<ElementOptionsBuilder> optionsBuilder;
   // The canvas as the bulk creator's delegate, which the sheet holds weakly.
   std::shared_ptr<BulkElementCreatorDelegate> bulkCreatorDelegate_;
+  // The open options menu or, in its place, the size list.
+  std::shared_ptr<CreatorVerticalMenu> optionPicker;
+  // Hands the photo picker's result to the canvas, which the picker holds weakly.
+  std::shared_ptr<platform::ui::ImagePickerDelegate> backgroundPickerDelegate_;
 };
 
 }  // namespace vantile

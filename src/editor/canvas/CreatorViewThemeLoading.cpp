@@ -5,9 +5,7 @@
 #include "editor/canvas/EditorThemeFiles.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/foundation/values/Conversions.h"
-#include "platform/graphics/TextMeasurement.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
-#include "platform/ui/text/Label.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/ScrollView.h"
@@ -22,8 +20,6 @@ namespace {
 
 constexpr const char* kCreator = "creator";
 constexpr const char* kStartingTheme = "time.json";
-constexpr double kMenuFromBottom = 300;
-constexpr double kMenuCornerRadius = 10;
 constexpr Color kPanelGrey{26.0 / 255.0, 26.0 / 255.0, 26.0 / 255.0, 1};
 
 const Value& rootOf(const Value& theme) {
@@ -126,25 +122,6 @@ void CreatorView::reloadTheme() {
           }
         }
       });
-}
-
-std::shared_ptr<View> CreatorView::setupMenu() {
-  const auto screen = platform::ui::Screen::mainScreen().bounds();
-  menu = View::make({0, screen.size.height - kMenuFromBottom, screen.size.width, kMenuFromBottom});
-  menu->setBackgroundColor(kPanelGrey);
-  menu->layer()->setCornerRadius(kMenuCornerRadius);
-
-  // Stands 20 points above the panel's top edge.
-  styleHintLabel = platform::ui::Label::make({10, -20, 100, 20});
-  styleHintLabel->setText("");
-  styleHintLabel->setTextColor(Color{1, 1, 1, 1});
-  styleHintLabel->setBackgroundColor(kPanelGrey);
-  styleHintLabel->setFont(platform::graphics::systemFont(8));
-  styleHintLabel->setTextAlignment(platform::ui::TextAlignment::center);
-  styleHintLabel->setHidden(true);
-  setupScrollview();
-  menu->addSubview(styleHintLabel);
-  return menu;
 }
 
 void CreatorView::drawRoot(const Value& root) {

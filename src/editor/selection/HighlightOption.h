@@ -10,4 +10,8 @@ inline bool highlightOptionIsOn() {
   return platform::foundation::UserDefaults::standard().boolForKey("highlightOption");
 }
 
+inline void setHighlightOption(bool on) {
+  platform::foundation::UserDefaults::standard().setObject("highlightOption", platform::Value(on));
+}
+
 }  // namespace vantile

@@ -101,6 +101,7 @@ void CreatorView::generateImage(const std::string& themeName) {
   hideHintLabel();
   refreshScrollview();
   resetHighlightView();
+  closeSettingsPicker();
   // Only the panels shown now are hidden, and only those are shown again.
   std::vector<std::shared_ptr<platform::ui::View>> hiddenPanels;
   for (const std::shared_ptr<platform::ui::View>& panel :
