@@ -39,12 +39,6 @@ class ElementOptionActionHandler : public std::enable_shared_from_this<ElementOp
   // lists its children, so that they stay drawn. The root's order is the canvas's.
   void addItemToUIViewOrderWithName(const std::string& name, const std::string& parent) const;
 
-  // Taps of the inspector's container and scroll-view rows.
-  void addToUIView(platform::ui::GestureRecognizer& tap);
-  void moveFromUIView(platform::ui::GestureRecognizer& tap);
-  void moveToUIView(platform::ui::GestureRecognizer& tap);
-  void addToScrollview(platform::ui::GestureRecognizer& tap);
-  void removeFromScrollview(platform::ui::GestureRecognizer& tap);
   // Tap targets of the inspector rows; each acts on the delegate's selected element.
   // "Select UIView": the picked container receives the element.
   void addToUIView(platform::ui::GestureRecognizer& recognizer);
