@@ -46,6 +46,7 @@ class BulkElementCreator;
 class BulkElementCreatorDelegate;
 class CreatorVerticalMenu;
 class ElementOptionActionHandler;
+class ElementOptionsBuilder;
 class ElementOptionsBuilderDelegate;
 class ElementTypeGrid;
 class CreatorReorderView;
@@ -214,7 +215,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<platform::ui::View> selectableElementView(const std::string& name) const;
   // The element view's frame in creatorView's space (the origins of its containers added).
   platform::graphics::Rect canvasRectangle(const platform::ui::View& elementView) const;
-  // Seam: the inspector (ElementOptionsBuilder) of the element, built by a later issue.
+  // The element's inspector panel in place of the previous one (selection/CreatorViewInspector.cpp).
   void showElementInspector(const std::string& name);
 
  public:
@@ -383,13 +384,12 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void textFieldDidBeginEditing(platform::ui::TextField& field);
   bool textFieldShouldReturn(platform::ui::TextField& field);
   void setDictionaryOptionsFromTextField(platform::ui::TextField& field);
-  // The colour cell's preview (nothing written) and commit on the shared canvas; the identifier's
-  // part 1 is the style.
-  static void setColor(const std::string& color, const std::string& identifier);
-  static void setColorOnClose(const std::string& color, const std::string& identifier);
+  // The colour cell's preview (nothing written) and commit of the style on the shared canvas.
+  static void setColor(const std::string& color, const std::string& style);
+  static void setColorOnClose(const std::string& color, const std::string& style);
   // The same on this canvas.
-  void showColorPreview(const std::string& color, const std::string& identifier) const;
-  void commitColor(const std::string& color, const std::string& identifier);
+  void showColorPreview(const std::string& color, const std::string& style) const;
+  void commitColor(const std::string& color, const std::string& style);
 
  private:
   // The value editor panel (CreatorTextFieldView) for the field, at the frame, with the editor's
@@ -424,7 +424,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void duplicateElement(const std::string& typedName, const std::string& sourceName);
   // Seam: the rename manager, with the element naming rules, comes with the inspector issue.
   void renameElement(const std::string& name);
-  // The inspector's action handler, made on first use with the canvas as its delegate.
+  // The options builder's action handler (selection/CreatorViewInspector.cpp).
   ElementOptionActionHandler& elementOptionActionHandler();
 
  public:
@@ -601,6 +601,12 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Inspector rows (selection/CreatorViewInspector.cpp) ---
+
+  // The one options builder of the canvas, made with the side panel and the colour keys.
+  void initializeOptionsBuilderIfNeeded();
+  // The delegate the inspector talks to: this canvas.
+  const std::shared_ptr<ElementOptionsBuilderDelegate>& optionsDelegate();
   // --- Bulk element creator (adding/CreatorViewBulkCreator.cpp) ---
 
   // The sheet addNewElement presents: the canvas's types and templates, every element name of
@@ -707,9 +713,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   // The jump-to picker last shown (the element list's or the inspector's key list); it leaves
   // mainView once a name is picked.
   std::shared_ptr<CreatorVerticalMenu> jumpToPicker;
-  // The canvas as the inspector's delegate, held weakly by the action handler it is made for.
+  // The canvas as the inspector's delegate, held weakly by the builder and its action handler.
   std::shared_ptr<ElementOptionsBuilderDelegate> optionsDelegate_;
-  std::shared_ptr<ElementOptionActionHandler> optionActionHandler_;
   // The element a bulk result added last; nothing when it added none.
   std::optional<std::string> lastCreatedElement;
   // The template grid's data source and delegate, which the grid holds weakly.
@@ -735,6 +740,7 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::string incrementingElement;
   // Counts the presses on arrows; each repetition goes on only for its own press.
   std::uint64_t padPressCount = 0;
+  std::shared_ptr<ElementOptionsBuilder> optionsBuilder;
   // The canvas as the bulk creator's delegate, which the sheet holds weakly.
   std::shared_ptr<BulkElementCreatorDelegate> bulkCreatorDelegate_;
   // The open options menu or, in its place, the size list.

@@ -35,12 +35,6 @@ std::vector<std::string> splitOnTilde(const std::string& text) {
   }
 }
 
-std::optional<std::string> styleOfColorCell(const std::string& identifier) {
-  std::vector<std::string> parts = splitOnTilde(identifier);
-  if (parts.size() < 2) return std::nullopt;
-  return std::move(parts[1]);
-}
-
 std::string layerNameOf(const platform::ui::View& view) { return view.layer()->name().value_or(""); }
 
 // Holds the canvas weakly, as a field holds its delegate.
@@ -149,29 +143,28 @@ void CreatorView::setDictionaryOptionsFromTextField(TextField& field) {
   setElementStyle(style, selectedElement, dictionaryToString(StyleValues::withEntry(*current, key, field.text())));
 }
 
-void CreatorView::setColor(const std::string& color, const std::string& identifier) {
-  sharedInstance().showColorPreview(color, identifier);
+void CreatorView::setColor(const std::string& color, const std::string& style) {
+  sharedInstance().showColorPreview(color, style);
 }
 
-void CreatorView::setColorOnClose(const std::string& color, const std::string& identifier) {
-  sharedInstance().commitColor(color, identifier);
+void CreatorView::setColorOnClose(const std::string& color, const std::string& style) {
+  sharedInstance().commitColor(color, style);
 }
 
-void CreatorView::showColorPreview(const std::string& color, const std::string& identifier) const {
-  const std::optional<std::string> style = styleOfColorCell(identifier);
+void CreatorView::showColorPreview(const std::string& color, const std::string& style) const {
   const std::optional<graphics::Color> parsed = VantileHelpers::uiColorFromString(color);
   const std::shared_ptr<platform::ui::View> elementView = getElementView(selectedElement);
-  if (!style || !parsed || !elementView) return;
-  if (const auto label = std::dynamic_pointer_cast<platform::ui::Label>(elementView); label && *style == "textColor") {
+  if (style.empty() || !parsed || !elementView) return;
+  if (const auto label = std::dynamic_pointer_cast<platform::ui::Label>(elementView); label && style == "textColor") {
     label->setTextColor(*parsed);
   }
-  if (*style == "backgroundColor") elementView->setBackgroundColor(parsed);
-  if (*style == "borderColor") elementView->layer()->setBorderColor(parsed);
-  if (*style == "boxShadow") elementView->layer()->setShadowColor(parsed);
+  if (style == "backgroundColor") elementView->setBackgroundColor(parsed);
+  if (style == "borderColor") elementView->layer()->setBorderColor(parsed);
+  if (style == "boxShadow") elementView->layer()->setShadowColor(parsed);
 }
 
-void CreatorView::commitColor(const std::string& color, const std::string& identifier) {
-  if (const std::optional<std::string> style = styleOfColorCell(identifier)) setElementStyle(*style, selectedElement, color);
+void CreatorView::commitColor(const std::string& color, const std::string& style) {
+  if (!style.empty()) setElementStyle(style, selectedElement, color);
 }
 
 std::shared_ptr<platform::ui::TextFieldDelegate> CreatorView::styleFieldDelegate() {

@@ -33,6 +33,48 @@ class CanvasOptionsDelegate final : public ElementOptionsBuilderDelegate {
   void reloadTheme() override;
   void reloadScrollview() override;
 
+  // Rows
+  std::shared_ptr<platform::ui::Label> createElementOptionLabelWithFrame(const platform::graphics::Rect& frame,
+                                                                         const std::string& text,
+                                                                         const std::string& layerName,
+                                                                         std::int64_t tag) override;
+  std::shared_ptr<platform::ui::TextField> createElementOptionTextFieldWithFrame(
+      const platform::graphics::Rect& frame, const std::string& text, const std::string& layerName,
+      const std::string& placeholder) override;
+  std::shared_ptr<platform::ui::View> createIncrementer(const platform::graphics::Rect& frame,
+                                                        const std::string& imageName,
+                                                        const std::string& propertyName) override;
+  std::shared_ptr<platform::ui::View> viewWithImage(const std::string& imageName, const std::string& name,
+                                                    const platform::graphics::Rect& frame) override;
+  std::string dictionaryToString(const platform::Value& dictionary) const override;
+  std::vector<std::string> elementOptionsCustomOrder(const platform::Value& element) const override;
+  bool presetContainsUIView() const override;
+  std::optional<platform::Value> getPresetChildren() const override;
+  std::vector<std::string> getCreatorDataMethods() const override;
+  void setDataArray(std::vector<std::string> names) override;
+  std::vector<std::string> blackListStyleArray() const override;
+  std::vector<std::string> stylesThatShowUpDownPad() const override;
+  void jumpToOption(platform::ui::GestureRecognizer& tap) override;
+  void copyStyleFromOtherElement(platform::ui::GestureRecognizer& tap) override;
+  void setColor(const std::string& color, const std::string& styleKey) override;
+  void setColorOnClose(const std::string& color, const std::string& styleKey) override;
+  void exportTemplate(platform::ui::GestureRecognizer& tap) override;
+  void createAnimationPicker(platform::ui::GestureRecognizer& tap) override;
+  void createDataPicker(platform::ui::GestureRecognizer& tap) override;
+  void createFollowPicker(platform::ui::GestureRecognizer& tap) override;
+  void childrenOrder(platform::ui::GestureRecognizer& tap) override;
+  void createDataPickerForAttr(platform::ui::GestureRecognizer& tap) override;
+  void createImagePicker(platform::ui::GestureRecognizer& tap) override;
+  void createSFImagePicker(platform::ui::GestureRecognizer& tap) override;
+  void loadFontMenu(platform::ui::GestureRecognizer& tap) override;
+  void loadAttrFontMenu(platform::ui::GestureRecognizer& tap) override;
+  void loadTextAlignmentMenu(platform::ui::GestureRecognizer& tap) override;
+  void loadInfiniteScrollMenu(platform::ui::GestureRecognizer& tap) override;
+  void loadAutoLayoutMenu(platform::ui::GestureRecognizer& tap) override;
+  void loadBlurColorMenu(platform::ui::GestureRecognizer& tap) override;
+  void loadContentModeMenu(platform::ui::GestureRecognizer& tap) override;
+  void loadTextStyleMenu(platform::ui::GestureRecognizer& tap) override;
+  void pickStyleOverrideElement(platform::ui::GestureRecognizer& tap) override;
   // Tree edits
   std::string getSelectedElement() const override;
   std::optional<std::vector<std::string>> getElementHierarchy(std::string_view name) const override;

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "editor/CreatorView.h"
-#include "editor/elementlist/CanvasOptionsDelegate.h"
 #include "editor/files/EditorAlerts.h"
 #include "inspector/actions/ElementOptionActionHandler.h"
 #include "platform/foundation/files/SystemLog.h"
@@ -119,14 +118,6 @@ void CreatorView::hideElement(const std::string& name) {
   removeAllElementDragGestures();
   removeResizeHandles();
   reloadScrollview();
-}
-
-ElementOptionActionHandler& CreatorView::elementOptionActionHandler() {
-  if (!optionActionHandler_) {
-    optionsDelegate_ = std::make_shared<CanvasOptionsDelegate>(*this);
-    optionActionHandler_ = std::make_shared<ElementOptionActionHandler>(optionsDelegate_);
-  }
-  return *optionActionHandler_;
 }
 
 }  // namespace vantile

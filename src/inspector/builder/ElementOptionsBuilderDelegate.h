@@ -8,6 +8,14 @@
 #include <vector>
 
 #include "platform/foundation/values/Value.h"
+#include "platform/graphics/Geometry.h"
+
+namespace platform::ui {
+class GestureRecognizer;
+class Label;
+class TextField;
+class View;
+}  // namespace platform::ui
 
 namespace platform::ui {
 class View;
@@ -33,6 +41,27 @@ class ElementOptionsBuilderDelegate {
     setSelectedElement,
     reloadTheme,
     reloadScrollview,
+    // Rows
+    setDataArray,
+    blackListStyleArray,
+    stylesThatShowUpDownPad,
+    exportTemplate,
+    createAnimationPicker,
+    createDataPicker,
+    createFollowPicker,
+    childrenOrder,
+    createDataPickerForAttr,
+    createImagePicker,
+    createSFImagePicker,
+    loadFontMenu,
+    loadAttrFontMenu,
+    loadTextAlignmentMenu,
+    loadInfiniteScrollMenu,
+    loadAutoLayoutMenu,
+    loadBlurColorMenu,
+    loadContentModeMenu,
+    loadTextStyleMenu,
+    pickStyleOverrideElement,
     // Tree edits
     getSelectedElement,
     getElementHierarchy,
@@ -84,6 +113,57 @@ class ElementOptionsBuilderDelegate {
   virtual void reloadTheme() = 0;
   virtual void reloadScrollview() = 0;
 
+  // Rows
+  // The row parts, drawn by the canvas; it reads edits back by the parts' layer names.
+  virtual std::shared_ptr<platform::ui::Label> createElementOptionLabelWithFrame(const platform::graphics::Rect& frame,
+                                                                                 const std::string& text,
+                                                                                 const std::string& layerName,
+                                                                                 std::int64_t tag) = 0;
+  virtual std::shared_ptr<platform::ui::TextField> createElementOptionTextFieldWithFrame(
+      const platform::graphics::Rect& frame, const std::string& text, const std::string& layerName,
+      const std::string& placeholder) = 0;
+  // An increment pad button for the (sub-)key `imageName` of the row `propertyName`; it wires its own tap.
+  virtual std::shared_ptr<platform::ui::View> createIncrementer(const platform::graphics::Rect& frame,
+                                                                const std::string& imageName,
+                                                                const std::string& propertyName) = 0;
+  // A picture button ("dots", "paste") of the assets folder.
+  virtual std::shared_ptr<platform::ui::View> viewWithImage(const std::string& imageName, const std::string& name,
+                                                            const platform::graphics::Rect& frame) = 0;
+  virtual std::string dictionaryToString(const platform::Value& dictionary) const = 0;
+  // The element's keys in the inspector's order.
+  virtual std::vector<std::string> elementOptionsCustomOrder(const platform::Value& element) const = 0;
+  // The theme holds a top-level container other than the selected element.
+  virtual bool presetContainsUIView() const = 0;
+  // The root's "children"; nothing when the theme has none.
+  virtual std::optional<platform::Value> getPresetChildren() const = 0;
+  virtual std::vector<std::string> getCreatorDataMethods() const = 0;
+  virtual void setDataArray(std::vector<std::string>) {}
+  // Keys never shown as rows, and keys whose rows get an increment pad.
+  virtual std::vector<std::string> blackListStyleArray() const { return {}; }
+  virtual std::vector<std::string> stylesThatShowUpDownPad() const { return {}; }
+  // Taps of the rows.
+  virtual void jumpToOption(platform::ui::GestureRecognizer& tap) = 0;
+  virtual void copyStyleFromOtherElement(platform::ui::GestureRecognizer& tap) = 0;
+  // The colour cell's live preview and commit on the selected element.
+  virtual void setColor(const std::string& color, const std::string& styleKey) = 0;
+  virtual void setColorOnClose(const std::string& color, const std::string& styleKey) = 0;
+  virtual void exportTemplate(platform::ui::GestureRecognizer&) {}
+  virtual void createAnimationPicker(platform::ui::GestureRecognizer&) {}
+  virtual void createDataPicker(platform::ui::GestureRecognizer&) {}
+  virtual void createFollowPicker(platform::ui::GestureRecognizer&) {}
+  virtual void childrenOrder(platform::ui::GestureRecognizer&) {}
+  virtual void createDataPickerForAttr(platform::ui::GestureRecognizer&) {}
+  virtual void createImagePicker(platform::ui::GestureRecognizer&) {}
+  virtual void createSFImagePicker(platform::ui::GestureRecognizer&) {}
+  virtual void loadFontMenu(platform::ui::GestureRecognizer&) {}
+  virtual void loadAttrFontMenu(platform::ui::GestureRecognizer&) {}
+  virtual void loadTextAlignmentMenu(platform::ui::GestureRecognizer&) {}
+  virtual void loadInfiniteScrollMenu(platform::ui::GestureRecognizer&) {}
+  virtual void loadAutoLayoutMenu(platform::ui::GestureRecognizer&) {}
+  virtual void loadBlurColorMenu(platform::ui::GestureRecognizer&) {}
+  virtual void loadContentModeMenu(platform::ui::GestureRecognizer&) {}
+  virtual void loadTextStyleMenu(platform::ui::GestureRecognizer&) {}
+  virtual void pickStyleOverrideElement(platform::ui::GestureRecognizer&) {}
   // Tree edits
   virtual std::string getSelectedElement() const = 0;
   // The keys from the theme to the element ("PresetView", "children", …, name).

@@ -134,6 +134,36 @@ class RecordingOptionsDelegate final : public ElementOptionsBuilderDelegate {
   void setUiviewPicker(std::shared_ptr<CreatorVerticalMenu> menu) override { picker = std::move(menu); }
   std::shared_ptr<platform::ui::View> elementOptions() const override { return panel; }
 
+  // The rows' parts are not drawn here.
+  std::shared_ptr<platform::ui::Label> createElementOptionLabelWithFrame(const platform::graphics::Rect&,
+                                                                         const std::string&, const std::string&,
+                                                                         std::int64_t) override {
+    return nullptr;
+  }
+  std::shared_ptr<platform::ui::TextField> createElementOptionTextFieldWithFrame(const platform::graphics::Rect&,
+                                                                                 const std::string&,
+                                                                                 const std::string&,
+                                                                                 const std::string&) override {
+    return nullptr;
+  }
+  std::shared_ptr<platform::ui::View> createIncrementer(const platform::graphics::Rect&, const std::string&,
+                                                        const std::string&) override {
+    return nullptr;
+  }
+  std::shared_ptr<platform::ui::View> viewWithImage(const std::string&, const std::string&,
+                                                    const platform::graphics::Rect&) override {
+    return nullptr;
+  }
+  std::string dictionaryToString(const platform::Value& dictionary) const override { return dictionary.dump(); }
+  std::vector<std::string> elementOptionsCustomOrder(const platform::Value&) const override { return {}; }
+  bool presetContainsUIView() const override { return false; }
+  std::optional<platform::Value> getPresetChildren() const override { return std::nullopt; }
+  std::vector<std::string> getCreatorDataMethods() const override { return {}; }
+  void jumpToOption(platform::ui::GestureRecognizer&) override {}
+  void copyStyleFromOtherElement(platform::ui::GestureRecognizer&) override {}
+  void setColor(const std::string&, const std::string&) override {}
+  void setColorOnClose(const std::string&, const std::string&) override {}
+
   platform::Value preset;
   std::string selected = "none";
   std::set<Operation> missing;

@@ -56,18 +56,18 @@ TEST_F(StyleFields, AColourPreviewsOnlyOnTheKeysTheCanvasCanShowAtOnce) {
   const Value before = canvas->creatorPreset;
   const Color textColor = clock->textColor();
 
-  canvas->showColorPreview("rgba(255,0,0,1)", "Clock~ringColor~rgba(0,0,0,1)");
+  canvas->showColorPreview("rgba(255,0,0,1)", "ringColor");
   EXPECT_EQ(clock->textColor(), textColor);
 
-  canvas->showColorPreview("rgba(255,0,0,1)", "Clock~textColor~rgba(0,0,0,1)");
+  canvas->showColorPreview("rgba(255,0,0,1)", "textColor");
   EXPECT_EQ(clock->textColor(), (Color{1, 0, 0, 1}));
-  canvas->showColorPreview("rgba(0,255,0,1)", "Clock~backgroundColor~none");
+  canvas->showColorPreview("rgba(0,255,0,1)", "backgroundColor");
   EXPECT_EQ(clock->backgroundColor(), (Color{0, 1, 0, 1}));
-  canvas->showColorPreview("rgba(0,0,255,1)", "Clock~boxShadow~none");
+  canvas->showColorPreview("rgba(0,0,255,1)", "boxShadow");
   EXPECT_EQ(clock->layer()->shadowColor(), (Color{0, 0, 1, 1}));
   EXPECT_EQ(canvas->creatorPreset, before);
 
-  canvas->commitColor("rgba(255,0,0,1)", "Clock~ringColor~rgba(0,0,0,1)");
+  canvas->commitColor("rgba(255,0,0,1)", "ringColor");
   EXPECT_EQ(element("Clock")["ringColor"], "rgba(255,0,0,1)");
 }
 
