@@ -1,6 +1,7 @@
 #include "inspector/actions/ContainerTree.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "platform/foundation/values/Conversions.h"
@@ -137,7 +138,9 @@ Value placedInContainer(const Value& element, const Value& container) {
   const Value* containerFrame = container.is_object() && container.contains("frame") ? &container["frame"] : nullptr;
   constexpr std::pair<const char*, const char*> axes[] = {{"x", "width"}, {"y", "height"}};
   for (const auto& [position, extent] : axes) {
-    const bool centred = frame.contains(position) && frame[position] == "center";
+    // Compared as a string reference: GCC 12's -O3 flags the temporary a JSON-to-literal comparison builds.
+    const bool centred = frame.contains(position) && frame[position].is_string() &&
+                         frame[position].get_ref<const std::string&>() == "center";
     const int offset = centred ? halved(containerFrame, extent) - halved(&element["frame"], extent) : 0;
     frame[position] = std::to_string(offset);
   }
