@@ -43,6 +43,7 @@ class AppDrawerViewController;
 class CreatorVerticalMenu;
 class ElementOptionActionHandler;
 class ElementOptionsBuilderDelegate;
+class ElementRenameManagerDelegate;
 class ElementTypeGrid;
 class CreatorReorderView;
 
@@ -418,9 +419,10 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
  private:
   void confirmElementRemoval(const std::string& name);
   void askForDuplicateName(const std::string& name);
-  // Spaces become "_"; an empty name or one already in the theme is refused with an alert.
+  // The typed name cleaned by the element name rules; a name they refuse is refused with the
+  // rename alert's texts.
   void duplicateElement(const std::string& typedName, const std::string& sourceName);
-  // Seam: the rename manager, with the element naming rules, comes with the inspector issue.
+  // Asks the rename manager for a new name of the element, with the canvas as its delegate.
   void renameElement(const std::string& name);
   // The inspector's action handler, made on first use with the canvas as its delegate.
   ElementOptionActionHandler& elementOptionActionHandler();
@@ -599,6 +601,18 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
 
  public:
 
+  // --- Renaming (elementlist/) ---
+
+  // After the rename manager installed the renamed theme: the lock, hide and expansion marks
+  // follow the new name, and the canvas and the element list are drawn again.
+  void elementDidRename(const std::string& oldName, const std::string& newName);
+
+ private:
+  // Installs the renamed theme as every edit of the editor does (installEditedPreset).
+  friend class CanvasRenameDelegate;
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -690,6 +704,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::string incrementingElement;
   // Counts the presses on arrows; each repetition goes on only for its own press.
   std::uint64_t padPressCount = 0;
+  // The canvas as the rename manager's delegate, held weakly by the manager.
+  std::shared_ptr<ElementRenameManagerDelegate> renameDelegate_;
 };
 
 }  // namespace vantile

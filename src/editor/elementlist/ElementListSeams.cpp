@@ -6,7 +6,4 @@ namespace vantile {
 // The add row opens the bulk element creator, which comes with the inspector issue.
 void CreatorView::addNewElement() {}
 
-// The extras sheet's "Rename Element" asks the rename manager, which comes with the inspector issue.
-void CreatorView::renameElement(const std::string&) {}
-
 }  // namespace vantile
