@@ -48,6 +48,7 @@ class CreatorVerticalMenu;
 class ElementOptionActionHandler;
 class ElementOptionsBuilder;
 class ElementOptionsBuilderDelegate;
+class ElementRenameManagerDelegate;
 class ElementTypeGrid;
 class CreatorReorderView;
 
@@ -420,9 +421,10 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
  private:
   void confirmElementRemoval(const std::string& name);
   void askForDuplicateName(const std::string& name);
-  // Spaces become "_"; an empty name or one already in the theme is refused with an alert.
+  // The typed name cleaned by the element name rules; a name they refuse is refused with the
+  // rename alert's texts.
   void duplicateElement(const std::string& typedName, const std::string& sourceName);
-  // Seam: the rename manager, with the element naming rules, comes with the inspector issue.
+  // Asks the rename manager for a new name of the element, with the canvas as its delegate.
   void renameElement(const std::string& name);
   // The options builder's action handler (selection/CreatorViewInspector.cpp).
   ElementOptionActionHandler& elementOptionActionHandler();
@@ -650,6 +652,18 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   void fetchThemeCatalogue();
 
  public:
+  // --- Renaming (elementlist/) ---
+
+  // After the rename manager installed the renamed theme: the lock, hide and expansion marks
+  // follow the new name, and the canvas and the element list are drawn again.
+  void elementDidRename(const std::string& oldName, const std::string& newName);
+
+ private:
+  // Installs the renamed theme as every edit of the editor does (installEditedPreset).
+  friend class CanvasRenameDelegate;
+
+ public:
+
   // --- State ---
 
   platform::Value creatorPreset = platform::Value::object();
@@ -747,6 +761,8 @@ class CreatorView : public platform::ui::View, public ElementOrchestratorDelegat
   std::shared_ptr<CreatorVerticalMenu> optionPicker;
   // Hands the photo picker's result to the canvas, which the picker holds weakly.
   std::shared_ptr<platform::ui::ImagePickerDelegate> backgroundPickerDelegate_;
+  // The canvas as the rename manager's delegate, held weakly by the manager.
+  std::shared_ptr<ElementRenameManagerDelegate> renameDelegate_;
 };
 
 }  // namespace vantile

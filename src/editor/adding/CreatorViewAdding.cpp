@@ -7,7 +7,7 @@
 #include "editor/adding/NewElementSource.h"
 #include "editor/files/EditorAlerts.h"
 #include "engine/helpers/UserFileNames.h"
-#include "inspector/bulk/BulkElementCreator.h"
+#include "inspector/naming/ElementNameRefusal.h"
 #include "inspector/naming/ElementNameRules.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/input/TextField.h"
@@ -148,7 +148,7 @@ void CreatorView::processBulkElementHierarchy(const Value& bulkElements, const s
     // A taken name is no refusal here: the element gets its first free numbered form.
     if (elementNameProblem(*name, [](std::string_view) { return false; })) {
       platform::foundation::systemLog("The bulk element name \"" + *name + "\" was refused; it was left out.");
-      presentEditorAlert(topViewController(), makeEditorAlert(BulkElementCreator::kInvalidNameMessage, {okButton()}));
+      presentEditorAlert(topViewController(), makeEditorAlert(kInvalidElementNameMessage, {okButton()}));
       continue;
     }
     // Its children go under the name it got, which differs from the chosen one after a clash.

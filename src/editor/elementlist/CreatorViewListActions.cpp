@@ -4,8 +4,9 @@
 #include "editor/CreatorView.h"
 #include "editor/files/EditorAlerts.h"
 #include "inspector/actions/ElementOptionActionHandler.h"
+#include "inspector/naming/ElementNameRefusal.h"
+#include "inspector/naming/ElementNameRules.h"
 #include "platform/foundation/files/SystemLog.h"
-#include "platform/foundation/values/Strings.h"
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/input/TextField.h"
 
@@ -72,13 +73,11 @@ void CreatorView::askForDuplicateName(const std::string& name) {
 }
 
 void CreatorView::duplicateElement(const std::string& typedName, const std::string& sourceName) {
-  const std::string name = platform::foundation::replacingOccurrences(typedName, " ", "_");
-  if (name.empty()) {
-    userNoName();
-    return;
-  }
-  if (CreatorDictHelpers::elementObject(creatorPreset).contains(name)) {
-    cantAddAlert();
+  const std::string name = sanitizeElementName(typedName);
+  const KeyPaths names = CreatorDictHelpers::elementObject(creatorPreset);
+  if (const auto refusal =
+          elementNameRefusal(name, [&names](std::string_view candidate) { return names.contains(candidate); })) {
+    presentEditorAlert(topViewController(), makeElementNameErrorAlert(*refusal));
     return;
   }
   elementOptionActionHandler().addDuplicatedItemWithName(name, sourceName);

@@ -31,15 +31,13 @@ class ElementOptionsBuilder {
   std::shared_ptr<platform::ui::ScrollView> buildElementOptionsForName(const std::string& name,
                                                                        const platform::Value& children);
 
-  // The rows as they will be drawn, from the delegate's current answers.
-  std::optional<ElementOptionsLayout> layoutForName(const std::string& name, const platform::Value& children) const;
-
   ElementOptionActionHandler& actionHandler() { return *actionHandler_; }
-  std::shared_ptr<ElementOptionActionHandler> sharedActionHandler() const { return actionHandler_; }
 
   std::vector<std::string> colorArray;
 
  private:
+  // The rows as they will be drawn, from the delegate's current answers.
+  std::optional<ElementOptionsLayout> layoutForName(const std::string& name, const platform::Value& children) const;
   void addSpecialRow(const SpecialOptionConfig& row, double width, platform::ui::ScrollView& scrollView);
   void addPropertyRow(const PropertyRowLayout& row, ElementOptionsBuilderDelegate& delegate,
                       platform::ui::ScrollView& scrollView);

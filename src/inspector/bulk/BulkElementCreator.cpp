@@ -6,6 +6,7 @@
 #include "engine/ElementTemplateFactory.h"
 #include "inspector/bulk/BulkElementTreeCell.h"
 #include "inspector/bulk/ElementTypeCaptions.h"
+#include "inspector/naming/ElementNameRefusal.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/text/Label.h"
@@ -114,7 +115,7 @@ void BulkElementCreator::cellDidRequestNameEdit(BulkElementTreeCell& cell, const
       presentRefusal(kDuplicateNameTitle, kDuplicateNameMessage);
       break;
     case BulkElementTree::RenameOutcome::invalidRefused:
-      presentRefusal(kInvalidNameTitle, kInvalidNameMessage);
+      presentRefusal(kInvalidElementNameTitle, kInvalidElementNameMessage);
       break;
     case BulkElementTree::RenameOutcome::renamed:
     case BulkElementTree::RenameOutcome::unchanged:

@@ -30,12 +30,9 @@ class BulkElementCreator : public platform::ui::ViewController,
   static constexpr std::int64_t kElementsPaletteTag = 1001;
   static constexpr std::int64_t kTemplatesPaletteTag = 1002;
   static constexpr double kRowHeight = 80;
-  // The refusals of typed names; the invalid-name texts are the rename manager's.
+  // A typed name already in the tree; one breaking the rules gets the rules' own refusal.
   static constexpr const char* kDuplicateNameTitle = "Duplicate Name";
   static constexpr const char* kDuplicateNameMessage = "An element with this name already exists.";
-  static constexpr const char* kInvalidNameTitle = "Invalid Name";
-  static constexpr const char* kInvalidNameMessage =
-      "Please use only letters, numbers, and underscores. Avoid reserved words.";
 
   // Element types are the factory's basic types whatever the list holds; the list's other
   // names are the templates.

@@ -6,6 +6,7 @@
 
 #include "editor/adding/tests/AddingFixture.h"
 #include "inspector/bulk/BulkElementCreator.h"
+#include "inspector/naming/ElementNameRefusal.h"
 #include "inspector/bulk/tests/BulkSheetDriver.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/foundation/values/ValueParsing.h"
@@ -71,7 +72,7 @@ TEST_F(BulkCreatorOnTheCanvas, BulkNamesFollowTheElementNameRulesRatherThanTheFi
       {"elementType": "UILabel", "elementName": "Frame"},
       {"elementType": "UILabel", "elementName": ".hidden"}])")
                                           .value());
-  EXPECT_EQ(alertMessage(), BulkElementCreator::kInvalidNameMessage);
+  EXPECT_EQ(alertMessage(), kInvalidElementNameMessage);
   closeAlert("OK");
   EXPECT_FALSE(canvas->dictHelpers.findElementInDictionary("Frame")) << "a reserved word";
   EXPECT_TRUE(canvas->dictHelpers.findElementInDictionary(".hidden"));

@@ -234,25 +234,34 @@ TEST_F(ListActions, ATopLevelDuplicateIsACopyUnderTheTypedNameAddedToTheRootOrde
   EXPECT_NE(row("my_copy"), nullptr);
 }
 
-TEST_F(ListActions, AnEmptyDuplicateNameOrOneAlreadyInTheThemeIsRefusedAndChangesNothing) {
+TEST_F(ListActions, DuplicateNamesAreCleanedAndABrokenNameRuleIsRefusedWithTheRenameTexts) {
   setTheme({{"a", label()}, {"box", container({{"inner", label()}})}});
   const Value before = canvas->creatorPreset;
   struct Case {
     const char* typed;
+    const char* title;
     const char* message;
   };
   const Case cases[] = {
-      {"", "You must enter a name. Try again."},
-      {"box", "OH NO! This name already exists, please use another name."},
-      {"inner", "OH NO! This name already exists, please use another name."},
+      {"", "Invalid Name", "Element name cannot be empty."},
+      {"?!", "Invalid Name", "Element name cannot be empty."},
+      {"box", "Name Already Exists", "An element named 'box' already exists. Please choose a different name."},
+      {" inner!", "Name Already Exists", "An element named 'inner' already exists. Please choose a different name."},
+      {"Frame", "Invalid Name", "Please use only letters, numbers, and underscores. Avoid reserved words."},
   };
   for (const Case& test : cases) {
     duplicate("a", test.typed);
+    ASSERT_NE(alert(), nullptr) << test.typed;
+    EXPECT_EQ(alert()->title(), test.title) << test.typed;
     EXPECT_EQ(alertMessage(), test.message) << test.typed;
     EXPECT_EQ(actionTitles(), std::vector<std::string>{"OK"});
     ASSERT_TRUE(alert()->chooseAction("OK"));
     EXPECT_EQ(canvas->creatorPreset, before) << test.typed;
   }
+
+  duplicate("a", "a~copy, 2");
+  advance(0.3);
+  EXPECT_TRUE(children().contains("acopy_2")) << "stored under its cleaned name";
 }
 
 TEST_F(ListActions, ADuplicatedContainerGivesEveryCopiedChildAFreshNameAndItsChildOrdersFollow) {
