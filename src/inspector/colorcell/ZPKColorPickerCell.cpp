@@ -22,7 +22,15 @@ constexpr double kSwatchCornerRadius = 14.5;
 
 std::shared_ptr<ZPKColorPickerCell> ZPKColorPickerCell::make(Style style, ColorCellIdentity identity,
                                                              Targets targets) {
-  return std::make_shared<ZPKColorPickerCell>(ConstructionKey{}, style, std::move(identity), std::move(targets));
+  auto cell = std::make_shared<ZPKColorPickerCell>(ConstructionKey{}, style, std::move(identity), std::move(targets));
+  auto tap = platform::ui::TapGestureRecognizer::make([weakCell = std::weak_ptr<ZPKColorPickerCell>(cell)](auto&) {
+    if (const auto strong = weakCell.lock()) strong->openColorPicker();
+  });
+  tap->setNumberOfTapsRequired(1);
+  tap->setNumberOfTouchesRequired(1);
+  // On the cell, not the swatch: every new colour replaces the swatch, and its taps with it.
+  cell->addGestureRecognizer(std::move(tap));
+  return cell;
 }
 
 ZPKColorPickerCell::ZPKColorPickerCell(ConstructionKey key, Style style, ColorCellIdentity identity,
@@ -34,12 +42,12 @@ ZPKColorPickerCell::ZPKColorPickerCell(ConstructionKey key, Style style, ColorCe
 void ZPKColorPickerCell::didMoveToSuperview() {
   TableViewCell::didMoveToSuperview();
   updatePreview();
-  auto tap = platform::ui::TapGestureRecognizer::make([weakCell = std::weak_ptr<View>(shared_from_this())](auto&) {
-    if (const auto cell = std::static_pointer_cast<ZPKColorPickerCell>(weakCell.lock())) cell->openColorPicker();
-  });
-  tap->setNumberOfTapsRequired(1);
-  tap->setNumberOfTouchesRequired(1);
-  colorPreview_->addGestureRecognizer(std::move(tap));
+}
+
+void ZPKColorPickerCell::layoutSubviews() {
+  TableViewCell::layoutSubviews();
+  // The cell is the swatch's size, so the swatch fills it rather than standing off its left edge.
+  if (colorPreview_) colorPreview_->setFrame(bounds());
 }
 
 void ZPKColorPickerCell::updatePreview() {

@@ -12,7 +12,7 @@
 
 namespace vantile {
 
-// The round colour swatch of an inspector row. A tap opens the system colour picker from the
+// The round colour swatch of an inspector row. A tap on it opens the system colour picker from the
 // view controller hosting the cell; each new pick is sent as a live preview, closing the picker
 // commits its colour (the preselected one when nothing was picked).
 class ZPKColorPickerCell : public platform::ui::TableViewCell, public platform::ui::ColorPickerDelegate {
@@ -38,6 +38,7 @@ class ZPKColorPickerCell : public platform::ui::TableViewCell, public platform::
   const std::optional<platform::graphics::Color>& setColor() const { return setColor_; }
 
   void didMoveToSuperview() override;
+  void layoutSubviews() override;
   void openColorPicker();
   void updatePreview();
   void updatePreviewWithColor(const platform::graphics::Color& color);

@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "editor/CreatorView.h"
 #include "editor/canvas/EditorThemeFiles.h"
@@ -22,8 +21,8 @@
 namespace vantile::testing {
 
 // A canvas drawn by the engine from a theme file, on its display over the whole screen (so screen
-// points are canvas points for top-level elements), with a hand-made inspector holding the
-// position and size fields, and a finger.
+// points are canvas points for top-level elements), with the inspector of the selected element in
+// a panel off the screen, and a finger.
 class CanvasEditing : public ::testing::Test {
  protected:
   CanvasEditing() {
@@ -31,16 +30,10 @@ class CanvasEditing : public ::testing::Test {
     canvas->display = canvas->setupDisplay();
     screen->addSubview(canvas->display);
 
-    canvas->elementOptions = platform::ui::ScrollView::make({0, 512, 375, 300});
-    auto row = platform::ui::View::make({0, 0, 375, 40});
-    canvas->elementOptions->addSubview(row);
-    for (const char* part : {"x", "y"}) row->addSubview(field(std::string("frame~") + part));
-    for (const char* part : {"width", "height"})
-      canvas->elementOptions->addSubview(field(std::string("frame~") + part));
-    // Only text fields are filled, whatever their layer names.
+    // The panel stays off the screen, so that no touch lands on the inspector.
+    canvas->menu = platform::ui::View::make({0, 512, 375, 300});
     captionNamedLikeAField->layer()->setName("frame~x");
     captionNamedLikeAField->setText("X");
-    row->addSubview(captionNamedLikeAField);
   }
   ~CanvasEditing() override { platform::foundation::Bundle::main().setBundleIdentifier(""); }
 
@@ -60,15 +53,19 @@ class CanvasEditing : public ::testing::Test {
     canvas->loadThemeFile("Edited.json");
     canvas->setSelectedElement(selected);
     canvas->loadElementOptions(selected);
+    // Only text fields are filled, whatever their layer names.
+    if (canvas->elementOptions) canvas->elementOptions->addSubview(captionNamedLikeAField);
   }
 
   std::shared_ptr<platform::ui::View> view(const std::string& name) const { return canvas->getElementView(name); }
   const platform::Value& stored(const std::string& name) const {
     return canvas->creatorPreset.at("PresetView").at("children").at(name).at("frame");
   }
-  std::string fieldText(const std::string& layerName) const { return fieldNamed(*canvas->elementOptions, layerName); }
+  std::string fieldText(const std::string& layerName) const {
+    return canvas->elementOptions ? fieldNamed(*canvas->elementOptions, layerName) : "";
+  }
   void clearFields() {
-    for (const auto& textField : fields) textField->setText("-");
+    if (canvas->elementOptions) forEachTextField(*canvas->elementOptions, [](auto& field) { field.setText("-"); });
   }
 
   ManualMainQueue manualQueue;
@@ -79,14 +76,13 @@ class CanvasEditing : public ::testing::Test {
   platform::ui::TouchInjector finger{screen};
 
  private:
-  std::shared_ptr<platform::ui::TextField> field(const std::string& layerName) {
-    auto textField = platform::ui::TextField::make({0, 0, 60, 30});
-    textField->layer()->setName(layerName);
-    textField->setText("-");
-    fields.push_back(textField);
-    return textField;
+  template <typename Visit>
+  static void forEachTextField(const platform::ui::View& view, const Visit& visit) {
+    for (const auto& subview : view.subviews()) {
+      if (const auto textField = std::dynamic_pointer_cast<platform::ui::TextField>(subview)) visit(*textField);
+      forEachTextField(*subview, visit);
+    }
   }
-  std::vector<std::shared_ptr<platform::ui::TextField>> fields;
   static std::string fieldNamed(const platform::ui::View& view, const std::string& layerName) {
     for (const auto& subview : view.subviews()) {
       const auto textField = std::dynamic_pointer_cast<platform::ui::TextField>(subview);

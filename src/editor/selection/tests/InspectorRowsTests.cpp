@@ -24,6 +24,7 @@ class InspectorPanel : public EditingTest {
  protected:
   InspectorPanel() {
     window->rootViewController()->view()->addSubview(host);
+    host->addSubview(canvas->mainView);
     canvas->setElementStyle("fontSize", "Clock", "12");
     canvas->setElementStyle("textAlignment", "Clock", "center");
     select("Clock");
@@ -48,7 +49,12 @@ class InspectorPanel : public EditingTest {
     return nullptr;
   }
 
+  // Scrolls the panel to the part's row first, as a user does for rows below its first screen.
   void tap(const ui::View& part) {
+    const auto& panel = canvas->elementOptions;
+    if (const auto inPanel = panel ? part.convertPointToView({0, 0}, panel.get()) : std::nullopt) {
+      panel->setContentOffset({0, std::max(0.0, inPanel->y - 20)}, false);
+    }
     const auto bounds = part.bounds();
     const auto point = part.convertPointToView({bounds.width() / 2, bounds.height() / 2}, window.get());
     ASSERT_TRUE(point);
@@ -88,6 +94,7 @@ TEST_F(InspectorPanel, TappingARowsButtonsOpensTheCanvasMenus) {
   tap(*dots);
   ASSERT_NE(canvas->textAlignmentPicker, nullptr);
   EXPECT_EQ(canvas->textAlignmentPicker->superview(), canvas->mainView);
+  canvas->textAlignmentPicker->closeMenu();
 
   const auto paste = rowPart<ui::View>("textAlignment", width() - 40);
   ASSERT_NE(paste, nullptr);
@@ -106,6 +113,7 @@ TEST_F(InspectorPanel, IncrementButtonsAddressTheStyleTheirRowEdits) {
     ASSERT_NE(pad, nullptr) << test.layerName;
     tap(*pad);
     EXPECT_EQ(canvas->currentStyle, test.padAddress);
+    canvas->closeStyleMenu();
   }
 }
 
@@ -118,7 +126,7 @@ TEST_F(InspectorPanel, AShadowColourPickedInItsSwatchGoesIntoTheShadow) {
   EXPECT_EQ(swatch->identifier(), (ColorCellIdentity{"Clock", "textShadow", "rgba(1,1,1,1)"}));
   // The shadow's entries stand below the panel's first screen.
   canvas->elementOptions->setContentOffset({0, swatch->frame().origin.y - 100}, false);
-  tap(*swatch->colorPreview());
+  tap(*swatch);
   const auto picker = ui::ColorPickerViewController::shownInKeyWindow();
   ASSERT_NE(picker, nullptr);
   picker->pickColor({1, 0, 0, 1});

@@ -101,7 +101,7 @@ TEST_F(ColorCell, PicksPreviewOncePerNewColourAndClosingCommitsTheLastOne) {
   EXPECT_EQ(ui::ColorPickerViewController::shownInKeyWindow(), nullptr);
 }
 
-TEST_F(ColorCell, ClosingWithoutAPickCommitsThePreselectedColourToTheCellsStyle) {
+TEST_F(ColorCell, ClosingWithoutAPickCommitsThePreselectedColourToTheCellsStyleAndTheSwatchOpensAgain) {
   const auto cell = addCell("rgba(0, 0, 255, 1)", "textShadow");
   const auto picker = openPicker();
   ASSERT_NE(picker, nullptr);
@@ -109,6 +109,11 @@ TEST_F(ColorCell, ClosingWithoutAPickCommitsThePreselectedColourToTheCellsStyle)
   EXPECT_TRUE(previews.empty());
   EXPECT_EQ(commits, (Sent{{"rgba(0, 0, 255, 1.00)", "textShadow"}}));
   EXPECT_EQ(cell->colorPreview()->backgroundColor(), (Color{0, 0, 1, 1}));
+
+  // The committed colour's new swatch still opens the picker.
+  const auto again = openPicker();
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->selectedColor(), (Color{0, 0, 1, 1}));
 }
 
 TEST_F(ColorCell, ACellNoControllerHostsOpensNothing) {
