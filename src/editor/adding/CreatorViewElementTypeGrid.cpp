@@ -10,6 +10,7 @@
 #include "editor/files/TemplateFileNames.h"
 #include "engine/ElementTemplateFactory.h"
 #include "engine/helpers/UserFileNames.h"
+#include "inspector/palette/EditorPalette.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/gestures/LongPressGestureRecognizer.h"
@@ -23,7 +24,6 @@ namespace {
 constexpr double kGridTop = 40;
 constexpr double kGridHeightLess = 30;
 constexpr double kDeletePressSeconds = 0.3;
-constexpr platform::graphics::Color kGridBackground{20.0 / 255, 20.0 / 255, 20.0 / 255, 1};
 
 }  // namespace
 
@@ -35,7 +35,7 @@ void CreatorView::showSingleElementCreator() {
   if (collectionView) collectionView->removeFromSuperview();
   const platform::graphics::Size panel = menu->bounds().size;
   auto grid = ElementTypeGrid::makeGridView({0, kGridTop, panel.width, panel.height - kGridHeightLess});
-  grid->setBackgroundColor(kGridBackground);
+  grid->setBackgroundColor(editor_palette::kBar);
   elementTypeGrid_ = std::make_shared<ElementTypeGrid>(
       [canvas = weakCanvas()] {
         const auto strong = canvas.lock();

@@ -10,6 +10,7 @@
 #include "engine/ElementOrchestrator.h"
 #include "engine/ElementRegistry.h"
 #include "engine/helpers/VantileHelpers.h"
+#include "inspector/palette/EditorPalette.h"
 #include "platform/ui/gestures/GestureRecognizer.h"
 #include "platform/ui/views/ImageView.h"
 #include "platform/ui/views/Screen.h"
@@ -23,7 +24,6 @@ using platform::ui::View;
 
 namespace {
 
-constexpr Color kBackdropGrey{50.0 / 255.0, 50.0 / 255.0, 50.0 / 255.0, 1};
 constexpr Color kClear{0, 0, 0, 0};
 constexpr Color kGridLine{1, 1, 1, 0.1};
 constexpr Color kGridCentreLine{1, 1, 1, 0.3};
@@ -59,7 +59,7 @@ std::shared_ptr<View> CreatorView::createViewFromDictionary(const Value& root, c
 
 std::shared_ptr<platform::ui::ImageView> CreatorView::createBackgroundView(const Rect& frame) {
   auto background = platform::ui::ImageView::make(frame);
-  background->setBackgroundColor(kBackdropGrey);
+  background->setBackgroundColor(editor_palette::kRaised);
   background->setUserInteractionEnabled(false);
   background->setContentMode(platform::ui::ContentMode::scaleAspectFill);
   background->setImage(backgroundImage);

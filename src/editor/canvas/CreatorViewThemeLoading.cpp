@@ -3,6 +3,7 @@
 
 #include "editor/CreatorView.h"
 #include "editor/canvas/EditorThemeFiles.h"
+#include "inspector/palette/EditorPalette.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/foundation/values/Conversions.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr const char* kCreator = "creator";
 constexpr const char* kStartingTheme = "time.json";
-constexpr Color kPanelGrey{26.0 / 255.0, 26.0 / 255.0, 26.0 / 255.0, 1};
 
 const Value& rootOf(const Value& theme) {
   static const Value noRoot = Value::object();
@@ -79,7 +79,7 @@ void CreatorView::loadTheme() {
     tap->setNumberOfTouchesRequired(1);
     display->addGestureRecognizer(std::move(tap));
   }
-  if (mainView) mainView->setBackgroundColor(kPanelGrey);
+  if (mainView) mainView->setBackgroundColor(editor_palette::kPanel);
   drawRoot(rootOf(creatorPreset));
 }
 

@@ -7,6 +7,7 @@
 #include "editor/pad/PadDirections.h"
 #include "editor/pad/PadReadOut.h"
 #include "engine/images/ImagePipeline.h"
+#include "inspector/palette/EditorPalette.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/graphics/TextMeasurement.h"
 #include "platform/ui/controls/SegmentedControl.h"
@@ -30,8 +31,6 @@ constexpr double kArrowSide = 50;
 constexpr double kBackBarHeight = 40;
 constexpr double kButtonImageSide = 30;
 constexpr double kScrollDelay = 0.1;
-constexpr graphics::Color kMenuColor{26.0 / 255, 26.0 / 255, 26.0 / 255, 1};
-constexpr graphics::Color kBackBarColor{20.0 / 255, 20.0 / 255, 20.0 / 255, 1};
 constexpr graphics::Color kWhite{1, 1, 1, 1};
 constexpr graphics::Color kBlack{0, 0, 0, 1};
 constexpr graphics::Color kReadOutColor{1, 1, 1, 0.4};
@@ -91,7 +90,7 @@ void CreatorView::createMenuForStyle(const std::string& padAddress) {
   const double width = screen.size.width;
 
   styleMenu = ui::View::make({0, screen.size.height - menuFromBottom, width, menuFromBottom});
-  styleMenu->setBackgroundColor(kMenuColor);
+  styleMenu->setBackgroundColor(editor_palette::kPanel);
   styleMenu->layer()->setCornerRadius(10);
   styleMenu->setClipsToBounds(true);
   styleMenu->layer()->setName(padAddress);
@@ -99,7 +98,7 @@ void CreatorView::createMenuForStyle(const std::string& padAddress) {
   auto back = ui::Label::make({0, 0, width, kBackBarHeight});
   back->setText("     Back");
   back->setTextColor(kWhite);
-  back->setBackgroundColor(kBackBarColor);
+  back->setBackgroundColor(editor_palette::kBar);
   back->setTextAlignment(ui::TextAlignment::left);
   back->setUserInteractionEnabled(true);
   back->layer()->setName(padAddress);

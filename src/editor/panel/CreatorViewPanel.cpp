@@ -3,6 +3,7 @@
 #include "editor/panel/IconBarLayout.h"
 #include "editor/panel/TopLevelOrder.h"
 #include "engine/images/ImagePipeline.h"
+#include "inspector/palette/EditorPalette.h"
 #include "inspector/reorder/CreatorReorderView.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/graphics/TextMeasurement.h"
@@ -23,8 +24,6 @@ constexpr double kMenuFromBottom = 300;
 constexpr double kMenuCornerRadius = 10;
 constexpr double kIconSide = 30;
 constexpr double kIconTop = 6;
-constexpr Color kPanelGrey{26.0 / 255.0, 26.0 / 255.0, 26.0 / 255.0, 1};
-constexpr Color kIconBarGrey{20.0 / 255.0, 20.0 / 255.0, 20.0 / 255.0, 1};
 constexpr Color kClear{0, 0, 0, 0};
 
 std::shared_ptr<View> makeIconBarButton(const IconBarButton& button) {
@@ -49,14 +48,14 @@ std::shared_ptr<View> makeIconBarButton(const IconBarButton& button) {
 std::shared_ptr<View> CreatorView::setupMenu() {
   const auto screen = platform::ui::Screen::mainScreen().bounds();
   menu = View::make({0, screen.size.height - kMenuFromBottom, screen.size.width, kMenuFromBottom});
-  menu->setBackgroundColor(kPanelGrey);
+  menu->setBackgroundColor(editor_palette::kPanel);
   menu->layer()->setCornerRadius(kMenuCornerRadius);
 
   // Stands 20 points above the panel's top edge.
   styleHintLabel = platform::ui::Label::make({10, -20, 100, 20});
   styleHintLabel->setText("");
   styleHintLabel->setTextColor(Color{1, 1, 1, 1});
-  styleHintLabel->setBackgroundColor(kPanelGrey);
+  styleHintLabel->setBackgroundColor(editor_palette::kPanel);
   styleHintLabel->setFont(platform::graphics::systemFont(8));
   styleHintLabel->setTextAlignment(platform::ui::TextAlignment::center);
   styleHintLabel->setHidden(true);
@@ -70,7 +69,7 @@ void CreatorView::setupMenuButtons() {
   if (!menu) return;
   const double width = menu->bounds().size.width;
   auto bar = View::make({0, 0, width, kIconBarHeight});
-  bar->setBackgroundColor(kIconBarGrey);
+  bar->setBackgroundColor(editor_palette::kBar);
   auto tap = platform::ui::TapGestureRecognizer::make([canvas = weakCanvas()](platform::ui::GestureRecognizer& recognizer) {
     if (const auto strong = canvas.lock()) strong->menuIconBarTapped(recognizer);
   });

@@ -7,6 +7,7 @@
 #include "inspector/bulk/BulkElementTreeCell.h"
 #include "inspector/bulk/ElementTypeCaptions.h"
 #include "inspector/naming/ElementNameRefusal.h"
+#include "inspector/palette/EditorPalette.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/controls/AlertController.h"
 #include "platform/ui/text/Label.h"
@@ -138,7 +139,7 @@ void BulkElementCreator::updateFlattenedHierarchy() {
   emptyStateLabel->setHidden(hasRows);
   tableView->setHidden(!hasRows);
   addButton->setEnabled(hasRows);
-  addButton->setBackgroundColor(hasRows ? platform::graphics::Color{50.0 / 255, 50.0 / 255, 50.0 / 255, 1}
+  addButton->setBackgroundColor(hasRows ? editor_palette::kRaised
                                         : platform::graphics::Color{1, 1, 1, 0.3});
   addButton->setTextColor(hasRows ? platform::graphics::Color{1, 1, 1, 1} : platform::graphics::Color{1, 1, 1, 0.6});
   tableView->reloadData();

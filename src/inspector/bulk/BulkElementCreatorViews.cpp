@@ -2,10 +2,10 @@
 // type menu overlay.
 #include <algorithm>
 
-#include "inspector/bulk/BulkPalette.h"
 #include "inspector/bulk/BulkElementCreator.h"
 #include "inspector/bulk/BulkElementTreeCell.h"
 #include "inspector/bulk/ElementTypeCaptions.h"
+#include "inspector/palette/EditorPalette.h"
 #include "platform/ui/text/Label.h"
 #include "platform/ui/views/ScrollView.h"
 
@@ -18,12 +18,11 @@ using platform::graphics::Rect;
 
 namespace {
 
-constexpr Color kSheetColor = bulk_palette::kBackground;
-constexpr Color kTileColor = bulk_palette::kControl;
-constexpr Color kSeparatorColor{20.0 / 255, 20.0 / 255, 20.0 / 255, 1};
-constexpr Color kWhite = bulk_palette::kWhite;
+constexpr Color kSheetColor = editor_palette::kPanel;
+constexpr Color kTileColor = editor_palette::kRaised;
+constexpr Color kWhite = editor_palette::kWhite;
 constexpr Color kFaintBorder{1, 1, 1, 0.1};
-constexpr Color kLightGrey = bulk_palette::kLightGrey;
+constexpr Color kLightGrey = editor_palette::kLightGrey;
 constexpr double kMargin = 20;
 constexpr double kInnerMargin = 16;
 constexpr double kHeadingHeight = 20;
@@ -97,7 +96,7 @@ void BulkElementCreator::buildViews(ui::View& sheet) {
   tableView->setBackgroundColor(Color{0, 0, 0, 0});
   tableView->layer()->setCornerRadius(8);
   tableView->setSeparatorStyle(ui::TableView::SeparatorStyle::singleLine);
-  tableView->setSeparatorColor(kSeparatorColor);
+  tableView->setSeparatorColor(editor_palette::kBar);
   tableView->setRowHeight(kRowHeight);
   tableView->registerCellClass<BulkElementTreeCell>("TreeCell");
   tableView->setDataSource(std::static_pointer_cast<ui::TableViewDataSource>(self()));

@@ -1,6 +1,6 @@
 #include "inspector/bulk/BulkElementTreeCell.h"
 
-#include "inspector/bulk/BulkPalette.h"
+#include "inspector/palette/EditorPalette.h"
 
 #include <algorithm>
 #include <limits>
@@ -19,10 +19,10 @@ using platform::graphics::Font;
 
 namespace {
 
-constexpr Color kRowBackground = bulk_palette::kBackground;
-constexpr Color kControlBackground = bulk_palette::kControl;
-constexpr Color kWhite = bulk_palette::kWhite;
-constexpr Color kLightGrey = bulk_palette::kLightGrey;
+constexpr Color kRowBackground = editor_palette::kPanel;
+constexpr Color kControlBackground = editor_palette::kRaised;
+constexpr Color kWhite = editor_palette::kWhite;
+constexpr Color kLightGrey = editor_palette::kLightGrey;
 constexpr double kButtonSide = 24;
 constexpr double kButtonGap = 8;
 constexpr double kStripHeight = 44;

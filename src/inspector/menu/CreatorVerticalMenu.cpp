@@ -5,6 +5,7 @@
 
 #include "engine/images/ImagePipeline.h"
 #include "inspector/menu/MenuLayout.h"
+#include "inspector/palette/EditorPalette.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/foundation/values/Conversions.h"
 #include "platform/graphics/TextMeasurement.h"
@@ -24,8 +25,6 @@ namespace {
 namespace graphics = platform::graphics;
 namespace ui = platform::ui;
 
-constexpr graphics::Color kPanelColor{26.0 / 255, 26.0 / 255, 26.0 / 255, 1};
-constexpr graphics::Color kBarColor{20.0 / 255, 20.0 / 255, 20.0 / 255, 1};
 constexpr graphics::Color kWhite{1, 1, 1, 1};
 constexpr graphics::Color kBlack{0, 0, 0, 1};
 constexpr double kCornerRadius = 10;
@@ -91,7 +90,7 @@ void CreatorVerticalMenu::buildPanel(const std::string& menuName) {
   const int top = MenuLayout::panelTop(height, screenHeight());
 
   mainView = ui::View::make({0, static_cast<double>(top), width, static_cast<double>(height)});
-  mainView->setBackgroundColor(kPanelColor);
+  mainView->setBackgroundColor(editor_palette::kPanel);
   const auto& layer = mainView->layer();
   layer->setCornerRadius(kCornerRadius);
   layer->setShadowColor(kBlack);
@@ -104,7 +103,7 @@ void CreatorVerticalMenu::buildPanel(const std::string& menuName) {
   title->setText(menuName);
   title->setTextColor(kWhite);
   title->setTextAlignment(ui::TextAlignment::center);
-  title->setBackgroundColor(kBarColor);
+  title->setBackgroundColor(editor_palette::kBar);
   auto mask = ui::ShapeLayer::make();
   mask->setPath(topCornersRounded(title->bounds(), kCornerRadius));
   title->layer()->setMask(std::move(mask));
@@ -146,7 +145,7 @@ void CreatorVerticalMenu::addSegmentControl() {
 
 void CreatorVerticalMenu::addSearchField() {
   searchFieldView = ui::TextField::make({bounds().size.width / 2 - 45, 85, 90, 20});
-  searchFieldView->setBackgroundColor(kBarColor);
+  searchFieldView->setBackgroundColor(editor_palette::kBar);
   searchFieldView->setPlaceholder("Search");
   searchFieldView->setTextAlignment(ui::TextAlignment::center);
   searchFieldView->setTextColor(kWhite);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "inspector/palette/EditorPalette.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/lists/TableView.h"
@@ -18,8 +19,6 @@ namespace ui = platform::ui;
 constexpr double kPanelHeight = 400;
 constexpr double kHeaderHeight = 40;
 constexpr double kSlideDuration = 0.2;
-constexpr graphics::Color kPanelColor{20.0 / 255, 20.0 / 255, 20.0 / 255, 1};
-constexpr graphics::Color kTableColor{26.0 / 255, 26.0 / 255, 26.0 / 255, 1};
 constexpr graphics::Color kWhite{1, 1, 1, 1};
 constexpr const char* kCellIdentifier = "DragCell";
 
@@ -43,7 +42,7 @@ std::shared_ptr<CreatorReorderView> CreatorReorderView::initReorderWithList(cons
   auto panel =
       std::make_shared<CreatorReorderView>(ConstructionKey{}, graphics::Rect{0, areaHeight, width, kPanelHeight});
   panel->completionBlock = std::move(completion);
-  panel->setBackgroundColor(kPanelColor);
+  panel->setBackgroundColor(editor_palette::kBar);
   panel->layer()->setCornerRadius(10);
   panel->setClipsToBounds(true);
   panel->_list.assign(list.rbegin(), list.rend());
@@ -52,7 +51,7 @@ std::shared_ptr<CreatorReorderView> CreatorReorderView::initReorderWithList(cons
   panel->_tableView->setDataSource(panel);
   panel->_tableView->setDelegate(panel);
   panel->_tableView->setEditing(true);
-  panel->_tableView->setBackgroundColor(kTableColor);
+  panel->_tableView->setBackgroundColor(editor_palette::kPanel);
   panel->_tableView->registerCellClass<ui::TableViewCell>(kCellIdentifier);
   panel->addSubview(panel->_tableView);
   panel->addHeader(width);

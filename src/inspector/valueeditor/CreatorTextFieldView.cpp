@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "inspector/palette/EditorPalette.h"
 #include "inspector/valueeditor/ValueEditorText.h"
 #include "inspector/valueeditor/ValueSuggestions.h"
 #include "platform/foundation/queues/MainQueue.h"
@@ -18,7 +19,6 @@ namespace {
 namespace graphics = platform::graphics;
 namespace ui = platform::ui;
 
-constexpr graphics::Color kPanelColor{26.0 / 255, 26.0 / 255, 26.0 / 255, 1};
 constexpr graphics::Color kWhite{1, 1, 1, 1};
 constexpr graphics::Color kBlack{0, 0, 0, 1};
 constexpr double kCloseSide = 30;
@@ -37,7 +37,7 @@ CreatorTextFieldView::CreatorTextFieldView(ConstructionKey key, const graphics::
 std::shared_ptr<CreatorTextFieldView> CreatorTextFieldView::initWithFrame(const graphics::Rect& frame,
                                                                          ValueEditorSources sources) {
   auto panel = std::make_shared<CreatorTextFieldView>(ConstructionKey{}, frame, std::move(sources));
-  panel->setBackgroundColor(kPanelColor);
+  panel->setBackgroundColor(editor_palette::kPanel);
   panel->setClipsToBounds(true);
   panel->addCloseButton();
   panel->observeKeyboard();
