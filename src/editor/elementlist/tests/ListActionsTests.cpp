@@ -5,21 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "editor/CreatorView.h"
+#include "editor/elementlist/tests/ElementListFixture.h"
 #include "editor/files/ThemeBackup.h"
 #include "inspector/menu/CreatorVerticalMenu.h"
-#include "platform/foundation/files/Bundle.h"
-#include "platform/foundation/queues/MainQueue.h"
-#include "platform/ui/controls/AlertController.h"
-#include "platform/ui/controls/StackView.h"
-#include "platform/ui/gestures/TouchInjector.h"
 #include "platform/ui/input/TextField.h"
-#include "platform/ui/text/Label.h"
 #include "platform/ui/views/ScrollView.h"
-#include "platform/ui/views/ViewController.h"
-#include "platform/ui/views/Window.h"
-#include "testing/ManualMainQueue.h"
-#include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::testing {
 namespace {
@@ -29,9 +19,6 @@ using platform::Value;
 using platform::ui::AlertController;
 using platform::ui::View;
 
-Value label() {
-  return {{"type", "UILabel"}, {"frame", {{"x", "10"}, {"y", "10"}, {"width", "50"}, {"height", "20"}}}};
-}
 Value container(Value children, std::optional<std::string> childorder = std::nullopt) {
   Value element{{"type", "UIView"},
                 {"frame", {{"x", "0"}, {"y", "0"}, {"width", "200"}, {"height", "100"}}},
@@ -40,53 +27,13 @@ Value container(Value children, std::optional<std::string> childorder = std::nul
   return element;
 }
 
-// A drawn theme with its element list in the side panel, and a key window for the alerts.
-class ListActions : public ::testing::Test {
+// Also the list's rows, expanded containers and the duplicate prompt.
+class ListActions : public ElementListTest {
  protected:
-  ListActions() {
-    platform::foundation::Bundle::main().setBundleIdentifier("com.apple.Preferences");
-    window->setRootViewController(platform::ui::ViewController::make());
-    window->makeKeyAndVisible();
-    screen->addSubview(menu);
-    menu->addSubview(hintLabel);
-    canvas->menu = menu;
-    canvas->styleHintLabel = hintLabel;
-  }
-  ~ListActions() override { platform::foundation::Bundle::main().setBundleIdentifier(""); }
-
-  void setTheme(Value children, std::optional<Value> order = std::nullopt) {
-    Value root{{"children", std::move(children)}};
-    if (order) root["order"] = *order;
-    canvas->creatorPreset = Value{{"PresetView", std::move(root)}};
-    canvas->openedStackElements.clear();
-    canvas->reloadTheme();
-    canvas->reloadScrollview();
-    advance(0.3);
-  }
-  Value& children() { return canvas->creatorPreset["PresetView"]["children"]; }
-
-  std::shared_ptr<View> button(const std::string& layerName) const {
-    if (!canvas->elementStackView) return nullptr;
-    for (const auto& row : canvas->elementStackView->arrangedSubviews()) {
-      for (const auto& subview : row->subviews()) {
-        if (subview->layer()->name() == layerName) return subview;
-      }
-    }
-    return nullptr;
-  }
   std::shared_ptr<View> row(const std::string& name) const {
     const auto tag = canvas->creatorTags.find(name);
     if (tag == canvas->creatorTags.end() || !canvas->elementStackView) return nullptr;
     return canvas->elementStackView->viewWithTag(tag->second);
-  }
-  void tap(const View& view) {
-    platform::ui::TouchInjector(screen).tap(*view.convertPointToView({20, 20}, screen.get()));
-    advance(0.3);
-  }
-  void tapButton(const std::string& layerName) {
-    const auto found = button(layerName);
-    ASSERT_NE(found, nullptr) << layerName;
-    tap(*found);
   }
   // Opens a container's row so that its children's buttons take taps.
   void expand(const std::string& name) {
@@ -113,11 +60,6 @@ class ListActions : public ::testing::Test {
     for (const auto& entry : map.items()) names.push_back(entry.key());
     return names;
   }
-  static std::shared_ptr<AlertController> alert() { return AlertController::shownInKeyWindow(); }
-  static std::string alertMessage() {
-    const auto shown = alert();
-    return shown ? shown->message().value_or("") : "(no alert)";
-  }
   static std::vector<std::string> actionTitles() {
     std::vector<std::string> titles;
     if (const auto shown = alert()) {
@@ -125,15 +67,6 @@ class ListActions : public ::testing::Test {
     }
     return titles;
   }
-  static void advance(double seconds) { platform::foundation::MainQueue::shared().advance(seconds); }
-
-  ManualMainQueue manualQueue;
-  TemporaryDeviceRoot root;
-  std::shared_ptr<CreatorView> canvas = CreatorView::make();
-  std::shared_ptr<platform::ui::Window> window = platform::ui::Window::make({0, 0, 375, 812});
-  std::shared_ptr<View> screen = View::make({0, 0, 800, 600});
-  std::shared_ptr<View> menu = View::make({500, 0, 300, 600});
-  std::shared_ptr<platform::ui::Label> hintLabel = platform::ui::Label::make();
 };
 
 TEST_F(ListActions, DeletingAsksFirstNoKeepsTheElementAndYesBacksTheThemeUpBeforeRemovingIt) {

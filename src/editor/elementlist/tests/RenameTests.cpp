@@ -4,66 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "editor/CreatorView.h"
-#include "platform/foundation/files/Bundle.h"
-#include "platform/foundation/queues/MainQueue.h"
-#include "platform/ui/controls/AlertController.h"
-#include "platform/ui/controls/StackView.h"
-#include "platform/ui/gestures/TouchInjector.h"
+#include "editor/elementlist/tests/ElementListFixture.h"
 #include "platform/ui/input/TextField.h"
-#include "platform/ui/text/Label.h"
-#include "platform/ui/views/ViewController.h"
-#include "platform/ui/views/Window.h"
-#include "testing/ManualMainQueue.h"
-#include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::testing {
 namespace {
 
 using platform::Value;
-using platform::ui::AlertController;
-using platform::ui::View;
-
-Value label() {
-  return {{"type", "UILabel"}, {"frame", {{"x", "10"}, {"y", "10"}, {"width", "50"}, {"height", "20"}}}};
-}
 
 // A drawn theme with its element list, renamed through the list's extras sheet.
-class CanvasRename : public ::testing::Test {
+class CanvasRename : public ElementListTest {
  protected:
-  CanvasRename() {
-    platform::foundation::Bundle::main().setBundleIdentifier("com.apple.Preferences");
-    window->setRootViewController(platform::ui::ViewController::make());
-    window->makeKeyAndVisible();
-    screen->addSubview(menu);
-    menu->addSubview(hintLabel);
-    canvas->menu = menu;
-    canvas->styleHintLabel = hintLabel;
-  }
-  ~CanvasRename() override { platform::foundation::Bundle::main().setBundleIdentifier(""); }
-
-  void setTheme(Value children, Value order) {
-    canvas->creatorPreset = Value{{"PresetView", {{"children", std::move(children)}, {"order", std::move(order)}}}};
-    canvas->reloadTheme();
-    canvas->reloadScrollview();
-    advance(0.3);
-  }
-  Value& root() { return canvas->creatorPreset["PresetView"]; }
-  std::shared_ptr<View> button(const std::string& layerName) const {
-    if (!canvas->elementStackView) return nullptr;
-    for (const auto& row : canvas->elementStackView->arrangedSubviews()) {
-      for (const auto& subview : row->subviews()) {
-        if (subview->layer()->name() == layerName) return subview;
-      }
-    }
-    return nullptr;
-  }
   // The extras sheet of the element's row, "Rename Element", the typed name, "Rename".
   void rename(const std::string& name, const std::string& typed) {
-    const auto extras = button(name + "~lockhide");
-    ASSERT_NE(extras, nullptr) << name;
-    platform::ui::TouchInjector(screen).tap(*extras->convertPointToView({20, 20}, screen.get()));
-    advance(0.3);
+    tapButton(name + "~lockhide");
     ASSERT_NE(alert(), nullptr);
     ASSERT_TRUE(alert()->chooseAction("Rename Element"));
     const auto prompt = alert();
@@ -75,16 +29,6 @@ class CanvasRename : public ::testing::Test {
     ASSERT_TRUE(prompt->chooseAction("Rename"));
     advance(0.3);
   }
-  static std::shared_ptr<AlertController> alert() { return AlertController::shownInKeyWindow(); }
-  static void advance(double seconds) { platform::foundation::MainQueue::shared().advance(seconds); }
-
-  ManualMainQueue manualQueue;
-  TemporaryDeviceRoot temporaryRoot;
-  std::shared_ptr<CreatorView> canvas = CreatorView::make();
-  std::shared_ptr<platform::ui::Window> window = platform::ui::Window::make({0, 0, 375, 812});
-  std::shared_ptr<View> screen = View::make({0, 0, 800, 600});
-  std::shared_ptr<View> menu = View::make({500, 0, 300, 600});
-  std::shared_ptr<platform::ui::Label> hintLabel = platform::ui::Label::make();
 };
 
 TEST_F(CanvasRename, RenamingFromTheExtrasSheetShowsTheNewNameInTheThemeTheCanvasAndTheList) {
