@@ -63,10 +63,12 @@ class InspectorScenario : public ::testing::Test {
   testing::TemporaryDeviceRoot root;
 };
 
-// On the example theme at 375 × 812 points: the clock is selected by a tap; its text colour is
-// picked from its swatch, the panel is scrolled to its font size, which is cleared and typed
-// anew; "date" is renamed from the element list's extras sheet; the battery bar goes into "box"
-// through its "+ Add To UIView" row; the theme is saved as "Inspected".
+// On the example theme at 375 × 812 points, in order: a tap selects the clock; its "textColor"
+// swatch opens the colour picker; a pan scrolls the panel up to "fontSize", whose field opens the
+// value editor, whose clear button empties it for the new size; the list icon shows the element
+// list, where the extras button of "date" leads to its rename; a tap selects the battery bar,
+// whose "+ Add To UIView" row opens "Select UIView", where "box" is picked; the gear's "Creator
+// Options" menu saves the theme as "Inspected".
 TEST_F(InspectorScenario, EditsMadeThroughTheInspectorAndTheElementListAreInTheSavedTheme) {
   const std::string grouped = file("grouped.json").string();
   const std::string scenario = R"([
