@@ -13,6 +13,7 @@
 #include "platform/ui/controls/ColorPickerViewController.h"
 #include "platform/ui/controls/ImagePickerController.h"
 #include "platform/ui/gestures/TouchInjector.h"
+#include "platform/ui/input/FirstResponder.h"
 #include "platform/ui/input/Keyboard.h"
 #include "platform/ui/input/TextField.h"
 #include "platform/ui/views/Screen.h"
@@ -45,8 +46,11 @@ void SettingsSession::perform(const hosts::ScenarioEvent& event) {
   using hosts::ScenarioAction;
   switch (event.action) {
     case ScenarioAction::returnKey:
-      if (!platform::ui::Keyboard::shared().pressReturn()) {
+      // The field's answer only says whether it also does its default; a "no" still took the key.
+      if (!platform::ui::FirstResponder::ofKeyWindow()) {
         reportEvent(event, "no text field takes the return key");
+      } else {
+        platform::ui::Keyboard::shared().pressReturn();
       }
       break;
     default:

@@ -1,22 +1,37 @@
 #include "hosts/common/scenario/ScenarioRunner.h"
 
 #include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/queues/WorkerQueue.h"
 
 namespace vantile::hosts {
+
+namespace {
+
+// Longer than any bounded transfer a worker makes.
+constexpr double kWorkerWaitLimit = 30;
+
+// The clock is manual: what workers hand back is due when the clock moves, however late the
+// worker thread gets to it in real time.
+void advance(platform::foundation::MainQueue& queue, double seconds) {
+  platform::foundation::WorkerQueue::shared().waitUntilIdle(kWorkerWaitLimit);
+  queue.advance(seconds);
+}
+
+}  // namespace
 
 void runScenario(const std::vector<ScenarioEvent>& events, double seconds, ScenarioTarget& target) {
   auto& queue = platform::foundation::MainQueue::shared();
   double elapsed = 0;
   for (const ScenarioEvent& event : events) {
     if (event.at > elapsed) {
-      queue.advance(event.at - elapsed);
+      advance(queue, event.at - elapsed);
       elapsed = event.at;
     }
     target.perform(event);
     queue.runPending();
   }
   if (seconds > elapsed) {
-    queue.advance(seconds - elapsed);
+    advance(queue, seconds - elapsed);
   }
 }
 

@@ -3,7 +3,12 @@
 #include <string>
 #include <vector>
 
+#include <chrono>
+#include <thread>
+#include <utility>
+
 #include "platform/foundation/queues/MainQueue.h"
+#include "platform/foundation/queues/WorkerQueue.h"
 #include "hosts/common/scenario/ScenarioReader.h"
 #include "hosts/common/scenario/ScenarioRunner.h"
 
@@ -22,8 +27,16 @@ class RecordingTarget : public ScenarioTarget {
     if (event.action == ScenarioAction::unlock) {
       MainQueue::shared().post([this] { log.push_back("posted by the unlock"); });
     }
+    if (std::exchange(handsWorkToAWorker, false)) {
+      platform::foundation::WorkerQueue::shared().perform([this]() -> platform::foundation::Task {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return [this] { log.push_back("handed back by a worker"); };
+      });
+    }
   }
   std::vector<std::string> log;
+  // The next event hands one piece of work to a worker.
+  bool handsWorkToAWorker = false;
 };
 
 class ScenarioRunner : public ::testing::Test {
@@ -69,6 +82,15 @@ TEST_F(ScenarioRunner, RunsTheClockOnToTheLaterOfTheLastEventAndTheSecondsAsked)
   MainQueue::shared().useManualClock(kStart);
   runScenario({}, 3, target);
   EXPECT_EQ(MainQueue::shared().now(), kStart + 3);
+}
+
+// However late the worker thread gets to it, its result is in before the clock moves on.
+TEST_F(ScenarioRunner, WorkAnEventHandsToAWorkerIsBackBeforeTheNextEvent) {
+  RecordingTarget target;
+  target.handsWorkToAWorker = true;
+  runScenario(events(R"([{"at": 1, "do": "wake"}, {"at": 1.5, "do": "lock"}])"), 0, target);
+  EXPECT_EQ(target.log, (std::vector<std::string>{"event 0 at 1.000000", "handed back by a worker",
+                                                  "event 1 at 1.500000"}));
 }
 
 }  // namespace

@@ -98,6 +98,28 @@ TEST_F(SettingsSessionEvents, TypingReturnAndTheKeyboardReachTheFieldBeingEdited
             "settings: scenario event 7: no text field is being edited\n");
 }
 
+// Answers "no" to the return key, as the editor's fields do once they have committed.
+class DecliningReturnDelegate : public platform::ui::TextFieldDelegate {
+ public:
+  bool implements(Operation operation) const override { return operation == Operation::textFieldShouldReturn; }
+  bool textFieldShouldReturn(platform::ui::TextField&) override {
+    ++returns;
+    return false;
+  }
+  int returns = 0;
+};
+
+TEST_F(SettingsSessionEvents, AReturnKeyThatTheFieldsDelegateDeclinesStillReachedTheFieldAndIsNotReported) {
+  auto field = platform::ui::TextField::make({20, 100, 200, 30});
+  const auto delegate = std::make_shared<DecliningReturnDelegate>();
+  field->setDelegate(delegate);
+  pane->view()->addSubview(field);
+  ASSERT_TRUE(field->becomeFirstResponder());
+
+  EXPECT_EQ(reportsOf([&] { perform(hosts::ScenarioAction::returnKey); }), "");
+  EXPECT_EQ(delegate->returns, 1);
+}
+
 TEST_F(SettingsSessionEvents, AnAlertAnswerFillsItsTextFieldsInOrderThenChoosesTheAction) {
   auto alert =
       platform::ui::AlertController::make("Vantile", "Input a theme name", platform::ui::AlertController::Style::alert);

@@ -1,5 +1,6 @@
 #include "platform/foundation/queues/WorkerQueue.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -22,7 +23,9 @@ constexpr std::size_t kWorkerCount = 4;
 struct WorkerQueue::State {
   std::mutex mutex;
   std::condition_variable wake;
+  std::condition_variable idle;
   std::deque<Work> pending;  // guarded by mutex
+  std::size_t running = 0;   // guarded by mutex
   bool stopping = false;     // guarded by mutex
   std::vector<std::thread> workers;
 
@@ -37,6 +40,7 @@ struct WorkerQueue::State {
         }
         work = std::move(pending.front());
         pending.pop_front();
+        ++running;
       }
       Task done;
       try {
@@ -49,8 +53,13 @@ struct WorkerQueue::State {
       if (done) {
         MainQueue::shared().post(std::move(done));
       }
+      const std::lock_guard lock(mutex);
+      --running;
+      if (isIdle()) idle.notify_all();
     }
   }
+
+  bool isIdle() const { return pending.empty() && running == 0; }
 };
 
 WorkerQueue& WorkerQueue::shared() {
@@ -88,6 +97,11 @@ void WorkerQueue::perform(Work work) {
     }
   }
   state_->wake.notify_one();
+}
+
+bool WorkerQueue::waitUntilIdle(double limitSeconds) {
+  std::unique_lock lock(state_->mutex);
+  return state_->idle.wait_for(lock, std::chrono::duration<double>(limitSeconds), [this] { return state_->isIdle(); });
 }
 
 }  // namespace platform::foundation

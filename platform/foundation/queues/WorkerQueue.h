@@ -17,6 +17,10 @@ class WorkerQueue {
   static WorkerQueue& shared();
 
   void perform(Work work);
+  // Blocks until no work is queued or running, so what the workers hand back is on the main
+  // queue; false when work is still under way after `limitSeconds` (a bound, not a measurement).
+  // For hosts that run the main queue on a manual clock, where nothing waits in real time.
+  bool waitUntilIdle(double limitSeconds);
 
   WorkerQueue(const WorkerQueue&) = delete;
   WorkerQueue& operator=(const WorkerQueue&) = delete;

@@ -37,5 +37,20 @@ TEST(WorkerQueue, WorkRunsOffTheMainThreadAndItsResultOnTheMainQueue) {
   EXPECT_EQ(delivered, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
+TEST(WorkerQueue, WaitingUntilIdleReturnsOnceEveryResultIsOnTheMainQueue) {
+  MainQueue::shared().clear();
+  constexpr int kJobs = 6;
+  for (int job = 0; job < kJobs; ++job) {
+    WorkerQueue::shared().perform([]() -> Task {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      return [] {};
+    });
+  }
+  ASSERT_TRUE(WorkerQueue::shared().waitUntilIdle(10));
+  EXPECT_EQ(MainQueue::shared().pendingCount(), static_cast<std::size_t>(kJobs));
+  MainQueue::shared().clear();
+  EXPECT_TRUE(WorkerQueue::shared().waitUntilIdle(0));
+}
+
 }  // namespace
 }  // namespace platform::foundation

@@ -3,9 +3,8 @@
 #include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/input/TextField.h"
 #include "platform/ui/text/Label.h"
-#include "platform/ui/views/Application.h"
+#include "platform/ui/views/FrontmostController.h"
 #include "platform/ui/views/Screen.h"
-#include "platform/ui/views/Window.h"
 
 namespace platform::ui {
 
@@ -69,9 +68,7 @@ void AlertController::choose(std::size_t index) {
 }
 
 std::shared_ptr<AlertController> AlertController::shownInKeyWindow() {
-  const auto window = Application::shared().keyWindow();
-  if (!window || !window->rootViewController()) return nullptr;
-  return std::dynamic_pointer_cast<AlertController>(window->rootViewController()->topPresentedViewController());
+  return std::dynamic_pointer_cast<AlertController>(frontmostPresentedController());
 }
 
 std::shared_ptr<View> AlertController::loadView() {

@@ -1,9 +1,8 @@
 #include "platform/ui/controls/ColorPickerViewController.h"
 
 #include "platform/ui/text/Label.h"
-#include "platform/ui/views/Application.h"
+#include "platform/ui/views/FrontmostController.h"
 #include "platform/ui/views/Screen.h"
-#include "platform/ui/views/Window.h"
 
 namespace platform::ui {
 
@@ -34,9 +33,7 @@ void ColorPickerViewController::finish() {
 }
 
 std::shared_ptr<ColorPickerViewController> ColorPickerViewController::shownInKeyWindow() {
-  const auto window = Application::shared().keyWindow();
-  if (!window || !window->rootViewController()) return nullptr;
-  return std::dynamic_pointer_cast<ColorPickerViewController>(window->rootViewController()->topPresentedViewController());
+  return std::dynamic_pointer_cast<ColorPickerViewController>(frontmostPresentedController());
 }
 
 std::shared_ptr<View> ColorPickerViewController::loadView() {

@@ -1,9 +1,8 @@
 #include "platform/ui/controls/ImagePickerController.h"
 
 #include "platform/ui/text/Label.h"
-#include "platform/ui/views/Application.h"
+#include "platform/ui/views/FrontmostController.h"
 #include "platform/ui/views/Screen.h"
-#include "platform/ui/views/Window.h"
 
 namespace platform::ui {
 
@@ -22,9 +21,7 @@ void ImagePickerController::pickImage(const graphics::Image& image) {
 }
 
 std::shared_ptr<ImagePickerController> ImagePickerController::shownInKeyWindow() {
-  const auto window = Application::shared().keyWindow();
-  if (!window || !window->rootViewController()) return nullptr;
-  return std::dynamic_pointer_cast<ImagePickerController>(window->rootViewController()->topPresentedViewController());
+  return std::dynamic_pointer_cast<ImagePickerController>(frontmostPresentedController());
 }
 
 std::shared_ptr<View> ImagePickerController::loadView() {

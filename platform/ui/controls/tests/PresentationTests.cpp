@@ -73,6 +73,23 @@ TEST_F(Presentation, AnAlertsTextFieldsStandInOrderBetweenItsMessageAndItsAction
   EXPECT_LE(actionRow->frame().maxY(), panel->bounds().maxY());
 }
 
+// A pane inside a container presents for itself; what it shows is still the one in front.
+TEST_F(Presentation, AControllerPresentedByAChildOfTheRootIsTheOneShownInTheKeyWindow) {
+  auto pane = ViewController::make();
+  root->addChildViewController(pane);
+  auto picker = ColorPickerViewController::make();
+  pane->presentViewController(picker, true);
+  EXPECT_EQ(ColorPickerViewController::shownInKeyWindow(), picker);
+  EXPECT_EQ(AlertController::shownInKeyWindow(), nullptr);
+
+  auto alert = AlertController::make("Rename Element", std::nullopt, AlertController::Style::alert);
+  picker->presentViewController(alert, true);
+  EXPECT_EQ(AlertController::shownInKeyWindow(), alert);
+  pane->dismissViewController(true);
+  EXPECT_EQ(ColorPickerViewController::shownInKeyWindow(), nullptr);
+  EXPECT_EQ(AlertController::shownInKeyWindow(), nullptr);
+}
+
 TEST_F(Presentation, ASecondPresentationIsRefusedAndDismissingTakesThePresentedChainAway) {
   auto host = ViewController::make();
   auto other = ViewController::make();
