@@ -1,16 +1,17 @@
 // Arbitrary theme files through the theme controller: loaded for both screens, bound to live
 // data (music and power both ways, so every visibility and trigger rule runs), every element's
 // "animation" and "actions" run as a tap would, touches forwarded, ticked, drawn; then opened in
-// the editor: drawn on its canvas with preview data, styled, listed, drawn.
+// the editor: drawn on its canvas with preview data, styled, listed, drawn, its elements selected
+// with their inspector and moved, repaired and duplicated.
 #include "controller/VantileController.h"
 #include "controller/actions/TouchRouting.h"
 #include "controller/animation/AnimationRunner.h"
-#include "editor/CreatorView.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/render/Renderer.h"
 #include "platform/ui/views/View.h"
+#include "themeeditor/EditorSession.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,18 +21,6 @@
 namespace {
 
 constexpr const char* kThemePath = "/var/mobile/Library/Vantile/themes/fuzzed.json";
-
-void openInEditor(platform::foundation::MainQueue& queue) {
-  const auto canvas = vantile::CreatorView::make();
-  const auto mainView = canvas->setupMainView(platform::ui::View::make({0, 0, 375, 812}));
-  canvas->loadThemeFile("fuzzed.json");
-  canvas->refreshScrollview();
-  queue.advance(1);
-  canvas->reloadTheme();
-  queue.advance(1);
-  if (mainView) platform::ui::renderLayerTree(*mainView->layer(), {94, 203}, 1);
-  queue.clear();
-}
 
 }  // namespace
 
@@ -83,6 +72,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   queue.advance(2.5);
   queue.clear();
-  openInEditor(queue);
+  fuzzing::editInCanvas(queue);
   return 0;
 }
