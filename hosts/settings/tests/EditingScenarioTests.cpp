@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "hosts/common/testing/HostProcess.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Value.h"
+#include "testing/TemporaryDeviceRoot.h"
+
+namespace vantile::settings_host {
+namespace {
+
+using platform::foundation::readFile;
+
+platform::Value readDump(const std::filesystem::path& file) {
+  return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
+}
+
+const platform::Value* findId(const platform::Value& entry, const std::string& id) {
+  if (entry.is_object() && entry.value("id", "") == id) return &entry;
+  if (!entry.is_object() || !entry.contains("subviews")) return nullptr;
+  for (const platform::Value& child : entry.at("subviews")) {
+    if (const platform::Value* found = findId(child, id)) return found;
+  }
+  return nullptr;
+}
+
+// A user edits the example theme in the editor, saves it under a new name and applies it to the
+// lock screen; the next SpringBoard run on the same device folder shows the edited theme.
+TEST(EditingScenario, AThemeEditedByTouchesSavedAndAppliedShowsOnTheNextLockScreen) {
+  testing::TemporaryDeviceRoot root;
+  const std::filesystem::path source = std::getenv("VANTILE_SOURCE_DIR");
+  std::filesystem::copy(source / "examples/device", root.path(), std::filesystem::copy_options::recursive);
+  const auto scenario = root.path() / "scenario.json";
+  ASSERT_TRUE(platform::foundation::writeFileAtomically(scenario, R"([
+    {"at": 1, "do": "open", "path": ["Theme Editor"]},
+    {"at": 3, "do": "tap", "x": 187, "y": 200},
+    {"at": 5, "do": "pan", "from": [187, 200], "to": [210, 241], "seconds": 0.5},
+    {"at": 8, "do": "pan", "from": [370, 242], "to": [337, 242], "seconds": 0.5},
+    {"at": 10, "do": "tap", "x": 200, "y": 705},
+    {"at": 11, "do": "type", "text": " Good morning"},
+    {"at": 12, "do": "return"},
+    {"at": 13, "do": "tap", "x": 355, "y": 576},
+    {"at": 14, "do": "tap", "x": 100, "y": 730},
+    {"at": 15, "do": "alert", "title": "Save", "texts": ["Morning"]},
+    {"at": 17, "do": "alert", "title": "Apply to LS"}
+  ])"));
+  hosts::HostProcess editor(SETTINGS_PROGRAM,
+                            {"--root", root.path().string(), "--screen", "375x812@1", "--at", "2026-12-09T08:30:00",
+                             "--scenario", scenario.string()},
+                            {"TZ=Europe/Berlin"});
+  ASSERT_EQ(editor.wait(), 0) << editor.errors();
+  EXPECT_TRUE(hosts::hostLines(editor.errors(), "settings").empty()) << editor.errors();
+
+  const auto themes = root.path() / "var/mobile/Library/Vantile/themes";
+  EXPECT_TRUE(std::filesystem::is_regular_file(themes / "Morning.jpg"));
+  const platform::Value saved = readDump(themes / "Morning.json");
+  const platform::Value& clock = saved["PresetView"]["children"]["clock"];
+  EXPECT_EQ(clock["data"], "[time] Good morning") << saved.dump(1);
+  const std::string settings =
+      readFile(root.path() / "var/mobile/Library/Preferences/com.kestrune.vantile.plist").value_or("");
+  EXPECT_NE(settings.find("<string>Morning.json</string>"), std::string::npos) << settings;
+
+  const auto dumpFile = root.path() / "views.json";
+  hosts::HostProcess springboard(SPRINGBOARD_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
+                                                       "--seconds", "1", "--dump", dumpFile.string()},
+                                 {"TZ=Europe/Berlin"});
+  ASSERT_EQ(springboard.wait(), 0) << springboard.errors();
+  const platform::Value dump = readDump(dumpFile);
+  const platform::Value* shown = findId(dump["lockscreen"], "clock");
+  ASSERT_NE(shown, nullptr) << dump.dump(1);
+  EXPECT_EQ(shown->at("frame"), (platform::Value{50, 150, 285, 96}));
+  const std::string text = shown->value("text", "");
+  EXPECT_TRUE(text.ends_with(" Good morning")) << text;
+}
+
+}  // namespace
+}  // namespace vantile::settings_host
