@@ -41,6 +41,8 @@ CellListView::CellListView(ConstructionKey key, const Rect& frame)
 CellListView::~CellListView() = default;
 
 void CellListView::finishMaking(const std::shared_ptr<CellListView>& list) {
+  // Cells scrolled past the list's edges are hidden, not drawn over the views around it.
+  list->scrollView_->setClipsToBounds(true);
   list->addSubview(list->scrollView_);
   list->scrollTracker_ = std::make_shared<ScrollTracker>(list);
   list->scrollView_->setDelegate(list->scrollTracker_);

@@ -43,12 +43,16 @@ void CollectionView::registerCell(const std::string& identifier, CellFactory fac
                                [factory = std::move(factory)]() -> std::shared_ptr<ReusableCell> { return factory(); });
 }
 
-std::shared_ptr<CollectionViewCell> CollectionView::dequeueReusableCell(const std::string& identifier, IndexPath) {
+std::shared_ptr<CollectionViewCell> CollectionView::dequeueReusableCell(const std::string& identifier,
+                                                                       IndexPath indexPath) {
   // The queue only ever holds this collection's cells, all collection cells.
   auto cell = std::static_pointer_cast<CollectionViewCell>(reuseQueue().dequeue(identifier));
   if (!cell) {
     foundation::systemLog("CollectionView: no cell is registered for the reuse identifier \"" + identifier + "\"");
+    return nullptr;
   }
+  // Sized for its place already, so a data source can lay its contents out by the cell's bounds.
+  if (const std::optional<graphics::Rect> frame = currentLayout().frameAt(indexPath)) cell->setFrame(*frame);
   return cell;
 }
 

@@ -41,8 +41,8 @@ class CollectionView : public CellListView {
   void registerCellClass(const std::string& identifier) {
     registerCell(identifier, [] { return Cell::make(graphics::Rect{}); });
   }
-  // A waiting cell, else a new one from the registration; an identifier without a
-  // registration is logged and gives nothing.
+  // A waiting cell, else a new one from the registration, with the frame of the place; an
+  // identifier without a registration is logged and gives nothing.
   std::shared_ptr<CollectionViewCell> dequeueReusableCell(const std::string& identifier, IndexPath indexPath);
 
   // The visible cell at the place; nothing for places off screen.

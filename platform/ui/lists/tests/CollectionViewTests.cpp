@@ -111,7 +111,10 @@ class Items : public CollectionViewDataSource, public CollectionViewDelegate {
   int numberOfItemsInSection(CollectionView&, int) override { return count; }
   std::shared_ptr<CollectionViewCell> cellForItemAtIndexPath(CollectionView& collection, IndexPath indexPath) override {
     auto cell = collection.dequeueReusableCell(identifier, indexPath);
-    if (cell) cell->setTag(indexPath.item());
+    if (cell) {
+      cell->setTag(indexPath.item());
+      sizesWhenDequeued.push_back(cell->bounds().size);
+    }
     return cell;
   }
   Size sizeForItemAtIndexPath(CollectionView&, const CollectionViewFlowLayout&, IndexPath) override { return *size; }
@@ -121,6 +124,7 @@ class Items : public CollectionViewDataSource, public CollectionViewDelegate {
   std::string identifier = "Tile";
   std::optional<Size> size;
   std::vector<IndexPath> selections;
+  std::vector<Size> sizesWhenDequeued;
 };
 
 // A 375 × 300 grid of 100 × 100 tiles, three to a row, 10 apart.
@@ -178,9 +182,10 @@ TEST_F(CollectionViews, TappingAnItemSelectsItAndPointsFindItemsUnderTheScrolled
   EXPECT_EQ(collection->indexPathForItemAtPoint({120, 50}), std::nullopt) << "between two tiles";
 }
 
-TEST_F(CollectionViews, TheDelegateSizesTheItems) {
+TEST_F(CollectionViews, TheDelegateSizesTheItemsAndADequeuedCellHasItsSizeAlready) {
   items->size = Size{60, 30};
   show(7);
+  EXPECT_EQ(items->sizesWhenDequeued, std::vector<Size>(7, Size{60, 30}));
   ASSERT_TRUE(collection->cellForItemAtIndexPath({0, 5}));
   EXPECT_EQ(collection->cellForItemAtIndexPath({0, 5})->frame().size, (Size{60, 30}));
   EXPECT_EQ(collection->cellForItemAtIndexPath({0, 5})->frame().y(), 40) << "five 60-point items fill a line";
