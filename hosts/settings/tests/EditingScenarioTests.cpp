@@ -28,8 +28,8 @@ const platform::Value* findId(const platform::Value& entry, const std::string& i
   return nullptr;
 }
 
-// A user edits the example theme in the editor, saves it under a new name and applies it to the
-// lock screen; the next SpringBoard run on the same device folder shows the edited theme.
+// A user moves, resizes and retypes the example theme's clock, adds a template from the bulk
+// creator, saves the theme under a new name and applies it to the lock screen; the next SpringBoard run on the same device folder shows the edited theme.
 TEST(EditingScenario, AThemeEditedByTouchesSavedAndAppliedShowsOnTheNextLockScreen) {
   testing::TemporaryDeviceRoot root;
   const std::filesystem::path source = std::getenv("VANTILE_SOURCE_DIR");
@@ -43,10 +43,14 @@ TEST(EditingScenario, AThemeEditedByTouchesSavedAndAppliedShowsOnTheNextLockScre
     {"at": 10, "do": "tap", "x": 200, "y": 705},
     {"at": 11, "do": "type", "text": " Good morning"},
     {"at": 12, "do": "return"},
-    {"at": 13, "do": "tap", "x": 355, "y": 576},
-    {"at": 14, "do": "tap", "x": 100, "y": 730},
-    {"at": 15, "do": "alert", "title": "Save", "texts": ["Morning"]},
-    {"at": 17, "do": "alert", "title": "Apply to LS"}
+    {"at": 13, "do": "tap", "x": 30, "y": 576},
+    {"at": 14, "do": "tap", "x": 80, "y": 616},
+    {"at": 15, "do": "tap", "x": 187, "y": 705},
+    {"at": 17, "do": "tap", "x": 295, "y": 777},
+    {"at": 19, "do": "tap", "x": 355, "y": 576},
+    {"at": 20, "do": "tap", "x": 100, "y": 730},
+    {"at": 21, "do": "alert", "title": "Save", "texts": ["Morning"]},
+    {"at": 23, "do": "alert", "title": "Apply to LS"}
   ])"));
   hosts::HostProcess editor(SETTINGS_PROGRAM,
                             {"--root", root.path().string(), "--screen", "375x812@1", "--at", "2026-12-09T08:30:00",
@@ -60,6 +64,8 @@ TEST(EditingScenario, AThemeEditedByTouchesSavedAndAppliedShowsOnTheNextLockScre
   const platform::Value saved = readDump(themes / "Morning.json");
   const platform::Value& clock = saved["PresetView"]["children"]["clock"];
   EXPECT_EQ(clock["data"], "[time] Good morning") << saved.dump(1);
+  // The "Pill" template from the bulk creator's palette, with its child.
+  EXPECT_EQ(saved["PresetView"]["children"]["Pill_1"]["childorder"], "pillText") << saved.dump(1);
   const std::string settings =
       readFile(root.path() / "var/mobile/Library/Preferences/com.kestrune.vantile.plist").value_or("");
   EXPECT_NE(settings.find("<string>Morning.json</string>"), std::string::npos) << settings;
@@ -75,6 +81,7 @@ TEST(EditingScenario, AThemeEditedByTouchesSavedAndAppliedShowsOnTheNextLockScre
   EXPECT_EQ(shown->at("frame"), (platform::Value{50, 150, 285, 96}));
   const std::string text = shown->value("text", "");
   EXPECT_TRUE(text.ends_with(" Good morning")) << text;
+  EXPECT_NE(findId(dump["lockscreen"], "pillText"), nullptr);
 }
 
 }  // namespace
