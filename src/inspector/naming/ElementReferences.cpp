@@ -15,7 +15,7 @@ namespace foundation = platform::foundation;
 
 constexpr std::array<std::string_view, 3> kNameKeys = {"followWidthItem", "styleOverride", "cutWithView"};
 constexpr std::array<std::string_view, 2> kTriggerKeys = {"triggerOnWake", "triggerOnUnlock"};
-// These are trigger specifications only when they hold "triggerOn"; otherwise "YES"/"NO".
+// These are trigger rules only when they hold "triggerOn"; otherwise "YES"/"NO".
 constexpr std::array<std::string_view, 2> kVisibilityKeys = {"showWhenPlaying", "showWhenCharging"};
 // What the animation reader removes from a step before splitting it.
 constexpr std::string_view kStepDecoration = "{} ";
@@ -45,9 +45,9 @@ std::string withoutDecoration(std::string_view text) {
 
 // Both parts of "word:name,word:name" name an element by the text after the first colon, up
 // to a second one, exactly as it stands.
-std::optional<std::string> renamedTriggerSpecification(std::string_view specification, std::string_view oldName,
-                                                       const std::string& newName) {
-  std::vector<std::string> parts = split(specification, ",");
+std::optional<std::string> renamedTriggerRule(std::string_view rule, std::string_view oldName,
+                                              const std::string& newName) {
+  std::vector<std::string> parts = split(rule, ",");
   if (parts.size() != 2) return std::nullopt;
   bool changed = false;
   for (std::string& part : parts) {
@@ -98,15 +98,15 @@ void renameReferencesOfElement(Value& element, std::string_view oldName, const s
       *found = newName;
     }
   }
-  const auto renameSpecification = [&](std::string_view key, bool onlyTriggerForm) {
+  const auto renameTriggerRule = [&](std::string_view key, bool onlyTriggerForm) {
     const auto found = element.find(key);
     if (found == element.end() || !found->is_string()) return;
     const std::string text = found->get<std::string>();
     if (onlyTriggerForm && !foundation::contains(text, "triggerOn")) return;
-    if (auto renamed = renamedTriggerSpecification(text, oldName, newName)) *found = std::move(*renamed);
+    if (auto renamed = renamedTriggerRule(text, oldName, newName)) *found = std::move(*renamed);
   };
-  for (const std::string_view key : kTriggerKeys) renameSpecification(key, false);
-  for (const std::string_view key : kVisibilityKeys) renameSpecification(key, true);
+  for (const std::string_view key : kTriggerKeys) renameTriggerRule(key, false);
+  for (const std::string_view key : kVisibilityKeys) renameTriggerRule(key, true);
   if (const auto animation = element.find("animation"); animation != element.end() && animation->is_object()) {
     *animation = renamedAnimation(*animation, oldName, newName);
   }

@@ -9,7 +9,7 @@ namespace vantile {
 
 // Points every reference to the element `oldName` at `newName`, in every element of the
 // "children" tree and below: the names in "followWidthItem", "styleOverride" and "cutWithView",
-// the two names of a trigger specification ("triggerOnWake", "triggerOnUnlock", and
+// the two names of a trigger rule ("triggerOnWake", "triggerOnUnlock", and
 // "showWhenPlaying"/"showWhenCharging" in their trigger form), the target keys of an "animation"
 // dictionary and the "trigger" pieces of its step strings. Whole names only: "clock" never
 // touches "clock2".

@@ -27,7 +27,7 @@ TEST(ElementReferences, EveryKindOfReferenceFollowsTheRenameByWholeNamesOnly) {
       {"triggerOnWake", "on:clock, off:date, more:clock", "on:clock, off:date, more:clock"},
       {"showWhenPlaying", "triggerOn:clock, triggerOff:clock", "triggerOn:dial, triggerOff:dial"},
       {"showWhenCharging", "triggerOn:date, triggerOff:clock", "triggerOn:date, triggerOff:dial"},
-      // Without "triggerOn" the value is no trigger specification.
+      // Without "triggerOn" the value is no trigger rule.
       {"showWhenCharging", "on:clock, off:clock", "on:clock, off:clock"},
       {"animation", Value{{"clock", "x:0"}, {"date", "alpha:0"}}, Value{{"dial", "x:0"}, {"date", "alpha:0"}}},
       {"animation", Value{{"date", "{alpha:0, trigger: clock}"}}, Value{{"date", "{alpha:0, trigger: dial}"}}},
