@@ -1,0 +1,84 @@
+#include "settings/repositories/RepositoryPaths.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "platform/foundation/files/SystemLog.h"
+
+namespace vantile::settings::repositories {
+
+namespace fs = std::filesystem;
+
+bool isSafePathComponent(std::string_view component) {
+  if (component.empty() || component == "." || component == "..") return false;
+  return component.find_first_of(std::string_view("/\\%\0", 4)) == std::string_view::npos;
+}
+
+namespace {
+
+// Both paths with their existing part resolved, so a link inside root cannot lead out of it.
+bool liesInside(const fs::path& root, const fs::path& candidate) {
+  std::error_code error;
+  const fs::path realRoot = fs::weakly_canonical(root, error);
+  if (error) return false;
+  const fs::path realCandidate = fs::weakly_canonical(candidate, error);
+  if (error) return false;
+  const auto [rootEnd, candidateAt] =
+      std::mismatch(realRoot.begin(), realRoot.end(), realCandidate.begin(), realCandidate.end());
+  return rootEnd == realRoot.end() && candidateAt != realCandidate.end();
+}
+
+}  // namespace
+
+std::optional<fs::path> safePathUnder(const fs::path& root, const std::vector<std::string>& components) {
+  fs::path joined = root;
+  for (const std::string& component : components) {
+    if (!isSafePathComponent(component)) {
+      platform::foundation::systemLog("Vantile: refused the catalogue name \"" + component + "\"");
+      return std::nullopt;
+    }
+    joined /= component;
+  }
+  if (components.empty() || !liesInside(root, joined)) {
+    platform::foundation::systemLog("Vantile: refused a path outside " + root.string());
+    return std::nullopt;
+  }
+  return joined;
+}
+
+std::string percentEncodeSegment(std::string_view segment) {
+  constexpr std::string_view kHex = "0123456789ABCDEF";
+  std::string encoded;
+  for (const char character : segment) {
+    const auto byte = static_cast<unsigned char>(character);
+    const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                            (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
+                            byte == '~';
+    if (unreserved) {
+      encoded += character;
+    } else {
+      encoded += '%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 0xF];
+    }
+  }
+  return encoded;
+}
+
+std::optional<std::string> repositoryAddress(std::string_view base, std::string_view repositoryId,
+                                             const std::vector<std::string>& segments) {
+  const std::size_t slash = repositoryId.find('/');
+  if (slash == std::string_view::npos) return std::nullopt;
+  const std::string_view owner = repositoryId.substr(0, slash);
+  const std::string_view name = repositoryId.substr(slash + 1);
+  if (!isSafePathComponent(owner) || !isSafePathComponent(name)) return std::nullopt;
+  std::string address(base);
+  address += percentEncodeSegment(owner) + "/" + percentEncodeSegment(name) + "/main";
+  for (const std::string& segment : segments) {
+    if (!isSafePathComponent(segment)) return std::nullopt;
+    address += "/" + percentEncodeSegment(segment);
+  }
+  return address;
+}
+
+}  // namespace vantile::settings::repositories
