@@ -1,8 +1,8 @@
 #include "settings/SettingsPanes.h"
 
 #include "platform/preferences/PaneRegistry.h"
-#include "settings/CreateTheme.h"
-#include "settings/VTPRootListController.h"
+#include "settings/editing/CreateTheme.h"
+#include "settings/panes/VTPRootListController.h"
 
 namespace vantile::settings {
 

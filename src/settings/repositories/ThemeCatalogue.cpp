@@ -28,11 +28,15 @@ std::nullopt_t refuse(const std::string& fault) {
 }  // namespace
 
 std::optional<std::vector<CatalogueTheme>> readThemeCatalogue(std::string_view text) {
-  const std::optional<platform::foundation::Value> catalogue = platform::foundation::parseValue(text);
+  const std::optional<platform::Value> catalogue = platform::foundation::parseValue(text);
   if (!catalogue) return refuse("it is not JSON");
-  if (!catalogue->is_object()) return refuse("it is not an object");
-  const auto themes = catalogue->find("Themes");
-  if (themes == catalogue->end() || !themes->is_object()) return refuse("\"Themes\" is not an object");
+  return catalogueThemes(*catalogue);
+}
+
+std::optional<std::vector<CatalogueTheme>> catalogueThemes(const platform::Value& catalogue) {
+  if (!catalogue.is_object()) return refuse("it is not an object");
+  const auto themes = catalogue.find("Themes");
+  if (themes == catalogue.end() || !themes->is_object()) return refuse("\"Themes\" is not an object");
   std::vector<CatalogueTheme> read;
   for (const auto& [name, theme] : themes->items()) {
     if (!theme.is_object()) return refuse("theme \"" + name + "\" is not an object");
@@ -41,10 +45,24 @@ std::optional<std::vector<CatalogueTheme>> readThemeCatalogue(std::string_view t
     if (downloads == theme.end() || !downloads->is_string())
       return refuse("theme \"" + name + "\" has no \"downloads\" text");
     if (img == theme.end() || !img->is_string()) return refuse("theme \"" + name + "\" has no \"img\" text");
-    read.push_back({name, splitDownloads(downloads->get_ref<const std::string&>()),
-                    img->get_ref<const std::string&>()});
+    const std::string downloadsText = downloads->get<std::string>();
+    std::string picture = img->get<std::string>();
+    read.push_back({name, splitDownloads(downloadsText), std::move(picture)});
   }
   return read;
+}
+
+std::optional<CatalogueTheme> catalogueTheme(const platform::Value& catalogue, std::string_view name) {
+  auto themes = catalogueThemes(catalogue);
+  if (!themes) return std::nullopt;
+  for (CatalogueTheme& theme : *themes)
+    if (theme.name == name) return std::move(theme);
+  return std::nullopt;
+}
+
+std::size_t catalogueThemeCount(const platform::Value& catalogue) {
+  const auto themes = catalogueThemes(catalogue);
+  return themes ? themes->size() : 0;
 }
 
 }  // namespace vantile::settings::repositories

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/foundation/values/Value.h"
+
 // A repository's catalogue "themes.json": {"Themes": {name: {"downloads": "...", "img": "..."}}}.
 namespace vantile::settings::repositories {
 
@@ -22,5 +24,12 @@ std::vector<std::string> splitDownloads(std::string_view downloads);
 // text is not JSON, not an object, has no "Themes" object, or a theme or its "downloads" or "img"
 // is of the wrong type.
 std::optional<std::vector<CatalogueTheme>> readThemeCatalogue(std::string_view text);
+std::optional<std::vector<CatalogueTheme>> catalogueThemes(const platform::Value& catalogue);
+
+// The entry of the theme `name` in a parsed catalogue; nothing when there is none or it is unsound.
+std::optional<CatalogueTheme> catalogueTheme(const platform::Value& catalogue, std::string_view name);
+
+// How many themes the catalogue lists (0 when it is no catalogue).
+std::size_t catalogueThemeCount(const platform::Value& catalogue);
 
 }  // namespace vantile::settings::repositories

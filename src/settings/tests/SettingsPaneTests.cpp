@@ -6,9 +6,9 @@
 #include "platform/ui/navigation/NavigationController.h"
 #include "platform/ui/views/Screen.h"
 #include "platform/ui/views/Window.h"
-#include "settings/CreateTheme.h"
+#include "settings/editing/CreateTheme.h"
 #include "settings/SettingsPanes.h"
-#include "settings/VTPRootListController.h"
+#include "settings/panes/VTPRootListController.h"
 #include "testing/ManualMainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
 

@@ -1,4 +1,4 @@
-#include "settings/VTPRootListController.h"
+#include "settings/panes/VTPRootListController.h"
 
 namespace vantile::settings {
 

@@ -1,4 +1,4 @@
-#include "settings/CreateTheme.h"
+#include "settings/editing/CreateTheme.h"
 
 #include "editor/CreatorView.h"
 #include "platform/foundation/files/SystemLog.h"
