@@ -382,6 +382,8 @@ DeviceStateReading readDeviceState(const platform::Value& json, std::string_view
     return reading;
   }
   ObjectReader top(json, "", source, problems);
+  // The settings host reads the theme repositories from the same file.
+  top.find("repositories");
   top.integer("ios", state.ios, 9, 17);
   top.boolean("locked", state.locked);
   {

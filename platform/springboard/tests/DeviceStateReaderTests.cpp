@@ -124,6 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
         ProblemCase{R"([1, 2])", "device.json: should hold a JSON object, using the defaults"}),
     [](const ::testing::TestParamInfo<ProblemCase>& info) { return "Case" + std::to_string(info.index); });
 
+TEST(DeviceStateReaderTest, TheSettingsHostsRepositoriesAreNoProblem) {
+  const auto reading = parseDeviceState(R"({"repositories": {"host": "http://127.0.0.1/", "builtIn": []}})", "device.json");
+  EXPECT_THAT(reading.problems, IsEmpty());
+}
+
 TEST(DeviceStateReaderTest, ABadValueKeepsTheDefaultAndTheRestIsRead) {
   const auto reading = parseDeviceState(R"({"battery": {"level": "full", "charging": true}})", "device.json");
   EXPECT_THAT(reading.problems, SizeIs(1));

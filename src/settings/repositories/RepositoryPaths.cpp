@@ -11,7 +11,16 @@ namespace fs = std::filesystem;
 
 bool isSafePathComponent(std::string_view component) {
   if (component.empty() || component == "." || component == "..") return false;
-  return component.find_first_of(std::string_view("/\\%\0", 4)) == std::string_view::npos;
+  return std::none_of(component.begin(), component.end(), [](char character) {
+    const auto byte = static_cast<unsigned char>(character);
+    return byte < 0x20 || byte == 0x7F || character == '/' || character == '\\' || character == '%';
+  });
+}
+
+bool isSafeRepositoryId(std::string_view repositoryId) {
+  const std::size_t slash = repositoryId.find('/');
+  if (slash == std::string_view::npos) return false;
+  return isSafePathComponent(repositoryId.substr(0, slash)) && isSafePathComponent(repositoryId.substr(slash + 1));
 }
 
 namespace {
@@ -67,11 +76,10 @@ std::string percentEncodeSegment(std::string_view segment) {
 
 std::optional<std::string> repositoryAddress(std::string_view base, std::string_view repositoryId,
                                              const std::vector<std::string>& segments) {
+  if (!isSafeRepositoryId(repositoryId)) return std::nullopt;
   const std::size_t slash = repositoryId.find('/');
-  if (slash == std::string_view::npos) return std::nullopt;
   const std::string_view owner = repositoryId.substr(0, slash);
   const std::string_view name = repositoryId.substr(slash + 1);
-  if (!isSafePathComponent(owner) || !isSafePathComponent(name)) return std::nullopt;
   std::string address(base);
   address += percentEncodeSegment(owner) + "/" + percentEncodeSegment(name) + "/main";
   for (const std::string& segment : segments) {
@@ -79,6 +87,51 @@ std::optional<std::string> repositoryAddress(std::string_view base, std::string_
     address += "/" + percentEncodeSegment(segment);
   }
   return address;
+}
+
+namespace {
+
+std::string pictureName(int index) { return std::to_string(index) + ".png"; }
+
+}  // namespace
+
+std::optional<std::string> RepositoryAddresses::catalogue() const {
+  // The query keeps caches between the host and the phone from serving an old catalogue.
+  auto address = repositoryAddress(baseAddress, repositoryId, {"themes.json"});
+  if (address) *address += "?001";
+  return address;
+}
+
+std::optional<std::string> RepositoryAddresses::banner() const {
+  return repositoryAddress(baseAddress, repositoryId, {"repo.jpg"});
+}
+
+std::optional<std::string> RepositoryAddresses::themeFile(std::string_view themeName, std::string_view file) const {
+  return repositoryAddress(baseAddress, repositoryId, {"themes", std::string(themeName), std::string(file)});
+}
+
+std::optional<std::string> RepositoryAddresses::largePreview(std::string_view themeName) const {
+  return themeFile(themeName, std::string(themeName) + ".jpg");
+}
+
+std::optional<std::string> RepositoryAddresses::weatherIcon(std::string_view themeName, std::string_view setFolder,
+                                                            int index) const {
+  return repositoryAddress(baseAddress, repositoryId,
+                           {"themes", std::string(themeName), std::string(setFolder), pictureName(index)});
+}
+
+std::optional<std::string> RepositoryAddresses::imageSetFile(std::string_view themeName, std::string_view kind,
+                                                             std::string_view setFolder, int index) const {
+  return repositoryAddress(baseAddress, repositoryId,
+                           {"themes", std::string(themeName), std::string(kind), std::string(setFolder),
+                            pictureName(index)});
+}
+
+std::optional<std::string> RepositoryAddresses::htmlWidgetFile(std::string_view themeName, std::string_view firstPart,
+                                                               std::string_view folder, std::string_view file) const {
+  return repositoryAddress(baseAddress, repositoryId,
+                           {"themes", std::string(themeName), std::string(firstPart), std::string(folder),
+                            std::string(file)});
 }
 
 }  // namespace vantile::settings::repositories

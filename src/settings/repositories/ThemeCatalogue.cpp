@@ -2,6 +2,7 @@
 
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/foundation/values/ValueParsing.h"
+#include "settings/repositories/RepositoryPaths.h"
 
 namespace vantile::settings::repositories {
 
@@ -33,21 +34,36 @@ std::optional<std::vector<CatalogueTheme>> readThemeCatalogue(std::string_view t
   return catalogueThemes(*catalogue);
 }
 
+namespace {
+
+void skip(const std::string& name, const std::string& fault) {
+  platform::foundation::systemLog("Vantile: left out the catalogue's theme \"" + name + "\": " + fault);
+}
+
+std::optional<CatalogueTheme> readTheme(const std::string& name, const platform::Value& theme) {
+  if (!isSafePathComponent(name)) return skip(name, "its name cannot be a file name"), std::nullopt;
+  if (!theme.is_object()) return skip(name, "it is not an object"), std::nullopt;
+  CatalogueTheme read{name, {}, {}};
+  if (const auto downloads = theme.find("downloads"); downloads != theme.end()) {
+    if (!downloads->is_string()) return skip(name, "\"downloads\" is not text"), std::nullopt;
+    read.downloads = splitDownloads(downloads->get_ref<const std::string&>());
+  }
+  if (const auto img = theme.find("img"); img != theme.end()) {
+    if (img->is_string()) read.img = img->get<std::string>();
+    else platform::foundation::systemLog("Vantile: the catalogue's theme \"" + name + "\" has no \"img\" text");
+  }
+  return read;
+}
+
+}  // namespace
+
 std::optional<std::vector<CatalogueTheme>> catalogueThemes(const platform::Value& catalogue) {
   if (!catalogue.is_object()) return refuse("it is not an object");
   const auto themes = catalogue.find("Themes");
   if (themes == catalogue.end() || !themes->is_object()) return refuse("\"Themes\" is not an object");
   std::vector<CatalogueTheme> read;
   for (const auto& [name, theme] : themes->items()) {
-    if (!theme.is_object()) return refuse("theme \"" + name + "\" is not an object");
-    const auto downloads = theme.find("downloads");
-    const auto img = theme.find("img");
-    if (downloads == theme.end() || !downloads->is_string())
-      return refuse("theme \"" + name + "\" has no \"downloads\" text");
-    if (img == theme.end() || !img->is_string()) return refuse("theme \"" + name + "\" has no \"img\" text");
-    const std::string downloadsText = downloads->get<std::string>();
-    std::string picture = img->get<std::string>();
-    read.push_back({name, splitDownloads(downloadsText), std::move(picture)});
+    if (auto sound = readTheme(name, theme)) read.push_back(std::move(*sound));
   }
   return read;
 }

@@ -20,9 +20,10 @@ struct CatalogueTheme {
 // spaces kept.
 std::vector<std::string> splitDownloads(std::string_view downloads);
 
-// The catalogue's themes in catalogue order; nothing, with one log line naming the fault, when the
-// text is not JSON, not an object, has no "Themes" object, or a theme or its "downloads" or "img"
-// is of the wrong type.
+// The catalogue's sound themes in catalogue order; nothing, with one log line naming the fault,
+// when the text is not JSON, not an object or has no "Themes" object. Each theme is judged on its
+// own: one that is not an object, has an unsafe name or a "downloads" that is not text is left
+// out with a log line; one without "downloads" has no items, one without "img" no picture.
 std::optional<std::vector<CatalogueTheme>> readThemeCatalogue(std::string_view text);
 std::optional<std::vector<CatalogueTheme>> catalogueThemes(const platform::Value& catalogue);
 

@@ -15,6 +15,8 @@ struct DownloadReport {
   std::vector<std::string> failedItems;
   // "<name>.json" is in the themes folder and parses: only then may the theme be applied.
   bool themeDocumentPresent = false;
+  // Folders that could not be made ("Error creating weather folder …").
+  std::vector<std::string> messages;
 
   bool succeeded() const { return failedItems.empty() && themeDocumentPresent; }
   // The alert text for a download that did not succeed, naming the failed items.

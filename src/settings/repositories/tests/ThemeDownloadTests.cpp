@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,152 +13,182 @@
 #include "platform/graphics/Image.h"
 #include "platform/graphics/JPEGCodec.h"
 #include "settings/repositories/RepositoryPaths.h"
-#include "settings/repositories/ThemeCatalogue.h"
-#include "settings/repositories/ThemeDownload.h"
-#include "testing/LoopbackServer.h"
+#include "settings/repositories/ThemeItemDownloads.h"
+#include "settings/repositories/tests/RepositoryFixture.h"
+#include "testing/LoopbackRepositoryServer.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::settings::repositories {
 namespace {
 
 namespace fs = std::filesystem;
-using vantile::testing::LoopbackHTTPServer;
+using testing::everyFileUnder;
+using testing::kFixtureId;
+using testing::repositoryFixture;
+using vantile::testing::LoopbackRepositoryServer;
+using Items = std::vector<std::string>;
 
 constexpr const char* kGoodTheme = R"({"PresetView":{"type":"UIView","children":{}}})";
+const std::string kThemePath = "/kestrune/vantile-themes/main/themes/";
 
 std::string smallJPEG() {
   const std::array<std::uint8_t, 16> rgba{255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 9, 9, 9, 255};
   return *platform::graphics::encodeJPEG(*platform::graphics::Image::fromRGBA(2, 2, rgba), 0.9);
 }
 
-std::map<std::string, std::string> everyFileUnder(const fs::path& root) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(root))
-    files[entry.path().string()] = entry.is_regular_file() ? *platform::foundation::readFile(entry.path()) : "";
-  return files;
-}
-
 class ThemeDownload : public ::testing::Test {
  protected:
   vantile::testing::TemporaryDeviceRoot root;
-  fs::path themes = platform::foundation::devicePath("/var/mobile/Library/Vantile/themes");
-  fs::path assets = platform::foundation::devicePath("/var/mobile/Library/VantileAssets");
-  DownloadLimits limits{5, 4096};
+  LoopbackRepositoryServer server{repositoryFixture()};
+  DownloadPlace place{{server.url("/"), kFixtureId},
+                      platform::foundation::devicePath("/var/mobile/Library/Vantile/themes"),
+                      platform::foundation::devicePath("/var/mobile/Library/VantileAssets"),
+                      {5, 64 * 1024}};
 
   void SetUp() override {
     root.writeFile("/var/mobile/Library/Vantile/themes/Demo.json", kGoodTheme);
     root.writeFile("/var/mobile/Library/Vantile/themes/Demo.jpg", smallJPEG());
     root.writeFile("/var/mobile/Library/VantileAssets/font.ttf", "good font");
+    root.writeFile("/var/mobile/Library/VantileAssets/weatherIcons/Storm/0.png", "good icon");
+    root.writeFile("/var/mobile/Library/Preferences/com.kestrune.vantile.plist", "settings");
   }
 
-  DownloadReport download(const LoopbackHTTPServer& server, const std::string& themeName,
-                          std::vector<std::string> items) {
-    const CatalogueTheme theme{themeName, std::move(items), "Demo.jpg"};
-    return downloadThemeFiles({server.url("/"), "owner/themes"}, theme, themes, assets, limits);
+  DownloadReport download(const std::string& themeName, Items items) {
+    return downloadThemeFiles(place, {themeName, std::move(items), themeName + ".jpg"});
+  }
+
+  bool insideThemesOrAssets(const fs::path& path) const {
+    for (const fs::path& folder : {place.themesFolder, place.assetsFolder}) {
+      const auto [end, _] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+      if (end == folder.end()) return true;
+    }
+    return false;
   }
 };
 
-TEST_F(ThemeDownload, HostileNamesAndBadAnswersChangeNothingAndNameTheItem) {
+TEST_F(ThemeDownload, HostileItemsAndAnswersChangeNoGoodFileAndNameTheItem) {
   struct Case {
-    std::string description;
-    std::string response;
+    const char* description;
+    std::string theme;
     std::string item;
+    std::function<void(LoopbackRepositoryServer&)> fault;
   };
-  const std::string ok = LoopbackHTTPServer::response(200, kGoodTheme);
+  const auto none = [](LoopbackRepositoryServer&) {};
+  const auto at = [](std::string file) { return kThemePath + "Demo/" + file; };
   const std::vector<Case> cases{
-      {"parent folder", ok, ".."},
-      {"climbing path", ok, "../../x"},
-      {"absolute path", ok, "/etc/passwd"},
-      {"backslash", ok, "..\\x"},
-      {"NUL inside a name", ok, std::string("font.ttf\0.json", 14)},
-      {"percent-encoded dots", ok, "%2e%2e"},
-      {"set folder climbing", ok, "../weathericons"},
-      {"name with a slash", ok, "sub/font.ttf"},
-      {"404 body for a theme", LoopbackHTTPServer::response(404, kGoodTheme), "Demo.json"},
-      {"truncated body", "HTTP/1.1 200 OK\r\nContent-Length: 500\r\n\r\n{\"PresetView\":", "Demo.json"},
-      {"oversized body", LoopbackHTTPServer::response(200, std::string(10000, 'x')), "font.ttf"},
-      {"theme that is not JSON", LoopbackHTTPServer::response(200, "<html>hi</html>"), "Demo.json"},
-      {"theme without PresetView", LoopbackHTTPServer::response(200, R"({"Preset":{}})"), "Demo.json"},
-      {"picture that does not decode", LoopbackHTTPServer::response(200, "not a picture"), "Demo.jpg"},
+      {"parent folder", "Demo", "..", none},
+      {"climbing path", "Demo", "../../x", none},
+      {"climbing out of the device", "Demo", "../../../../../../../../x.json", none},
+      {"absolute path", "Demo", "/etc/passwd", none},
+      {"backslash", "Demo", "..\\x.json", none},
+      {"NUL inside a name", "Demo", std::string("font.ttf\0.json", 14), none},
+      {"control character", "Demo", "fo\tnt.ttf", none},
+      {"percent-encoded dots", "Demo", "%2e%2e", none},
+      {"percent-encoded separator", "Demo", "%2e%2e%2fx.json", none},
+      {"name with a slash", "Demo", "sub/font.ttf", none},
+      {"weather set folder climbing", "Demo", "../weathericons", none},
+      {"weather set folder of spaced dots", "Demo", ". . /weathericons", none},
+      {"signal set folder climbing", "Demo", "../signalimages", none},
+      {"wifi set folder climbing", "Demo", "../wifiimages", none},
+      {"widget folder climbing", "Demo", "../htmlWebview/x.js", none},
+      {"widget file climbing", "Demo", "Widget/htmlWebview/../../x.js", none},
+      {"widget file with a backslash", "Demo", "Widget/htmlWebview/..\\x.js", none},
+      {"unsafe theme name", "..", "...json", none},
+      {"404 body for a theme document", "Demo", "Demo.json",
+       [&](auto& s) { s.answer(at("Demo.json"), 404, kGoodTheme); }},
+      {"truncated theme document", "Demo", "Demo.json", [&](auto& s) { s.truncate(at("Demo.json")); }},
+      {"oversized file", "Demo", "big.ttf", [&](auto& s) { s.oversize(at("big.ttf"), 64 * 1024 + 1); }},
+      {"theme document that is not JSON", "Demo", "Demo.json",
+       [&](auto& s) { s.answer(at("Demo.json"), 200, "<html>hi</html>"); }},
+      {"theme document without PresetView", "Demo", "Demo.json",
+       [&](auto& s) { s.answer(at("Demo.json"), 200, R"({"Preset":{}})"); }},
+      {"picture that does not decode", "Demo", "Fresh.png",
+       [&](auto& s) { s.answer(at("Fresh.png"), 200, "not a picture"); }},
+      {"weather icon that does not decode", "Demo", "Storm/weathericons",
+       [&](auto& s) { s.answer(at("Storm/1.png"), 200, "not a picture"); }},
+      {"file missing from the repository", "Demo", "missing.ttf", none},
+      {"slow host", "Demo", "Demo.json", [&](auto& s) { s.stall(at("Demo.json")); }},
   };
+  place.limits.timeoutSeconds = 0.3;
+  const fs::path outside = root.path().parent_path();
   for (const Case& hostile : cases) {
     SCOPED_TRACE(hostile.description);
+    hostile.fault(server);
     const auto before = everyFileUnder(root.path());
-    const LoopbackHTTPServer server(hostile.response);
-    const DownloadReport report = download(server, "Demo", {hostile.item});
+    const DownloadReport report = download(hostile.theme, {hostile.item});
     EXPECT_FALSE(report.succeeded());
-    EXPECT_EQ(report.failedItems, std::vector<std::string>{hostile.item});
-    EXPECT_EQ(everyFileUnder(root.path()), before);
+    ASSERT_EQ(report.failedItems.size(), 1u);
+    EXPECT_EQ(report.failedItems.front(), hostile.item);
+    const auto after = everyFileUnder(root.path());
+    for (const auto& [path, contents] : before) EXPECT_EQ(after.at(path), contents) << path;
+    for (const auto& [path, contents] : after) {
+      EXPECT_TRUE(before.contains(path) || insideThemesOrAssets(path)) << path;
+    }
+    EXPECT_FALSE(fs::exists(outside / "x"));
+    EXPECT_FALSE(fs::exists(outside / "x.json"));
   }
 }
 
-TEST_F(ThemeDownload, ASlowHostTimesOutAndKeepsTheOldTheme) {
-  limits.timeoutSeconds = 0.3;
-  LoopbackHTTPServer server(LoopbackHTTPServer::response(200, kGoodTheme));
-  server.holdAnswers();
-  const auto before = everyFileUnder(root.path());
-  EXPECT_EQ(download(server, "Demo", {"Demo.json"}).failedItems, std::vector<std::string>{"Demo.json"});
-  server.releaseAnswers();
-  EXPECT_EQ(everyFileUnder(root.path()), before);
+TEST_F(ThemeDownload, AWeatherSetFetchesItsFortyEightIconsSkippingThosePresent) {
+  const DownloadReport report = download("Aurora", {" Storm/weathericons"});
+  EXPECT_TRUE(report.failedItems.empty());
+  const fs::path folder = place.assetsFolder / "weatherIcons" / "Storm";
+  EXPECT_EQ(platform::foundation::listFolder(folder).size(), 48u);
+  EXPECT_EQ(platform::foundation::readFile(folder / "0.png"), "good icon");
+  EXPECT_EQ(server.requestCount(kThemePath + "Aurora/Storm/0.png"), 0u);
+  EXPECT_EQ(server.requestCount(kThemePath + "Aurora/Storm/47.png"), 1u);
+  EXPECT_EQ(server.requestedPaths().size(), 47u);
 }
 
-TEST_F(ThemeDownload, AnUnsafeThemeNameFailsEveryItem) {
-  const LoopbackHTTPServer server(LoopbackHTTPServer::response(200, kGoodTheme));
-  const auto before = everyFileUnder(root.path());
-  EXPECT_EQ(download(server, "..", {"...json"}).failedItems, std::vector<std::string>{"...json"});
-  EXPECT_EQ(everyFileUnder(root.path()), before);
+TEST_F(ThemeDownload, SignalWifiAndWidgetFoldersGoIntoTheirAssetFolders) {
+  EXPECT_TRUE(download("Aurora", {"Bars/signalimages", "Aurora Clock/htmlWebview/index.html/clock.js"})
+                  .failedItems.empty());
+  EXPECT_TRUE(download("Tide", {"Waves/signalimages/wifiimages"}).failedItems.empty());
+  EXPECT_EQ(platform::foundation::listFolder(place.assetsFolder / "signalImages" / "Bars").size(), 6u);
+  EXPECT_EQ(platform::foundation::listFolder(place.assetsFolder / "wifiImages" / "Waves").size(), 5u);
+  EXPECT_FALSE(fs::exists(place.assetsFolder / "signalImages" / "Waves"));
+  EXPECT_EQ(platform::foundation::listFolder(place.assetsFolder / "html" / "AuroraClock"),
+            (Items{"clock.js", "index.html"}));
 }
 
-TEST_F(ThemeDownload, AGoodThemeAndItsPreviewAreDownloadedIntoPlace) {
-  const std::string fresh = R"({"PresetView":{"type":"UIView"}})";
-  const LoopbackHTTPServer themeServer(LoopbackHTTPServer::response(200, fresh));
-  EXPECT_TRUE(download(themeServer, "Fresh", {"Fresh.json"}).succeeded());
-  const std::string picture = smallJPEG();
-  const LoopbackHTTPServer pictureServer(LoopbackHTTPServer::response(200, picture));
-  EXPECT_TRUE(download(pictureServer, "Fresh", {" Fresh.jpg"}).succeeded());
+TEST_F(ThemeDownload, ASecondDownloadFetchesOnlyTheThemeDocumentsAgain) {
+  const Items items{"Aurora.json", " Aurora.jpg", " Storm/weathericons", " Bars/signalimages",
+                    "Aurora Clock/htmlWebview/index.html/clock.js"};
+  const DownloadReport first = download("Aurora", items);
+  EXPECT_TRUE(first.succeeded()) << first.failureMessage();
+  EXPECT_EQ(platform::foundation::readFile(place.themesFolder / "Aurora.json"),
+            platform::foundation::readFile(repositoryFixture() / kFixtureId / "main/themes/Aurora/Aurora.json"));
+  EXPECT_TRUE(platform::foundation::fileExists(place.themesFolder / "Aurora.jpg"));
 
-  EXPECT_EQ(platform::foundation::readFile(themes / "Fresh.json"), fresh);
-  EXPECT_EQ(platform::foundation::readFile(themes / "Fresh.jpg"), picture);
-  EXPECT_FALSE(fs::exists(assets / "Fresh.json"));
+  const std::size_t firstRequests = server.requestedPaths().size();
+  EXPECT_TRUE(download("Aurora", items).succeeded());
+  const Items paths = server.requestedPaths();
+  EXPECT_EQ(Items(paths.begin() + static_cast<std::ptrdiff_t>(firstRequests), paths.end()),
+            Items{kThemePath + "Aurora/Aurora.json"});
 }
 
-TEST(ThemeCatalogue, ReadsThemesWithAndWithoutBrackets) {
-  const auto themes = readThemeCatalogue(R"({"Themes":{
-      "Alpha":{"downloads":"[Alpha.json, Alpha.jpg, font.ttf]","img":"Alpha.jpg","extra":1},
-      "Beta":{"downloads":"Beta.json,Set/weathericons","img":"b.jpg"}}})");
-  ASSERT_TRUE(themes);
-  ASSERT_EQ(themes->size(), 2u);
-  EXPECT_EQ((*themes)[0].name, "Alpha");
-  EXPECT_EQ((*themes)[0].downloads, (std::vector<std::string>{"Alpha.json", " Alpha.jpg", " font.ttf"}));
-  EXPECT_EQ((*themes)[1].downloads, (std::vector<std::string>{"Beta.json", "Set/weathericons"}));
-  EXPECT_EQ((*themes)[1].img, "b.jpg");
-}
-
-TEST(ThemeCatalogue, RefusesCataloguesOfTheWrongShape) {
-  for (const char* text : {"not json", "[]", R"("Themes")", R"({"Other":{}})", R"({"Themes":[]})",
-                           R"({"Themes":{"A":3}})", R"({"Themes":{"A":{"downloads":["A.json"],"img":"a.jpg"}}})",
-                           R"({"Themes":{"A":{"downloads":"A.json"}}})"}) {
-    SCOPED_TRACE(text);
-    EXPECT_FALSE(readThemeCatalogue(text));
+TEST_F(ThemeDownload, AThemeWithoutItsDocumentIsAFailureThatSaysSo) {
+  for (const Items& items : {Items{}, Items{""}, Items{" Tide-Sans.ttf"}}) {
+    const DownloadReport report = download("Tide", items);
+    EXPECT_TRUE(report.failedItems.empty());
+    EXPECT_FALSE(report.themeDocumentPresent);
+    EXPECT_FALSE(report.succeeded());
+    EXPECT_EQ(report.failureMessage(), "The theme Tide has no theme document and cannot be applied.");
   }
+  EXPECT_EQ(server.requestedPaths().size(), 1u);
+  EXPECT_TRUE(platform::foundation::fileExists(place.assetsFolder / "Tide-Sans.ttf"));
 }
 
-TEST(RepositoryPaths, AddressesAreEncodedAndUnsafeIdsRefused) {
-  EXPECT_EQ(repositoryAddress("http://host/", "owner/themes", {"themes", "My Theme", "a#b.json"}),
-            "http://host/owner/themes/main/themes/My%20Theme/a%23b.json");
-  for (const char* id : {"owner", "../themes", "owner/..", "owner/themes/extra", "/themes"}) {
-    SCOPED_TRACE(id);
-    EXPECT_FALSE(repositoryAddress("http://host/", id, {"themes.json"}));
-  }
-}
-
-TEST(RepositoryPaths, ALinkInsideTheRootCannotLeadOutOfIt) {
-  const vantile::testing::TemporaryDeviceRoot root;
-  const fs::path assets = root.path() / "assets";
-  fs::create_directories(assets);
-  fs::create_directory_symlink(root.path().parent_path(), assets / "out");
-  EXPECT_FALSE(safePathUnder(assets, {"out"}));
-  EXPECT_EQ(safePathUnder(assets, {"font.ttf"}), assets / "font.ttf");
+TEST_F(ThemeDownload, TheReportNamesEveryFailedItemAndAFolderThatCouldNotBeMade) {
+  root.writeFile("/var/mobile/Library/VantileAssets/html", "a file where the folder should be");
+  const DownloadReport report =
+      download("Tide", {"Tide.json", " nothing.ttf", " Widget/htmlWebview/a.js", " Waves/wifiimages"});
+  EXPECT_TRUE(report.themeDocumentPresent);
+  EXPECT_EQ(report.failedItems, (Items{"nothing.ttf", "Widget/htmlWebview/a.js"}));
+  ASSERT_EQ(report.messages.size(), 1u);
+  EXPECT_TRUE(report.messages.front().starts_with("Error creating html folder ")) << report.messages.front();
+  EXPECT_EQ(report.failureMessage(),
+            report.messages.front() + "\nSome files of Tide could not be downloaded: nothing.ttf, Widget/htmlWebview/a.js.");
 }
 
 }  // namespace

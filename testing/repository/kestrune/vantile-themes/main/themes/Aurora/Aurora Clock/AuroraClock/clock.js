@@ -1,0 +1,1 @@
+document.getElementById("clock").textContent = new Date().toLocaleTimeString();
