@@ -81,7 +81,8 @@ void PanGestureRecognizer::touchesMoved(const std::vector<Touch>&) {
     return;
   }
   if (std::hypot(current->x - start_->x, current->y - start_->y) >= beginDistance) {
-    setState(State::began);
+    const graphics::Point movement{current->x - start_->x, current->y - start_->y};
+    setState(!shouldBegin_ || shouldBegin_(movement) ? State::began : State::failed);
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -26,6 +27,10 @@ class PanGestureRecognizer : public GestureRecognizer {
   // At least 1.
   void setMaximumNumberOfTouches(int touches);
 
+  // Asked, with the movement so far (root coordinates), when a pan would begin: false makes it
+  // fail instead, leaving the touches to other recognisers. Every movement begins one unless set.
+  void setShouldBegin(std::function<bool(graphics::Point movement)> shouldBegin) { shouldBegin_ = std::move(shouldBegin); }
+
   // How far the fingers have moved since they went down (or since setTranslation), in
   // `view`'s coordinates (nullptr: the root's). Nothing before any touch.
   std::optional<graphics::Point> translationInView(const View* view) const;
@@ -43,6 +48,7 @@ class PanGestureRecognizer : public GestureRecognizer {
   int maximumNumberOfTouches_ = std::numeric_limits<int>::max();
   // In root coordinates.
   std::optional<graphics::Point> start_;
+  std::function<bool(graphics::Point)> shouldBegin_;
 };
 
 }  // namespace platform::ui

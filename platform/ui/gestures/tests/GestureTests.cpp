@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <random>
 #include <set>
 #include <string>
@@ -189,6 +191,22 @@ TEST_F(Gestures, ActionsReadTheValuesLeftOnTheirRecogniser) {
   EXPECT_FALSE(widthPan->associatedValue("elementName"));
   touches.drag({110, 150}, {140, 150}, 3);
   EXPECT_EQ(seen, (std::vector<std::string>{"clock width", "clock height", "clock width", "unmarked"}));
+}
+
+TEST_F(Gestures, APanRefusedItsBeginningLeavesTheTouchesToASwipeInside) {
+  std::vector<State> panStates;
+  std::vector<State> swipeStates;
+  const auto pan = attach(PanGestureRecognizer::make(), *window, panStates);
+  pan->setShouldBegin([](Point movement) { return std::abs(movement.y) >= std::abs(movement.x); });
+  attach(SwipeGestureRecognizer::make(SwipeDirection::left), *target, swipeStates);
+
+  touches.drag({190, 150}, {110, 150}, 8);
+  EXPECT_TRUE(panStates.empty());
+  EXPECT_EQ(swipeStates, (std::vector<State>{State::recognized}));
+
+  touches.drag({150, 110}, {150, 190}, 8);
+  ASSERT_FALSE(panStates.empty());
+  EXPECT_EQ(panStates.front(), State::began);
 }
 
 TEST_F(Gestures, SwipeIsRecognisedOnlyInItsDirection) {
