@@ -106,6 +106,7 @@ void RepositoryBrowser::addHeader(double width) {
 }
 
 void RepositoryBrowser::createRepoView() {
+  if (!repoView_) return;
   buildLists();
   const graphics::Rect bounds = repoView_->bounds();
   const double width = bounds.size.width;

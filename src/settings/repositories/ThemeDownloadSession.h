@@ -11,7 +11,7 @@ namespace vantile::settings::repositories {
 
 struct DownloadReport {
   std::string themeName;
-  // Each item that was refused, unsafe or could not be fetched, as the catalogue wrote it.
+  // Each item that was refused, unsafe or could not be fetched, as the catalogue wrote it (trimmed).
   std::vector<std::string> failedItems;
   // "<name>.json" is in the themes folder and parses: only then may the theme be applied.
   bool themeDocumentPresent = false;

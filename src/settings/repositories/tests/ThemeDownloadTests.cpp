@@ -10,12 +10,16 @@
 
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
+#include "platform/foundation/queues/MainThread.h"
 #include "platform/graphics/Image.h"
 #include "platform/graphics/JPEGCodec.h"
 #include "settings/repositories/RepositoryPaths.h"
+#include "settings/repositories/ThemeCatalogue.h"
+#include "settings/repositories/ThemeDownloadSession.h"
 #include "settings/repositories/ThemeItemDownloads.h"
 #include "settings/repositories/tests/RepositoryFixture.h"
 #include "testing/LoopbackRepositoryServer.h"
+#include "testing/MainQueueWaiting.h"
 #include "testing/TemporaryDeviceRoot.h"
 
 namespace vantile::settings::repositories {
@@ -189,6 +193,29 @@ TEST_F(ThemeDownload, TheReportNamesEveryFailedItemAndAFolderThatCouldNotBeMade)
   EXPECT_TRUE(report.messages.front().starts_with("Error creating html folder ")) << report.messages.front();
   EXPECT_EQ(report.failureMessage(),
             report.messages.front() + "\nSome files of Tide could not be downloaded: nothing.ttf, Widget/htmlWebview/a.js.");
+}
+
+TEST_F(ThemeDownload, AThemesDownloadRunsOnAWorkerAndReportsOnTheMainQueue) {
+  root.writeFile("/device.json", R"({"repositories": {"host": ")" + server.url("/") + R"("}})");
+  const auto catalogue = readThemeCatalogue(
+      *platform::foundation::readFile(repositoryFixture() / kFixtureId / "main/themes.json"));
+  ASSERT_TRUE(catalogue);
+  std::vector<DownloadReport> reports;
+  std::vector<bool> onMainThread;
+  for (const CatalogueTheme& theme : *catalogue) {
+    downloadTheme(kFixtureId, theme, [&](DownloadReport report) {
+      onMainThread.push_back(platform::foundation::isMainThread());
+      reports.push_back(std::move(report));
+    });
+  }
+  EXPECT_TRUE(reports.empty());
+  ASSERT_TRUE(vantile::testing::runMainQueueUntil([&] { return reports.size() == 2; }));
+  EXPECT_EQ(onMainThread, (std::vector<bool>{true, true}));
+  for (const DownloadReport& report : reports) EXPECT_TRUE(report.succeeded()) << report.failureMessage();
+  for (const char* file : {"Aurora.json", "Aurora.jpg", "Tide.json", "Tide.jpg"}) {
+    EXPECT_TRUE(platform::foundation::fileExists(place.themesFolder / file)) << file;
+  }
+  EXPECT_TRUE(platform::foundation::fileExists(place.assetsFolder / "Tide-Sans.ttf"));
 }
 
 }  // namespace
