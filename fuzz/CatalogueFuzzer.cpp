@@ -60,12 +60,13 @@ void checkAddress(const std::optional<std::string>& address) {
 void checkPath(const fs::path& root, const std::vector<std::string>& components) {
   const std::optional<fs::path> path = safePathUnder(root, components);
   if (!path) return;
-  const fs::path normal = path->lexically_normal();
-  const fs::path relative = normal.lexically_relative(root);
-  if (relative.empty() || *relative.begin() == ".." || relative.is_absolute()) std::abort();
+  const auto leavesRoot = [](const fs::path& relative) {
+    return relative.empty() || relative.is_absolute() || *relative.begin() == "..";
+  };
+  if (leavesRoot(path->lexically_normal().lexically_relative(root))) std::abort();
   std::error_code error;
   const fs::path real = fs::weakly_canonical(*path, error);
-  if (!error && real.lexically_relative(fs::weakly_canonical(root)).native().starts_with("..")) std::abort();
+  if (!error && leavesRoot(real.lexically_relative(fs::weakly_canonical(root)))) std::abort();
 }
 
 void buildEverything(const CatalogueTheme& theme, const RepositoryAddresses& addresses) {

@@ -81,10 +81,11 @@ std::optional<std::string> repositoryAddress(std::string_view base, std::string_
   const std::string_view owner = repositoryId.substr(0, slash);
   const std::string_view name = repositoryId.substr(slash + 1);
   std::string address(base);
-  address += percentEncodeSegment(owner) + "/" + percentEncodeSegment(name) + "/main";
+  // Appended piece by piece: GCC 12 at -O3 misreads "/" + string as an overlapping copy.
+  address.append(percentEncodeSegment(owner)).append(1, '/').append(percentEncodeSegment(name)).append("/main");
   for (const std::string& segment : segments) {
     if (!isSafePathComponent(segment)) return std::nullopt;
-    address += "/" + percentEncodeSegment(segment);
+    address.append(1, '/').append(percentEncodeSegment(segment));
   }
   return address;
 }
