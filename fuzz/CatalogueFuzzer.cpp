@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 #include "settings/repositories/RepositoryPaths.h"
@@ -22,15 +21,10 @@ using namespace vantile::settings::repositories;
 
 constexpr std::string_view kBase = "https://host/";
 
-const fs::path& scratchRoot() {
-  static const fs::path root = [] {
-    const fs::path made = fs::temp_directory_path() / ("catalogue_fuzzer." + std::to_string(::getpid()));
-    fs::create_directories(made / "themes");
-    fs::create_directories(made / "assets");
-    return made;
-  }();
-  return root;
-}
+// Roots that do not exist: the checks resolve what is there and read the rest as written, so
+// nothing needs to be made on disk.
+const fs::path kThemes = "/nonexistent-catalogue-fuzzer-root/themes";
+const fs::path kAssets = "/nonexistent-catalogue-fuzzer-root/assets";
 
 bool isEncodedAddressCharacter(char character) {
   const auto byte = static_cast<unsigned char>(character);
@@ -70,8 +64,8 @@ void checkPath(const fs::path& root, const std::vector<std::string>& components)
 }
 
 void buildEverything(const CatalogueTheme& theme, const RepositoryAddresses& addresses) {
-  const fs::path themes = scratchRoot() / "themes";
-  const fs::path assets = scratchRoot() / "assets";
+  const fs::path& themes = kThemes;
+  const fs::path& assets = kAssets;
   checkAddress(addresses.themeFile(theme.name, theme.img));
   checkAddress(addresses.largePreview(theme.name));
   checkPath(themes, {theme.name + ".json"});
