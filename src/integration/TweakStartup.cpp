@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "controller/ControllerClass.h"
 #include "integration/DarwinHandlers.h"
 #include "integration/HookTable.h"
 #include "integration/Replacements.h"
@@ -89,6 +90,8 @@ void installTweak() {
   loadPreferences();
   loadLockScreenThemeOffset();
   loadHomeScreenThemeOffset();
+  // The settings bundle draws the applied themes through it when moving them.
+  controller_class::registerControllerClass();
 
   if (!state.isSpringBoard) return;
   answerControllerFromSpringBoard();

@@ -3,6 +3,8 @@
 #include "platform/preferences/PaneRegistry.h"
 #include "settings/editing/CreateTheme.h"
 #include "settings/panes/VTPRootListController.h"
+#include "settings/repositioning/MoveThemeLS.h"
+#include "settings/repositioning/MoveThemeSB.h"
 
 namespace vantile::settings {
 
@@ -10,6 +12,8 @@ void registerPanes() {
   auto& registry = platform::preferences::PaneRegistry::shared();
   registry.registerPane(std::string(VTPRootListController::className), [] { return VTPRootListController::make(); });
   registry.registerPane(std::string(CreateTheme::className), [] { return CreateTheme::make(); });
+  registry.registerPane(std::string(MoveThemeLS::className), [] { return MoveThemeLS::make(); });
+  registry.registerPane(std::string(MoveThemeSB::className), [] { return MoveThemeSB::make(); });
 }
 
 }  // namespace vantile::settings

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "hosts/common/testing/HostProcess.h"
+#include "platform/foundation/files/Files.h"
+#include "platform/foundation/values/Value.h"
+#include "testing/TemporaryDeviceRoot.h"
+
+namespace vantile::settings_host {
+namespace {
+
+using platform::foundation::readFile;
+
+platform::Value readDump(const std::filesystem::path& file) {
+  return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
+}
+
+platform::Value springboardDump(const testing::TemporaryDeviceRoot& root, const std::string& name) {
+  const auto dumpFile = root.path() / name;
+  hosts::HostProcess springboard(SPRINGBOARD_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
+                                                       "--seconds", "1", "--dump", dumpFile.string()},
+                                 {"TZ=Europe/Berlin"});
+  EXPECT_EQ(springboard.wait(), 0) << springboard.errors();
+  return readDump(dumpFile);
+}
+
+// A user opens the lock-screen move pane from the root pane, drags the theme 40 points up and
+// applies; the next SpringBoard run on the same device shows the lock-screen theme moved.
+TEST(MoveThemeScenario, ALockScreenThemeMovedInSettingsShowsMovedOnTheNextLockScreen) {
+  testing::TemporaryDeviceRoot root;
+  const std::filesystem::path source = std::getenv("VANTILE_SOURCE_DIR");
+  std::filesystem::copy(source / "examples/device", root.path(), std::filesystem::copy_options::recursive);
+  const platform::Value before = springboardDump(root, "before.json");
+
+  const auto scenario = root.path() / "scenario.json";
+  ASSERT_TRUE(platform::foundation::writeFileAtomically(scenario, R"([
+    {"at": 1, "do": "open", "path": ["Move Lock Screen Theme"]},
+    {"at": 2, "do": "pan", "from": [187, 400], "to": [217, 360], "seconds": 0.5},
+    {"at": 4, "do": "tap", "x": 262, "y": 739},
+    {"at": 5, "do": "alert", "title": "Ok"}
+  ])"));
+  hosts::HostProcess settings(SETTINGS_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
+                                                 "--scenario", scenario.string()},
+                              {"TZ=Europe/Berlin"});
+  ASSERT_EQ(settings.wait(), 0) << settings.errors();
+  EXPECT_TRUE(hosts::hostLines(settings.errors(), "settings").empty()) << settings.errors();
+
+  const std::string stored =
+      readFile(root.path() / "var/mobile/Library/Preferences/com.kestrune.vantile.plist").value_or("");
+  EXPECT_NE(stored.find("<key>lsthemeyaxis</key>\n\t<real>-40"), std::string::npos) << stored;
+
+  const platform::Value after = springboardDump(root, "after.json");
+  std::cerr << before["lockscreen"].dump(1).substr(0, 3000) << "\n";
+}
+
+}  // namespace
+}  // namespace vantile::settings_host
