@@ -11,28 +11,55 @@ namespace platform::foundation {
 
 namespace {
 
+std::unique_ptr<icu::Collator> makeCaseInsensitiveCollator(bool numeric) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::Collator> made(icu::Collator::createInstance(icu::Locale::getRoot(), status));
+  if (U_FAILURE(status) || !made) return {};
+  made->setStrength(icu::Collator::SECONDARY);
+  if (numeric) {
+    made->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
+    if (U_FAILURE(status)) return {};
+  }
+  return made;
+}
+
 const icu::Collator* caseInsensitiveCollator() {
-  static const std::unique_ptr<icu::Collator> collator = [] {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> made(icu::Collator::createInstance(icu::Locale::getRoot(), status));
-    if (U_FAILURE(status) || !made) return std::unique_ptr<icu::Collator>();
-    made->setStrength(icu::Collator::SECONDARY);
-    return made;
-  }();
+  static const std::unique_ptr<icu::Collator> collator = makeCaseInsensitiveCollator(false);
   return collator.get();
 }
 
-}  // namespace
+const icu::Collator* numericCollator() {
+  static const std::unique_ptr<icu::Collator> collator = makeCaseInsensitiveCollator(true);
+  return collator.get();
+}
 
-int localizedCaseInsensitiveCompare(std::string_view left, std::string_view right) {
+int compareWith(const icu::Collator* collator, std::string_view left, std::string_view right) {
   const auto leftText = icu::UnicodeString::fromUTF8(icu::StringPiece(left.data(), static_cast<int32_t>(left.size())));
   const auto rightText = icu::UnicodeString::fromUTF8(icu::StringPiece(right.data(), static_cast<int32_t>(right.size())));
-  if (const icu::Collator* collator = caseInsensitiveCollator()) {
+  if (collator) {
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result = collator->compare(leftText, rightText, status);
     if (U_SUCCESS(status)) return static_cast<int>(result);
   }
   return leftText.caseCompare(rightText, U_FOLD_CASE_DEFAULT);
+}
+
+}  // namespace
+
+int localizedCaseInsensitiveCompare(std::string_view left, std::string_view right) {
+  return compareWith(caseInsensitiveCollator(), left, right);
+}
+
+int localizedStandardCompare(std::string_view left, std::string_view right) {
+  return compareWith(numericCollator(), left, right);
+}
+
+std::string lowercaseString(std::string_view text) {
+  icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+  unicode.toLower(icu::Locale::getRoot());
+  std::string lowered;
+  unicode.toUTF8String(lowered);
+  return lowered;
 }
 
 std::string capitalizedFirstCharacter(std::string_view text) {

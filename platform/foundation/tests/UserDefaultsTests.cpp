@@ -41,5 +41,16 @@ TEST(LocalizedText, ComparesIgnoringCaseAndCapitalisesTheFirstCharacter) {
   EXPECT_EQ(capitalizedFirstCharacter("\xFF"), "");
 }
 
+TEST(LocalizedText, StandardCompareOrdersDigitRunsByValueAndIgnoresCase) {
+  EXPECT_LT(localizedStandardCompare("2Theme", "10Theme"), 0);
+  EXPECT_LT(localizedStandardCompare("1Theme", "2Theme"), 0);
+  EXPECT_GT(localizedStandardCompare("theme10", "Theme9"), 0);
+  EXPECT_EQ(localizedStandardCompare("Time", "time"), 0);
+  EXPECT_LT(localizedStandardCompare("apple", "Banana"), 0);
+  // The plain compare keeps sorting digit by digit.
+  EXPECT_GT(localizedCaseInsensitiveCompare("2Theme", "10Theme"), 0);
+  EXPECT_EQ(lowercaseString("TIME \xC3\x89" "b\xC3\xA8ne"), "time \xC3\xA9" "b\xC3\xA8ne");
+}
+
 }  // namespace
 }  // namespace platform::foundation

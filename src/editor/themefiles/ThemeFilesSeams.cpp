@@ -1,10 +1,32 @@
-// What the theme files hand on to operations of later issues; each does what exists (nothing yet).
+// The theme chooser: the library's grid of installed themes laid over the editor as a picker.
 #include "editor/CreatorView.h"
+#include "editor/themefiles/ThemeLibraryHooks.h"
+#include "platform/foundation/files/SystemLog.h"
 
 namespace vantile {
 
-// The theme chooser is the theme library's grid (CreatorThemeDownloader), which comes with the
-// theme library issue; its completion loads the picked theme with loadThemeFile.
-void CreatorView::loadThemePicker() {}
+ThemeLibraryHooks& themeLibraryHooks() {
+  static ThemeLibraryHooks hooks;
+  return hooks;
+}
+
+void CreatorView::loadThemePicker() {
+  const auto& open = themeLibraryHooks().openThemePicker;
+  if (!open || !mainView) {
+    platform::foundation::systemLog("The theme chooser cannot open: no theme library or no editor screen.");
+    return;
+  }
+  // The picker is made after the completion that closes it, so the completion finds it here.
+  auto shown = std::make_shared<std::weak_ptr<platform::ui::View>>();
+  auto picker = open(mainView, [canvas = weakCanvas(), shown](const std::string& themeName) {
+    const auto strong = canvas.lock();
+    if (!strong) return;
+    strong->loadThemeFile(themeName + ".json");
+    if (const auto view = shown->lock()) view->removeFromSuperview();
+  });
+  if (!picker) return;
+  *shown = picker;
+  mainView->addSubview(picker);
+}
 
 }  // namespace vantile

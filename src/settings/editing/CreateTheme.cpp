@@ -1,7 +1,6 @@
 #include "settings/editing/CreateTheme.h"
 
-#include "editor/CreatorView.h"
-#include "platform/foundation/files/SystemLog.h"
+#include "settings/editing/SaveThemePrompt.h"
 
 namespace vantile::settings {
 
@@ -11,18 +10,8 @@ std::shared_ptr<CreateTheme> CreateTheme::make() {
   return pane;
 }
 
-CreateTheme::CreateTheme(ConstructionKey key) : ListController(key) {}
-
-void CreateTheme::openEditor() {
-  CreatorView& canvas = CreatorView::sharedInstance();
-  canvas.selectedTheme = std::string(startingTheme);
-  const auto paneView = view();
-  loadedCreatorView_ = canvas.setupMainView(paneView);
-  if (!loadedCreatorView_) {
-    platform::foundation::systemLog("CreateTheme: the editor canvas gave no view");
-    return;
-  }
-  paneView->addSubview(loadedCreatorView_);
+std::string CreateTheme::promptedName(std::string_view selectedTheme) const {
+  return selectedTheme == startingTheme ? std::string() : themeNameWithoutExtensions(selectedTheme);
 }
 
 }  // namespace vantile::settings
