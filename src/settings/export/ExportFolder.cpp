@@ -47,8 +47,10 @@ bool createFolder(const fs::path& folder, std::string_view failureFormat, std::v
   fs::create_directories(folder, error);
   if (!error) return true;
   std::string message(failureFormat);
-  message += " " + error.message();
-  systemLog("Export: " + message + " (" + folder.string() + ")");
+  message.append(" ").append(error.message());
+  std::string line("Export: ");
+  line.append(message).append(" (").append(folder.string()).append(")");
+  systemLog(line);
   failures.push_back(std::move(message));
   return false;
 }
