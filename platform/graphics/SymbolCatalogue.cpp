@@ -167,17 +167,9 @@ void drawSun(cairo_t* cairo, double stroke) {
   strokeRound(cairo, stroke * 1.4);
 }
 
-void drawChevronRight(cairo_t* cairo, double stroke) {
-  cairo_move_to(cairo, 0.34, 0.14);
-  cairo_line_to(cairo, 0.7, 0.5);
-  cairo_line_to(cairo, 0.34, 0.86);
-  strokeRound(cairo, stroke * 1.4);
-}
-
 const std::map<std::string_view, GlyphDrawing>& catalogue() {
   static const std::map<std::string_view, GlyphDrawing> glyphs = {
-      {"battery.100", drawFullBattery}, {"bolt.fill", drawBolt},   {"chevron.right", drawChevronRight},
-      {"circle.fill", drawCircle},
+      {"battery.100", drawFullBattery}, {"bolt.fill", drawBolt},   {"circle.fill", drawCircle},
       {"cloud.fill", drawCloud},        {"heart.fill", drawHeart}, {"music.note", drawMusicNote},
       {"pause.fill", drawPause},        {"play.fill", drawPlay},   {"star.fill", drawStar},
       {"sun.max.fill", drawSun},        {"wifi", drawWiFi},

@@ -18,6 +18,16 @@ platform::Value readDump(const std::filesystem::path& file) {
   return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
 }
 
+// The view holding the element with that id: the theme's root view.
+const platform::Value* parentOf(const platform::Value& entry, const std::string& id) {
+  if (!entry.is_object() || !entry.contains("subviews")) return nullptr;
+  for (const platform::Value& child : entry.at("subviews")) {
+    if (child.is_object() && child.value("id", "") == id) return &entry;
+    if (const platform::Value* found = parentOf(child, id)) return found;
+  }
+  return nullptr;
+}
+
 platform::Value springboardDump(const testing::TemporaryDeviceRoot& root, const std::string& name) {
   const auto dumpFile = root.path() / name;
   hosts::HostProcess springboard(SPRINGBOARD_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
@@ -39,7 +49,7 @@ TEST(MoveThemeScenario, ALockScreenThemeMovedInSettingsShowsMovedOnTheNextLockSc
   ASSERT_TRUE(platform::foundation::writeFileAtomically(scenario, R"([
     {"at": 1, "do": "open", "path": ["Move Lock Screen Theme"]},
     {"at": 2, "do": "pan", "from": [187, 400], "to": [217, 360], "seconds": 0.5},
-    {"at": 4, "do": "tap", "x": 262, "y": 739},
+    {"at": 4, "do": "tap", "x": 262, "y": 783},
     {"at": 5, "do": "alert", "title": "Ok"}
   ])"));
   hosts::HostProcess settings(SETTINGS_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
@@ -50,10 +60,15 @@ TEST(MoveThemeScenario, ALockScreenThemeMovedInSettingsShowsMovedOnTheNextLockSc
 
   const std::string stored =
       readFile(root.path() / "var/mobile/Library/Preferences/com.kestrune.vantile.plist").value_or("");
+  EXPECT_NE(stored.find("<key>lsthemexaxis</key>\n\t<real>0"), std::string::npos) << stored;
   EXPECT_NE(stored.find("<key>lsthemeyaxis</key>\n\t<real>-40"), std::string::npos) << stored;
 
   const platform::Value after = springboardDump(root, "after.json");
-  std::cerr << before["lockscreen"].dump(1).substr(0, 3000) << "\n";
+  const platform::Value* themeBefore = parentOf(before["lockscreen"], "time");
+  const platform::Value* themeAfter = parentOf(after["lockscreen"], "time");
+  ASSERT_TRUE(themeBefore && themeAfter) << after.dump(1);
+  EXPECT_EQ(themeBefore->at("frame"), (platform::Value{0, 0, 375, 812}));
+  EXPECT_EQ(themeAfter->at("frame"), (platform::Value{0, -40, 375, 812}));
 }
 
 }  // namespace

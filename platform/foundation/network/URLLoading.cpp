@@ -118,6 +118,8 @@ std::optional<std::string> fetchURL(std::string_view url, double timeoutSeconds,
   return std::move(body.bytes);
 }
 
+void startURLLoading() { initializeCurl(); }
+
 void fetchURLInBackground(std::string url, double timeoutSeconds, std::size_t maxBytes,
                           std::function<Task(std::optional<std::string>)> then) {
   // Started here, before the first worker exists: the transfer library's clean-up at exit then

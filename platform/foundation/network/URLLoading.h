@@ -17,6 +17,11 @@ namespace platform::foundation {
 // than 2xx, no complete answer within `timeoutSeconds`, or a body larger than `maxBytes`.
 std::optional<std::string> fetchURL(std::string_view url, double timeoutSeconds, std::size_t maxBytes);
 
+// Starts the transfer library from this thread. Work that calls fetchURL on a worker calls this
+// first, before the worker exists, so the library's clean-up at exit comes after the workers
+// have let go of their per-thread state (fetchURLInBackground does it itself).
+void startURLLoading();
+
 // The same transfer on a worker thread (WorkerQueue). `then` runs on the worker too, with what
 // came back, so the body can be decoded there; the task it returns runs on the main queue.
 void fetchURLInBackground(std::string url, double timeoutSeconds, std::size_t maxBytes,

@@ -31,7 +31,7 @@ std::optional<fs::path> existingSource(const fs::path& source) {
   return real;
 }
 
-// A target that exists already holds the same asset (items repeat under other spellings).
+// A target already there was copied by an earlier item of the same export.
 void copyFileIfPresent(const fs::path& source, const fs::path& target) {
   const auto real = existingSource(source);
   if (!real) return;
@@ -47,8 +47,10 @@ bool createFolder(const fs::path& folder, std::string_view failureFormat, std::v
   fs::create_directories(folder, error);
   if (!error) return true;
   std::string message(failureFormat);
-  message += " " + error.message();
-  systemLog("Export: " + message + " (" + folder.string() + ")");
+  message.append(" ").append(error.message());
+  std::string line("Export: ");
+  line.append(message).append(" (").append(folder.string()).append(")");
+  systemLog(line);
   failures.push_back(std::move(message));
   return false;
 }
@@ -70,7 +72,9 @@ void copyWidget(std::string_view item, const fs::path& destination, std::vector<
   const auto source = existingSource(devicePath(std::string(kAssets) + "/html/" + widget));
   if (!source) return;
   std::error_code error;
-  fs::copy(*source, destination / "html" / widget, fs::copy_options::recursive, error);
+  // A link inside the widget could lead anywhere in the device; the export keeps real files only.
+  fs::copy(*source, destination / "html" / widget, fs::copy_options::recursive | fs::copy_options::skip_symlinks,
+           error);
   if (error) systemLog("Export: could not copy the widget " + widget + ": " + error.message());
 }
 
@@ -85,16 +89,13 @@ void copyNumberedImages(const fs::path& sourceSet, const fs::path& targetSet, in
 // every other item is a path inside the assets folder.
 void copyItem(const std::string& item, const fs::path& destination, std::vector<std::string>& failures) {
   const ExportItemKind kind = exportItemKind(item);
-  if (kind == ExportItemKind::htmlWidget) {
-    copyWidget(item, destination, failures);
-    return;
-  }
-  if (!isSafeExportItem(item)) {
+  if (kind != ExportItemKind::htmlWidget && !isSafeExportItem(item)) {
     systemLog("Export: skipped \"" + item + "\", it names a file outside the assets folder");
     return;
   }
   switch (kind) {
     case ExportItemKind::htmlWidget:
+      copyWidget(item, destination, failures);
       return;
     case ExportItemKind::singleFile:
       copyFileIfPresent(devicePath(std::string(kAssets) + "/" + item), destination / item);

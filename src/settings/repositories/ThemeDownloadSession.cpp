@@ -1,6 +1,7 @@
 #include "settings/repositories/ThemeDownloadSession.h"
 
 #include "platform/foundation/files/DeviceRoot.h"
+#include "platform/foundation/network/URLLoading.h"
 #include "platform/foundation/queues/WorkerQueue.h"
 #include "settings/repositories/RepositoryConfiguration.h"
 #include "settings/repositories/ThemeItemDownloads.h"
@@ -28,6 +29,7 @@ void downloadTheme(std::string repositoryId, CatalogueTheme theme, std::function
   DownloadPlace place{configuration.addresses(repositoryId),
                       platform::foundation::devicePath("/var/mobile/Library/Vantile/themes"),
                       platform::foundation::devicePath("/var/mobile/Library/VantileAssets"), configuration.limits};
+  platform::foundation::startURLLoading();
   platform::foundation::WorkerQueue::shared().perform(
       [place = std::move(place), theme = std::move(theme), done = std::move(done)]() mutable -> platform::foundation::Task {
         DownloadReport report = downloadThemeFiles(place, theme);

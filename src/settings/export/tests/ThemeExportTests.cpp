@@ -137,7 +137,14 @@ TEST_F(ThemeExport, HostileNamesAndItemsChangeNothingOutsideTheExportFolder) {
   root.writeFile(std::string(kThemes) + "Hostile.json", R"({"PresetView": {"children": {
     "a": {"imageURL": "../../Vantile/themes/Fixture.json", "maskURL": "/var/mobile/Library/VantileAssets/photo.png",
           "iconSet": "../../../Vantile/themes"},
-    "b": {"imageFolder": "signalImages/../../Preferences", "webviewURL": "/x/html/../index.html"}}}})");
+    "b": {"imageFolder": "signalImages/../../Preferences", "webviewURL": "/x/html/../index.html"},
+    "c": {"imageURL": "leak.png", "webviewURL": "/var/mobile/Library/VantileAssets/html/Linked/index.html"}}}})");
+  // Links in the assets folder that lead out of the device folder.
+  const fs::path outside = root.path().string() + "-outside.txt";
+  ASSERT_TRUE(platform::foundation::writeFileAtomically(outside, "secret"));
+  root.writeFile(std::string(kAssets) + "html/Linked/index.html", "page");
+  fs::create_symlink(outside, root.path() / "var/mobile/Library/VantileAssets/leak.png");
+  fs::create_symlink(outside, root.path() / "var/mobile/Library/VantileAssets/html/Linked/secret.txt");
   const std::set<std::string> before = filesBelow(root.path());
 
   for (const char* name : {"..", "../x", "/abs", "", ".hidden", "a/b"}) {
@@ -152,7 +159,9 @@ TEST_F(ThemeExport, HostileNamesAndItemsChangeNothingOutsideTheExportFolder) {
   for (const std::string& file : filesBelow(root.path())) {
     if (!before.contains(file)) added.insert(file);
   }
-  EXPECT_EQ(added, (std::set<std::string>{"var/mobile/Library/Vantile/exportedthemes/Hostile/Hostile.json"}));
+  EXPECT_EQ(added, (std::set<std::string>{"var/mobile/Library/Vantile/exportedthemes/Hostile/Hostile.json",
+                                          "var/mobile/Library/Vantile/exportedthemes/Hostile/html/Linked/index.html"}));
+  fs::remove(outside);
 }
 
 TEST_F(ThemeExport, AMissingThemeIsReportedAndLeavesTheEarlierExport) {
