@@ -79,6 +79,10 @@ std::shared_ptr<ui::View> CreatorThemeDownloader::setupMainView(const std::share
   searchFieldView->layer()->setName(std::string(kSearchFieldName));
   searchFieldView->layer()->setCornerRadius(15);
   themeDownloaderView->addSubview(searchFieldView);
+  // Nothing here insets the grid below the bars, so its first row starts below the search field.
+  ui::CollectionViewFlowLayout layout = collectionView->collectionViewLayout();
+  layout.sectionInset.top = kSearchTop + kSearchHeight + kGridInset - kGridTop;
+  collectionView->setCollectionViewLayout(layout);
 
   if (completionBlock) {
     const Rect hostBounds = host->bounds();
