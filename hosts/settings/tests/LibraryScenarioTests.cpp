@@ -53,7 +53,8 @@ TEST(LibraryScenario, AThemeFoundBySearchAndTappedInTheLockScreenGridShowsOnTheN
     {"at": 1, "do": "open", "path": ["Lock Screen Themes"]},
     {"at": 2, "do": "tap", "x": 187, "y": 139},
     {"at": 3, "do": "type", "text": "TIN"},
-    {"at": 4, "do": "snapshot", "dump": ")" + dumpFile.string() + R"("},
+    {"at": 4, "do": "snapshot", "dump": ")" + dumpFile.string() +
+                                                R"("},
     {"at": 5, "do": "tap", "x": 76, "y": 264},
     {"at": 7, "do": "alert", "title": "Ok"}
   ])"));
@@ -74,9 +75,10 @@ TEST(LibraryScenario, AThemeFoundBySearchAndTappedInTheLockScreenGridShowsOnTheN
   EXPECT_NE(settingsFile.find("<string>Tiny.json</string>"), std::string::npos) << settingsFile;
 
   const auto lockDump = root.path() / "views.json";
-  hosts::HostProcess springboard(SPRINGBOARD_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
-                                                       "--seconds", "1", "--dump", lockDump.string()},
-                                 {"TZ=Europe/Berlin"});
+  hosts::HostProcess springboard(
+      SPRINGBOARD_PROGRAM,
+      {"--root", root.path().string(), "--screen", "375x812@1", "--seconds", "1", "--dump", lockDump.string()},
+      {"TZ=Europe/Berlin"});
   ASSERT_EQ(springboard.wait(), 0) << springboard.errors();
   const platform::Value dump = readDump(lockDump);
   const platform::Value* label = findWith(dump["lockscreen"], "id", "tinyLabel");

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "editor/CreatorView.h"
+#include "editor/themefiles/ThemeLibraryHooks.h"
+#include "inspector/menu/CreatorVerticalMenu.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/controls/AlertController.h"
@@ -14,8 +16,6 @@
 #include "platform/ui/views/Window.h"
 #include "settings/editing/CreateTheme.h"
 #include "settings/editing/EditTheme.h"
-#include "editor/themefiles/ThemeLibraryHooks.h"
-#include "inspector/menu/CreatorVerticalMenu.h"
 #include "settings/library/CreatorThemeDownloader.h"
 #include "settings/library/EditorLibraryConnection.h"
 #include "testing/ManualMainQueue.h"
@@ -71,7 +71,7 @@ TEST_F(ThemeEditorPanes, ATypedNameIsSavedUnderItsFileName) {
   } cases[] = {
       {"my theme", "My_theme.json"},
       {" x", "_x.json"},
-      {"\xC3\xA9""b\xC3\xA8ne", "\xC3\x89""b\xC3\xA8ne.json"},
+      {"\xC3\xA9\x62\xC3\xA8ne", "\xC3\x89\x62\xC3\xA8ne.json"},
       {"a.json", "A.json.json"},
   };
   for (const auto& c : cases) {
@@ -140,7 +140,9 @@ TEST_F(ThemeEditorPanes, DownloadThemesOpensTheLibraryOverTheEditorOnlyOnceACata
   themeLibraryHooks().fetchCatalogue = [&answer](std::function<void(const platform::Value&)> arrived) {
     if (answer) arrived(*answer);
   };
-  const auto menuIsOpen = [&canvas] { return canvas.optionPicker && canvas.optionPicker->superview() == canvas.mainView; };
+  const auto menuIsOpen = [&canvas] {
+    return canvas.optionPicker && canvas.optionPicker->superview() == canvas.mainView;
+  };
 
   canvas.loadSettingsPicker();
   canvas.creatorOptionSelected("Download Themes");
