@@ -30,10 +30,10 @@ const platform::Value* findWith(const platform::Value& entry, const std::string&
   return nullptr;
 }
 
-constexpr const char* kTinyTheme = R"({"PresetView": {
+constexpr const char* kTinyTheme = R"json({"PresetView": {
   "frame": {"x": "0", "y": "0", "width": "math(screen_width)", "height": "math(screen_height)"},
   "children": {"tinyLabel": {"type": "UILabel", "frame": {"x": "20", "y": "300", "width": "300", "height": "40"},
-                             "data": "Tiny theme", "fontSize": "24", "textColor": "rgba(255,255,255,1)"}}}})";
+                             "data": "Tiny theme", "fontSize": "24", "textColor": "rgba(255,255,255,1)"}}}})json";
 
 // A user opens the lock-screen themes from the root pane, searches, taps a theme and confirms
 // "Theme Applied"; the next SpringBoard run on the same device folder shows that theme.
@@ -51,10 +51,11 @@ TEST(LibraryScenario, AThemeFoundBySearchAndTappedInTheLockScreenGridShowsOnTheN
   const auto scenario = root.path() / "scenario.json";
   ASSERT_TRUE(writeFileAtomically(scenario, R"([
     {"at": 1, "do": "open", "path": ["Lock Screen Themes"]},
-    {"at": 2, "do": "tap", "x": 187, "y": SEARCH_Y},
+    {"at": 2, "do": "tap", "x": 187, "y": 139},
     {"at": 3, "do": "type", "text": "TIN"},
-    {"at": 4, "do": "snapshot", "dump": ")" + dumpFile.string() + R"("},
-    {"at": 5, "do": "tap", "x": 76, "y": CELL_Y},
+    {"at": 4, "do": "snapshot", "dump": ")" + dumpFile.string() +
+                                                R"("},
+    {"at": 5, "do": "tap", "x": 76, "y": 264},
     {"at": 7, "do": "alert", "title": "Ok"}
   ])"));
   hosts::HostProcess settings(SETTINGS_PROGRAM,
@@ -74,9 +75,10 @@ TEST(LibraryScenario, AThemeFoundBySearchAndTappedInTheLockScreenGridShowsOnTheN
   EXPECT_NE(settingsFile.find("<string>Tiny.json</string>"), std::string::npos) << settingsFile;
 
   const auto lockDump = root.path() / "views.json";
-  hosts::HostProcess springboard(SPRINGBOARD_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
-                                                       "--seconds", "1", "--dump", lockDump.string()},
-                                 {"TZ=Europe/Berlin"});
+  hosts::HostProcess springboard(
+      SPRINGBOARD_PROGRAM,
+      {"--root", root.path().string(), "--screen", "375x812@1", "--seconds", "1", "--dump", lockDump.string()},
+      {"TZ=Europe/Berlin"});
   ASSERT_EQ(springboard.wait(), 0) << springboard.errors();
   const platform::Value dump = readDump(lockDump);
   const platform::Value* label = findWith(dump["lockscreen"], "id", "tinyLabel");

@@ -35,7 +35,8 @@ const icu::Collator* numericCollator() {
 
 int compareWith(const icu::Collator* collator, std::string_view left, std::string_view right) {
   const auto leftText = icu::UnicodeString::fromUTF8(icu::StringPiece(left.data(), static_cast<int32_t>(left.size())));
-  const auto rightText = icu::UnicodeString::fromUTF8(icu::StringPiece(right.data(), static_cast<int32_t>(right.size())));
+  const auto rightText =
+      icu::UnicodeString::fromUTF8(icu::StringPiece(right.data(), static_cast<int32_t>(right.size())));
   if (collator) {
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result = collator->compare(leftText, rightText, status);
@@ -55,7 +56,8 @@ int localizedStandardCompare(std::string_view left, std::string_view right) {
 }
 
 std::string lowercaseString(std::string_view text) {
-  icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+  icu::UnicodeString unicode =
+      icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
   unicode.toLower(icu::Locale::getRoot());
   std::string lowered;
   unicode.toUTF8String(lowered);

@@ -49,7 +49,7 @@ TEST(LocalizedText, StandardCompareOrdersDigitRunsByValueAndIgnoresCase) {
   EXPECT_LT(localizedStandardCompare("apple", "Banana"), 0);
   // The plain compare keeps sorting digit by digit.
   EXPECT_GT(localizedCaseInsensitiveCompare("2Theme", "10Theme"), 0);
-  EXPECT_EQ(lowercaseString("TIME \xC3\x89" "b\xC3\xA8ne"), "time \xC3\xA9" "b\xC3\xA8ne");
+  EXPECT_EQ(lowercaseString("TIME \xC3\x89\x62\xC3\xA8ne"), "time \xC3\xA9\x62\xC3\xA8ne");
 }
 
 }  // namespace

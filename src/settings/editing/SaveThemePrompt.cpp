@@ -22,7 +22,8 @@ std::shared_ptr<platform::ui::AlertController> makeSaveThemePrompt(std::string n
   prompt->addAction({"Cancel", platform::ui::AlertAction::Style::normal, {}});
   prompt->addAction({"Save", platform::ui::AlertAction::Style::normal,
                      [weakPrompt = std::weak_ptr<platform::ui::AlertController>(prompt)] {
-                       if (const auto shown = weakPrompt.lock()) saveTypedThemeName(shown->textFields().front()->text());
+                       if (const auto shown = weakPrompt.lock())
+                         saveTypedThemeName(shown->textFields().front()->text());
                      }});
   return prompt;
 }

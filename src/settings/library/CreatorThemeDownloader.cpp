@@ -51,8 +51,8 @@ CreatorThemeDownloader::~CreatorThemeDownloader() = default;
 std::weak_ptr<CreatorThemeDownloader> CreatorThemeDownloader::weakLibrary() { return weak_from_this(); }
 
 std::shared_ptr<ui::View> CreatorThemeDownloader::setupMainView(const std::shared_ptr<ui::View>& host,
-                                                               const platform::Value& dict, bool forHomeScreen,
-                                                               Completion completion) {
+                                                                const platform::Value& dict, bool forHomeScreen,
+                                                                Completion completion) {
   completionBlock = std::move(completion);
   if (!host) return nullptr;
   if (!isEmptyDictionary(dict)) {
@@ -79,6 +79,10 @@ std::shared_ptr<ui::View> CreatorThemeDownloader::setupMainView(const std::share
   searchFieldView->layer()->setName(std::string(kSearchFieldName));
   searchFieldView->layer()->setCornerRadius(15);
   themeDownloaderView->addSubview(searchFieldView);
+  // Nothing here insets the grid below the bars, so its first row starts below the search field.
+  ui::CollectionViewFlowLayout layout = collectionView->collectionViewLayout();
+  layout.sectionInset.top = kSearchTop + kSearchHeight + kGridInset - kGridTop;
+  collectionView->setCollectionViewLayout(layout);
 
   if (completionBlock) {
     const Rect hostBounds = host->bounds();
@@ -138,20 +142,21 @@ int CreatorThemeDownloader::numberOfItemsInSection(ui::CollectionView&, int sect
 }
 
 platform::graphics::Size CreatorThemeDownloader::sizeForItemAtIndexPath(ui::CollectionView&,
-                                                                       const ui::CollectionViewFlowLayout&,
-                                                                       ui::IndexPath) {
+                                                                        const ui::CollectionViewFlowLayout&,
+                                                                        ui::IndexPath) {
   return {kItemWidth, kItemHeight};
 }
 
 std::optional<std::string> CreatorThemeDownloader::themeNameAt(ui::IndexPath indexPath) const {
-  if (indexPath.section != 0 || indexPath.item() < 0 || static_cast<std::size_t>(indexPath.item()) >= themeNames.size()) {
+  if (indexPath.section != 0 || indexPath.item() < 0 ||
+      static_cast<std::size_t>(indexPath.item()) >= themeNames.size()) {
     return std::nullopt;
   }
   return themeNames[static_cast<std::size_t>(indexPath.item())];
 }
 
 std::shared_ptr<ui::CollectionViewCell> CreatorThemeDownloader::cellForItemAtIndexPath(ui::CollectionView& grid,
-                                                                                      ui::IndexPath indexPath) {
+                                                                                       ui::IndexPath indexPath) {
   auto cell = grid.dequeueReusableCell(kCellIdentifier, indexPath);
   const std::optional<std::string> name = themeNameAt(indexPath);
   if (cell && name) configureCell(cell, *name);

@@ -64,8 +64,7 @@ class CreatorThemeDownloader final : public platform::ui::CollectionViewDataSour
   // A non-empty dictionary opens the repository browser; an empty one the installed themes,
   // a picker when there is a completion. The host adds the returned view to its own.
   std::shared_ptr<platform::ui::View> setupMainView(const std::shared_ptr<platform::ui::View>& host,
-                                                    const platform::Value& dict, bool isForSB,
-                                                    Completion completion);
+                                                    const platform::Value& dict, bool isForSB, Completion completion);
   // The installed themes' names (".json" files, without the extension), in the Finder's order.
   static std::vector<std::string> getLocalThemes();
   void reloadGrid();
@@ -80,7 +79,8 @@ class CreatorThemeDownloader final : public platform::ui::CollectionViewDataSour
   platform::graphics::Size sizeForItemAtIndexPath(platform::ui::CollectionView&,
                                                   const platform::ui::CollectionViewFlowLayout&,
                                                   platform::ui::IndexPath) override;
-  void didSelectItemAtIndexPath(platform::ui::CollectionView& collectionView, platform::ui::IndexPath indexPath) override;
+  void didSelectItemAtIndexPath(platform::ui::CollectionView& collectionView,
+                                platform::ui::IndexPath indexPath) override;
 
   // The name at the place; nothing outside the list.
   std::optional<std::string> themeNameAt(platform::ui::IndexPath indexPath) const;
@@ -88,7 +88,8 @@ class CreatorThemeDownloader final : public platform::ui::CollectionViewDataSour
   // --- Search (ThemeLibrarySearch.cpp) ---
 
   bool implements(platform::ui::TextFieldDelegate::Operation operation) const override;
-  bool textField(platform::ui::TextField& field, platform::ui::TextRange range, const std::string& replacement) override;
+  bool textField(platform::ui::TextField& field, platform::ui::TextRange range,
+                 const std::string& replacement) override;
   bool textFieldShouldClear(platform::ui::TextField& field) override;
   bool textFieldShouldReturn(platform::ui::TextField& field) override;
   // Queued: the search field resigns on the next turn of the main queue.

@@ -17,7 +17,8 @@ void fetchFirstRepositoryCatalogue(std::function<void(const platform::Value&)> a
   const std::optional<std::string> address =
       configuration.builtIn.empty() ? std::nullopt : repositories::catalogueAddress(configuration.builtIn.front().id);
   if (!address) {
-    platform::foundation::systemLog("No catalogue address for the first built-in repository; the library stays closed.");
+    platform::foundation::systemLog(
+        "No catalogue address for the first built-in repository; the library stays closed.");
     return;
   }
   platform::foundation::fetchURLInBackground(

@@ -33,7 +33,8 @@ void CreatorThemeDownloader::handleLongPress(ui::GestureRecognizer& recognizer) 
 }
 
 void CreatorThemeDownloader::showCreatorMenuForTheme(const std::string& name) {
-  auto menu = ui::AlertController::make("Theme options for " + name, std::nullopt, ui::AlertController::Style::actionSheet);
+  auto menu =
+      ui::AlertController::make("Theme options for " + name, std::nullopt, ui::AlertController::Style::actionSheet);
   const TopViewControllerSource presenter = [library = weakLibrary()] {
     const auto strong = library.lock();
     return strong ? strong->topViewController() : nullptr;
@@ -53,7 +54,8 @@ void CreatorThemeDownloader::showOptionsMenuForTheme(const std::string& name) {
     cantDelete();
     return;
   }
-  auto menu = ui::AlertController::make("Delete options for " + name, std::nullopt, ui::AlertController::Style::actionSheet);
+  auto menu =
+      ui::AlertController::make("Delete options for " + name, std::nullopt, ui::AlertController::Style::actionSheet);
   menu->addAction({"Delete Theme " + name, AlertAction::Style::normal, [library = weakLibrary(), name] {
                      const auto strong = library.lock();
                      if (!strong) return;

@@ -12,8 +12,8 @@ namespace {
 // The installed themes' grid inside the pane's view, applying to the given screen.
 std::shared_ptr<platform::ui::View> openLocalGrid(platform::preferences::ListController& pane, bool forHomeScreen) {
   const auto paneView = pane.view();
-  auto grid = CreatorThemeDownloader::sharedInstance().setupMainView(paneView, platform::Value::object(),
-                                                                      forHomeScreen, {});
+  auto grid =
+      CreatorThemeDownloader::sharedInstance().setupMainView(paneView, platform::Value::object(), forHomeScreen, {});
   if (grid) paneView->addSubview(grid);
   return grid;
 }
@@ -55,8 +55,8 @@ void DownloadTheme::wallpapers() { platform::ui::Application::shared().openURL(s
 
 void DownloadTheme::requestCatalogue() {
   // A pane the user has left by the time the answer comes has nothing to show it in.
-  fetchFirstRepositoryCatalogue([weak = std::weak_ptr<DownloadTheme>(std::static_pointer_cast<DownloadTheme>(shared_from_this()))](
-                                    const platform::Value& catalogue) {
+  fetchFirstRepositoryCatalogue([weak = std::weak_ptr<DownloadTheme>(std::static_pointer_cast<DownloadTheme>(
+                                     shared_from_this()))](const platform::Value& catalogue) {
     if (const auto strong = weak.lock()) strong->showLibrary(catalogue);
   });
 }

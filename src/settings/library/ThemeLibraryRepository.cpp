@@ -58,7 +58,7 @@ std::vector<std::string> CreatorThemeDownloader::getThemesFromDict(const platfor
 }
 
 std::shared_ptr<ui::View> CreatorThemeDownloader::setupRepoView(const std::string& repositoryId,
-                                                               const platform::Value& catalogue) {
+                                                                const platform::Value& catalogue) {
   repoURL = repositoryId;
   completionBlock = {};
   isForSB = false;
@@ -165,9 +165,9 @@ void CreatorThemeDownloader::startDownload(const std::string& name, const std::s
 }
 
 void CreatorThemeDownloader::alertThemeDownloaded(const repositories::DownloadReport& report) {
-  auto alert = ui::AlertController::make(
-      "Vantile", report.succeeded() ? std::string("Theme Downloaded") : report.failureMessage(),
-      ui::AlertController::Style::alert);
+  auto alert = ui::AlertController::make("Vantile",
+                                         report.succeeded() ? std::string("Theme Downloaded") : report.failureMessage(),
+                                         ui::AlertController::Style::alert);
   alert->addAction({"Ok", ui::AlertAction::Style::normal, {}});
   // Applying needs the theme's document; a failed asset alone does not stop it.
   if (report.themeDocumentPresent) {

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "editor/CreatorView.h"
+#include "editor/themefiles/ThemeLibraryHooks.h"
+#include "inspector/menu/CreatorVerticalMenu.h"
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/queues/MainQueue.h"
 #include "platform/ui/controls/AlertController.h"
@@ -15,6 +17,7 @@
 #include "settings/editing/CreateTheme.h"
 #include "settings/editing/EditTheme.h"
 #include "settings/library/CreatorThemeDownloader.h"
+#include "settings/library/EditorLibraryConnection.h"
 #include "testing/ManualMainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
 
@@ -68,7 +71,7 @@ TEST_F(ThemeEditorPanes, ATypedNameIsSavedUnderItsFileName) {
   } cases[] = {
       {"my theme", "My_theme.json"},
       {" x", "_x.json"},
-      {"\xC3\xA9""b\xC3\xA8ne", "\xC3\x89""b\xC3\xA8ne.json"},
+      {"\xC3\xA9\x62\xC3\xA8ne", "\xC3\x89\x62\xC3\xA8ne.json"},
       {"a.json", "A.json.json"},
   };
   for (const auto& c : cases) {
@@ -126,6 +129,32 @@ TEST_F(ThemeEditorPanes, EditThemeOpensTheChooserAndItsPromptShowsThePickedTheme
 
   show(CreateTheme::make());
   EXPECT_EQ(canvas.selectedTheme, "time.json");
+}
+
+// The catalogue's transfer is replaced by one that answers at once with what the host sent.
+TEST_F(ThemeEditorPanes, DownloadThemesOpensTheLibraryOverTheEditorOnlyOnceACatalogueCame) {
+  auto& canvas = CreatorView::sharedInstance();
+  show(CreateTheme::make());
+  connectEditorToLibrary();
+  std::optional<platform::Value> answer;
+  themeLibraryHooks().fetchCatalogue = [&answer](std::function<void(const platform::Value&)> arrived) {
+    if (answer) arrived(*answer);
+  };
+  const auto menuIsOpen = [&canvas] {
+    return canvas.optionPicker && canvas.optionPicker->superview() == canvas.mainView;
+  };
+
+  canvas.loadSettingsPicker();
+  canvas.creatorOptionSelected("Download Themes");
+  EXPECT_TRUE(menuIsOpen()) << "no answer leaves the menu open";
+
+  answer = platform::Value::object();
+  canvas.creatorOptionSelected("Download Themes");
+  EXPECT_FALSE(menuIsOpen());
+  auto& library = CreatorThemeDownloader::sharedInstance();
+  EXPECT_EQ(library.themeDownloaderView->superview(), canvas.mainView) << "no catalogue: the installed themes";
+  EXPECT_EQ(library.themeNames, (std::vector<std::string>{"Foo", "time"}));
+  connectEditorToLibrary();
 }
 
 }  // namespace

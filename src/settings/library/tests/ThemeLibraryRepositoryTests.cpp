@@ -56,7 +56,8 @@ class RepositoryGrid : public ::testing::Test {
     return titles;
   }
   std::shared_ptr<CreatorCell> cellAt(int item) const {
-    return std::dynamic_pointer_cast<CreatorCell>(library->collectionView->cellForItemAtIndexPath(ui::IndexPath{0, item}));
+    return std::dynamic_pointer_cast<CreatorCell>(
+        library->collectionView->cellForItemAtIndexPath(ui::IndexPath{0, item}));
   }
   // The background transfers answered and their results shown.
   static void finishTransfers() {

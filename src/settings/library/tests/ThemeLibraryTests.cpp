@@ -64,7 +64,9 @@ class ThemeLibrary : public ::testing::Test {
   platform::graphics::Point itemCentre(int item) const {
     const auto cell = library->collectionView->cellForItemAtIndexPath(ui::IndexPath{0, item});
     const platform::graphics::Rect frame = cell->frame();
-    return cell->superview()->convertPointToView({frame.midX(), frame.midY()}, nullptr).value_or(platform::graphics::Point{});
+    return cell->superview()
+        ->convertPointToView({frame.midX(), frame.midY()}, nullptr)
+        .value_or(platform::graphics::Point{});
   }
   static void settle() { platform::foundation::MainQueue::shared().advance(1); }
 
@@ -106,7 +108,8 @@ TEST_F(ThemeLibrary, CellsShowTheNameAndThePreviewOrElseTheNoPreviewPicture) {
   root.writeFile(std::string(kThemes) + "Pictured.jpg", jpeg);
   open();
   const auto cellAt = [this](int item) {
-    return std::dynamic_pointer_cast<CreatorCell>(library->collectionView->cellForItemAtIndexPath(ui::IndexPath{0, item}));
+    return std::dynamic_pointer_cast<CreatorCell>(
+        library->collectionView->cellForItemAtIndexPath(ui::IndexPath{0, item}));
   };
   ASSERT_TRUE(cellAt(1));
   EXPECT_EQ(cellAt(1)->frame().size, (platform::graphics::Size{92.5, 200}));
@@ -131,10 +134,8 @@ TEST_F(ThemeLibrary, TypingNarrowsTheShownListAndDeletingStartsAgainFromEveryThe
     std::string replacement;
     std::vector<std::string> shown;
   } steps[] = {
-      {{0, 0}, "a", {"abc", "abd", "xa"}},
-      {{1, 0}, "b", {"abc", "abd"}},
-      {{1, 1}, "", {"abc", "abd", "xa"}},
-      {{0, 1}, "", {"abc", "abd", "time", "xa", "zz"}},
+      {{0, 0}, "a", {"abc", "abd", "xa"}}, {{1, 0}, "b", {"abc", "abd"}},
+      {{1, 1}, "", {"abc", "abd", "xa"}},  {{0, 1}, "", {"abc", "abd", "time", "xa", "zz"}},
       {{0, 0}, "TIME", {"time"}},
   };
   for (const auto& step : steps) {
@@ -175,7 +176,8 @@ TEST_F(ThemeLibrary, ATapAppliesTheThemeToTheScreenOfTheGridAndCreatesTheSetting
   } cases[] = {{false, "VantileTheme", "com.kestrune.vantile/lsChanged"},
                {true, "SB_VantileTheme", "com.kestrune.vantile/sbChanged"}};
   for (const auto& c : cases) {
-    std::filesystem::remove(platform::foundation::devicePath("/var/mobile/Library/Preferences/com.kestrune.vantile.plist"));
+    std::filesystem::remove(
+        platform::foundation::devicePath("/var/mobile/Library/Preferences/com.kestrune.vantile.plist"));
     received.clear();
     open(c.isForSB);
     ui::TouchInjector(window).tap(itemCentre(0));
@@ -222,7 +224,10 @@ TEST_F(ThemeLibrary, ALongPressOpensThePickerMenuOrTheDeleteMenuAndTimeCannotBeD
     std::string title;
     std::vector<std::string> actions;
   } cases[] = {
-      {true, 0, "", "Theme options for Alpha",
+      {true,
+       0,
+       "",
+       "Theme options for Alpha",
        {"Export Theme", "Export Theme To Repo (EXPERT)", "Delete Theme", "Cancel"}},
       {false, 0, "", "Delete options for Alpha", {"Delete Theme Alpha", "Cancel"}},
       {false, 1, "Time theme cannot be deleted.", "Vantile", {"Ok"}},
