@@ -114,9 +114,9 @@ TEST_F(RepositoryGrid, TheDownloadAlertOffersApplyOnlyWithTheThemeDocument) {
     bool downloaded;
     std::vector<std::string> actions;
   } cases[] = {
-      {{"Harbour", {}, true}, true, {"Ok", "Apply To LS", "Apply To SB"}},
-      {{"Harbour", {"font.ttf"}, true}, false, {"Ok", "Apply To LS", "Apply To SB"}},
-      {{"Harbour", {"Harbour.json"}, false}, false, {"Ok"}},
+      {{"Harbour", {}, true, {}}, true, {"Ok", "Apply To LS", "Apply To SB"}},
+      {{"Harbour", {"font.ttf"}, true, {}}, false, {"Ok", "Apply To LS", "Apply To SB"}},
+      {{"Harbour", {"Harbour.json"}, false, {}}, false, {"Ok"}},
   };
   for (const auto& c : cases) {
     library->alertThemeDownloaded(c.report);
@@ -128,7 +128,7 @@ TEST_F(RepositoryGrid, TheDownloadAlertOffersApplyOnlyWithTheThemeDocument) {
     platform::foundation::MainQueue::shared().advance(1);
   }
 
-  library->alertThemeDownloaded({"Harbour", {}, true});
+  library->alertThemeDownloaded({"Harbour", {}, true, {}});
   shownAlert()->chooseAction("Apply To SB");
   platform::foundation::MainQueue::shared().advance(1);
   const platform::Value settings =
