@@ -10,11 +10,23 @@ namespace {
 // Longer than any bounded transfer a worker makes.
 constexpr double kWorkerWaitLimit = 30;
 
+// A reply may start further transfers (a catalogue, then its pictures): a few rounds let such a
+// chain come back.
+constexpr int kSettleRounds = 4;
+
 // The clock is manual: what workers hand back is due when the clock moves, however late the
-// worker thread gets to it in real time.
+// worker thread gets to it in real time — also what they were given while it moved.
+void settle(platform::foundation::MainQueue& queue) {
+  for (int round = 0; round < kSettleRounds; ++round) {
+    if (!platform::foundation::WorkerQueue::shared().waitUntilIdle(kWorkerWaitLimit)) return;
+    queue.runPending();
+  }
+}
+
 void advance(platform::foundation::MainQueue& queue, double seconds) {
-  platform::foundation::WorkerQueue::shared().waitUntilIdle(kWorkerWaitLimit);
+  settle(queue);
   queue.advance(seconds);
+  settle(queue);
 }
 
 }  // namespace

@@ -88,6 +88,8 @@ TEST_F(RepositoryGrid, ListsTheCatalogueInNumericOrderOrTheInstalledThemesWhenIt
 }
 
 TEST_F(RepositoryGrid, ATapShowsDownloadingThemeFirstAndReportsTheFailedDownloadWithoutApply) {
+  const vantile::testing::LoopbackHTTPServer nothingThere(vantile::testing::LoopbackHTTPServer::response(404, ""));
+  root.writeFile("/device.json", platform::Value{{"repositories", {{"host", nothingThere.url("/")}}}}.dump());
   open(catalogueOf({"Harbour"}));
   platform::foundation::MainQueue::shared().advance(1);
   ui::TouchInjector(window).tap({30 + 92.5 / 2, 40 + 30 + 100});
@@ -100,7 +102,7 @@ TEST_F(RepositoryGrid, ATapShowsDownloadingThemeFirstAndReportsTheFailedDownload
   EXPECT_FALSE(shownAlert());
 
   platform::foundation::MainQueue::shared().advance(0.1);
-  platform::foundation::MainQueue::shared().advance(0.5);
+  finishTransfers();
   EXPECT_FALSE(popup->superview());
   const auto alert = shownAlert();
   ASSERT_TRUE(alert);
