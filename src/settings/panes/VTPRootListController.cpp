@@ -3,6 +3,7 @@
 #include "platform/foundation/notifications/DarwinNotificationCenter.h"
 #include "platform/ui/views/Application.h"
 #include "settings/panes/FolderLists.h"
+#include "settings/panes/Respring.h"
 
 namespace vantile::settings {
 
