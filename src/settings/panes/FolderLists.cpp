@@ -23,7 +23,9 @@ std::vector<std::string> orderedFolderEntries(std::vector<std::string> names) {
 }
 
 std::vector<std::string> folderList(std::string_view folder) {
-  return orderedFolderEntries(foundation::listFolder(foundation::devicePath("/" + std::string(folder))));
+  std::string systemPath = "/";
+  systemPath.append(folder);
+  return orderedFolderEntries(foundation::listFolder(foundation::devicePath(systemPath)));
 }
 
 namespace {
