@@ -112,7 +112,15 @@ void ListController::setAction(std::string name, RowAction action) { actions_[st
 
 void ListController::setControlTint(graphics::Color color) {
   controlTint_ = color;
-  if (table_) tintControls(*table_);
+  for (const auto& [index, made] : cells_) {
+    if (const auto cell = made.lock()) tintCell(*cell);
+  }
+}
+
+void ListController::tintCell(ui::TableViewCell& cell) const {
+  tintControls(cell);
+  // The accessory joins the cell's views only when the cell lays out.
+  if (const auto& accessory = cell.accessoryView()) tintControls(*accessory);
 }
 
 void ListController::tintControls(ui::View& view) const {
@@ -163,7 +171,7 @@ std::shared_ptr<ui::TableViewCell> ListController::cellForRowAtIndexPath(ui::Tab
   }
   auto cell = makeRowCell(rows[row]);
   if (cell) {
-    tintControls(*cell);
+    tintCell(*cell);
     cells_[row] = cell;
   }
   return cell;

@@ -104,6 +104,7 @@ class ListController : public ui::ViewController, public ui::TableViewDataSource
   std::shared_ptr<ui::TableViewCell> makeListCell(const PaneRow& row);
   std::shared_ptr<ui::TableViewCell> makeEditTextCell(const PaneRow& row);
   void openList(const PaneRow& row);
+  void tintCell(ui::TableViewCell& cell) const;
   void tintControls(ui::View& view) const;
   std::vector<std::string> listFrom(const PaneRow& row, const char* sourceKey) const;
 

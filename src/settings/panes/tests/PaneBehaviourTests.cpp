@@ -150,6 +150,7 @@ TEST_F(SettingsPaneBehaviour, ARuledRowFoldsWhileItsSwitchIsOnAndShowsOnceItIsTu
   auto control = std::dynamic_pointer_cast<platform::ui::Switch>(pane->cellForSpecifierAtIndex(0)->accessoryView());
   ASSERT_TRUE(control);
   ASSERT_TRUE(control->isOn()) << "shows the row's default";
+  EXPECT_EQ(control->onTintColor(), VantilePane::kControlTint) << "tinted before the pane appeared";
   const auto point =
       control->convertPointToView({control->bounds().midX(), control->bounds().midY()}, window.get());
   ASSERT_TRUE(point);
