@@ -38,7 +38,26 @@ std::optional<PaneRow> readEntry(const Value& entry, std::size_t index, std::str
 CellKind cellKindNamed(std::string_view name) {
   if (name == "PSGroupCell") return CellKind::group;
   if (name == "PSLinkCell") return CellKind::link;
+  if (name == "PSSwitchCell") return CellKind::switchRow;
+  if (name == "PSSliderCell") return CellKind::slider;
+  if (name == "PSLinkListCell") return CellKind::list;
+  if (name == "PSEditTextCell") return CellKind::editText;
+  if (name == "PSButtonCell") return CellKind::button;
   return CellKind::other;
+}
+
+std::optional<std::string> PaneRow::text(std::string_view key) const {
+  const auto found = properties.find(std::string(key));
+  if (found == properties.end() || !found->is_string()) {
+    return std::nullopt;
+  }
+  return found->get<std::string>();
+}
+
+std::string PaneRow::identifier() const {
+  if (auto id = text("id")) return *id;
+  if (auto key = text("key")) return *key;
+  return label;
 }
 
 std::optional<PaneRowFile> parsePaneRowFile(std::string_view bytes, std::string_view fileName) {

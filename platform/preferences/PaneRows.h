@@ -11,7 +11,7 @@
 namespace platform::preferences {
 
 // The kinds of row a row file names by "cell". Kinds not built here show as plain rows.
-enum class CellKind { group, link, other };
+enum class CellKind { group, link, switchRow, slider, list, editText, button, other };
 
 // One row of a settings pane, as its row file describes it.
 struct PaneRow {
@@ -21,6 +21,11 @@ struct PaneRow {
   std::optional<std::string> detail;
   // The whole entry ("key", "defaults", "default", "id", ...), for the kinds that read more.
   Value properties = Value::object();
+
+  // A text property of the entry, or nothing.
+  std::optional<std::string> text(std::string_view key) const;
+  // The row's ID: its "id", else its "key", else its label.
+  std::string identifier() const;
 };
 
 // A row file: the pane's title and its rows, in order.
@@ -29,7 +34,7 @@ struct PaneRowFile {
   std::vector<PaneRow> items;
 };
 
-// The kind a "cell" value names ("PSGroupCell", "PSLinkCell", ...).
+// The kind a "cell" value names ("PSGroupCell", "PSLinkCell", "PSSwitchCell", ...).
 CellKind cellKindNamed(std::string_view name);
 
 // A property list {"title": ..., "items": [{"cell": ..., "label": ..., ...}, ...]}. Nothing, with

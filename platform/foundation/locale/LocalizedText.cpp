@@ -3,6 +3,7 @@
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+#include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
 #include <memory>
@@ -75,6 +76,19 @@ std::string capitalizedFirstCharacter(std::string_view text) {
   std::string capitalized;
   first.toUTF8String(capitalized);
   return capitalized;
+}
+
+}  // namespace platform::foundation
+
+namespace platform::foundation {
+
+bool startsWithUppercaseLetter(std::string_view text) {
+  if (text.empty()) return false;
+  int32_t offset = 0;
+  UChar32 character = 0;
+  U8_NEXT(reinterpret_cast<const uint8_t*>(text.data()), offset, static_cast<int32_t>(text.size()), character);
+  // A character outside the basic plane starts with a surrogate unit, which is no letter.
+  return character >= 0 && character <= 0xFFFF && u_isupper(character);
 }
 
 }  // namespace platform::foundation

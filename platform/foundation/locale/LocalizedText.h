@@ -20,4 +20,8 @@ std::string lowercaseString(std::string_view text);
 // The first character (one code point) of UTF-8 text, capitalised; empty for empty or broken text.
 std::string capitalizedFirstCharacter(std::string_view text);
 
+// Whether the text's first UTF-16 unit is a member of the upper-case letter set (ICU's
+// upper-case property); false for empty or broken text.
+bool startsWithUppercaseLetter(std::string_view text);
+
 }  // namespace platform::foundation

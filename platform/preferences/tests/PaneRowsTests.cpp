@@ -31,7 +31,7 @@ TEST(PaneRowFile, ReadsTheTitleAndEveryRowWithItsKindLabelPaneAndProperties) {
   EXPECT_EQ(file->items[0].label, "Editor");
   EXPECT_EQ(file->items[1].cell, CellKind::link);
   EXPECT_EQ(file->items[1].detail, "CreateTheme");
-  EXPECT_EQ(file->items[2].cell, CellKind::other) << "a kind not built here is a plain row";
+  EXPECT_EQ(file->items[2].cell, CellKind::switchRow);
   EXPECT_EQ(file->items[2].properties["key"], "enabled");
   EXPECT_EQ(file->items[2].properties["default"], true);
 }

@@ -4,6 +4,7 @@
 #include "platform/ui/views/Application.h"
 #include "settings/library/CreatorThemeDownloader.h"
 #include "settings/library/FirstRepositoryCatalogue.h"
+#include "settings/panes/Respring.h"
 
 namespace vantile::settings {
 
@@ -37,8 +38,7 @@ std::shared_ptr<SBTheme> SBTheme::make() {
 }
 
 void SBTheme::respring() {
-  // The restart itself belongs to the root pane's respring, which this pane will call.
-  platform::foundation::systemLog("SBTheme: respring asked for; SpringBoard is not restarted from this pane yet.");
+  settings::respring();
 }
 
 std::shared_ptr<DownloadTheme> DownloadTheme::make() {
