@@ -1,6 +1,5 @@
 #include "settings/library/ThemeLibraryPanes.h"
 
-#include "platform/foundation/files/SystemLog.h"
 #include "platform/ui/views/Application.h"
 #include "settings/library/CreatorThemeDownloader.h"
 #include "settings/library/FirstRepositoryCatalogue.h"
