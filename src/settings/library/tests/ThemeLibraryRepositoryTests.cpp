@@ -29,7 +29,7 @@ namespace ui = platform::ui;
 
 platform::Value catalogueOf(const std::vector<std::string>& names) {
   platform::Value themes = platform::Value::object();
-  for (const std::string& name : names) themes[name] = {{"downloads", "[" + name + ".json]"}, {"img", name + ".jpg"}};
+  for (const std::string& name : names) themes[name] = {{"downloads", std::string("[").append(name).append(".json]")}, {"img", name + ".jpg"}};
   return {{"Themes", themes}};
 }
 
@@ -149,11 +149,11 @@ TEST_F(RepositoryGrid, APictureArrivingAfterItsCellWasReusedIsDropped) {
   library->pictureAddress = [&server](std::string_view, std::string_view theme,
                                       std::string_view) -> std::optional<std::string> {
     if (!theme.starts_with("A")) return std::nullopt;
-    return server.url("/" + std::string(theme));
+    return server.url(std::string("/").append(theme));
   };
   std::vector<std::string> names;
-  for (int n = 1; n <= 12; ++n) names.push_back("A" + std::to_string(n));
-  for (int n = 1; n <= 12; ++n) names.push_back("B" + std::to_string(n));
+  for (int n = 1; n <= 12; ++n) names.push_back(std::string("A").append(std::to_string(n)));
+  for (int n = 1; n <= 12; ++n) names.push_back(std::string("B").append(std::to_string(n)));
 
   server.holdAnswers();
   open(catalogueOf(names));

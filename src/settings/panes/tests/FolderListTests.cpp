@@ -14,7 +14,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 void writeEntries(const vantile::testing::TemporaryDeviceRoot& root, std::string_view folder, const Names& names) {
-  for (const auto& name : names) root.writeFile("/" + std::string(folder) + name, "{}");
+  for (const auto& name : names) root.writeFile(std::string("/").append(folder).append(name), "{}");
 }
 
 TEST(FolderOrdering, PutsCapitalisedNamesFirstAndSortsEachGroupIgnoringCase) {
