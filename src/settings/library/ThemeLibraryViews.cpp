@@ -14,6 +14,7 @@
 #include "platform/ui/views/Window.h"
 #include "settings/library/CreatorThemeDownloader.h"
 #include "settings/library/ThemeLibraryPaths.h"
+#include "settings/repositories/LoadingPopup.h"
 
 namespace vantile::settings {
 
@@ -23,8 +24,6 @@ using platform::graphics::Rect;
 
 namespace {
 constexpr Color kButtonGrey{0.333, 0.333, 0.333, 0.8};
-constexpr double kPopupWidth = 250;
-constexpr double kPopupHeight = 50;
 }  // namespace
 
 std::shared_ptr<ui::View> CreatorThemeDownloader::closeButtonWithFrame(const Rect& frame, int actionType) {
@@ -58,20 +57,7 @@ std::shared_ptr<ui::BlurView> CreatorThemeDownloader::blurViewWithBounds(const R
 }
 
 std::shared_ptr<ui::View> CreatorThemeDownloader::loadingPopup(const std::string& text) {
-  const Rect screen = ui::Screen::mainScreen().bounds();
-  auto popup = ui::View::make({std::trunc(screen.width() / 2 - kPopupWidth / 2),
-                               std::trunc(screen.height() / 2 - kPopupHeight / 2), kPopupWidth, kPopupHeight});
-  popup->layer()->setCornerRadius(25);
-  popup->setClipsToBounds(true);
-  auto blur = blurViewWithBounds(popup->bounds());
-  blur->setAlpha(0.8);
-  popup->addSubview(blur);
-  auto label = ui::Label::make({0, 0, kPopupWidth, kPopupHeight});
-  label->setText(text);
-  label->setTextColor({1, 1, 1, 1});
-  label->setTextAlignment(ui::TextAlignment::center);
-  popup->addSubview(label);
-  return popup;
+  return repositories::loadingPopup(text);
 }
 
 std::optional<platform::graphics::Image> CreatorThemeDownloader::getUIImageFromURL(std::string_view address) {

@@ -12,7 +12,7 @@
 #include "platform/ui/gestures/TapGestureRecognizer.h"
 #include "platform/ui/views/ScrollView.h"
 #include "settings/repositories/RepositoryConfiguration.h"
-#include "settings/repositories/RepositoryPopup.h"
+#include "settings/repositories/LoadingPopup.h"
 
 namespace vantile::settings::repositories {
 
@@ -48,7 +48,7 @@ std::shared_ptr<ui::View> RepositoryBrowser::showRepos(const std::shared_ptr<ui:
   view_ = hostView;
   repoView_ = ui::View::make(hostView->bounds());
   repoView_->setBackgroundColor(graphics::Color{0, 0, 0, 1});
-  repoLoadingView_ = loadingPopup("Loading Repos", repoView_->bounds());
+  repoLoadingView_ = loadingPopup("Loading Repos");
   repoView_->addSubview(repoLoadingView_);
   const std::weak_ptr<int> alive = alive_;
   const std::weak_ptr<ui::View> shown = repoView_;
