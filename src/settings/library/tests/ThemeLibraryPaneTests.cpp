@@ -13,6 +13,7 @@
 #include "platform/ui/views/Window.h"
 #include "settings/library/CreatorThemeDownloader.h"
 #include "settings/library/ThemeLibraryPanes.h"
+#include "testing/LoopbackServer.h"
 #include "testing/ManualMainQueue.h"
 #include "testing/TemporaryDeviceRoot.h"
 
@@ -64,6 +65,8 @@ TEST_F(ThemeLibraryPanes, EachThemePaneAppliesToItsOwnScreenWhicheverOpenedBefor
 }
 
 TEST_F(ThemeLibraryPanes, DownloadThemeWithoutACatalogueStaysEmptyAndOpensTheWallpapersPage) {
+  const vantile::testing::LoopbackHTTPServer nothingThere(vantile::testing::LoopbackHTTPServer::response(404, ""));
+  root.writeFile("/device.json", platform::Value{{"repositories", {{"host", nothingThere.url("/")}}}}.dump());
   const auto pane = DownloadTheme::make();
   ASSERT_TRUE(platform::foundation::WorkerQueue::shared().waitUntilIdle(20));
   platform::foundation::MainQueue::shared().runPending();
