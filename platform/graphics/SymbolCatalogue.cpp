@@ -60,6 +60,14 @@ void polygon(cairo_t* cairo, std::initializer_list<std::pair<double, double>> po
   cairo_close_path(cairo);
 }
 
+void drawChevronRight(cairo_t* cairo, double stroke) {
+  cairo_move_to(cairo, 0.36, 0.14);
+  cairo_line_to(cairo, 0.7, 0.5);
+  cairo_line_to(cairo, 0.36, 0.86);
+  cairo_set_line_join(cairo, CAIRO_LINE_JOIN_ROUND);
+  strokeRound(cairo, stroke * 2);
+}
+
 void drawCircle(cairo_t* cairo, double stroke) {
   cairo_arc(cairo, 0.5, 0.5, 0.38, 0, 2 * kPi);
   fillBold(cairo, stroke);
@@ -169,10 +177,10 @@ void drawSun(cairo_t* cairo, double stroke) {
 
 const std::map<std::string_view, GlyphDrawing>& catalogue() {
   static const std::map<std::string_view, GlyphDrawing> glyphs = {
-      {"battery.100", drawFullBattery}, {"bolt.fill", drawBolt},   {"circle.fill", drawCircle},
-      {"cloud.fill", drawCloud},        {"heart.fill", drawHeart}, {"music.note", drawMusicNote},
-      {"pause.fill", drawPause},        {"play.fill", drawPlay},   {"star.fill", drawStar},
-      {"sun.max.fill", drawSun},        {"wifi", drawWiFi},
+      {"battery.100", drawFullBattery}, {"bolt.fill", drawBolt},         {"chevron.right", drawChevronRight},
+      {"circle.fill", drawCircle},      {"cloud.fill", drawCloud},       {"heart.fill", drawHeart},
+      {"music.note", drawMusicNote},    {"pause.fill", drawPause},       {"play.fill", drawPlay},
+      {"star.fill", drawStar},          {"sun.max.fill", drawSun},       {"wifi", drawWiFi},
   };
   return glyphs;
 }

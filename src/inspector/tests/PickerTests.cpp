@@ -90,7 +90,11 @@ TEST_F(Pickers, TheSymbolPickerListsTheCatalogueAndHandsTheTappedNameBackWhenItC
   Names catalogue;
   for (const auto name : platform::graphics::systemSymbolNames()) catalogue.emplace_back(name);
   EXPECT_EQ(picker->symbols, catalogue);
-  EXPECT_EQ(shownRows(*picker), catalogue);
+  EXPECT_EQ(picker->tableView->numberOfRowsInSection(0), static_cast<int>(catalogue.size()));
+  const Names shown = shownRows(*picker);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown, Names(catalogue.begin(), catalogue.begin() + static_cast<std::ptrdiff_t>(shown.size())))
+      << "the first rows on screen, in catalogue order";
 
   const auto cell = picker->tableView->cellForRowAtIndexPath({0, 0});
   EXPECT_EQ(cell->frame().height(), 65);
@@ -116,7 +120,7 @@ TEST_F(Pickers, SymbolSearchKeepsCatalogueOrderAndClearingItRestoresTheListAndEn
   ASSERT_TRUE(picker->searchController->searchBar()->searchTextField()->clearButtonTapped());
   settle();
   EXPECT_EQ(picker->listData, picker->symbols);
-  EXPECT_EQ(shownRows(*picker).size(), picker->symbols.size());
+  EXPECT_EQ(picker->tableView->numberOfRowsInSection(0), static_cast<int>(picker->symbols.size()));
   EXPECT_FALSE(picker->searchController->isActive());
   EXPECT_FALSE(picker->searchController->searchBar()->showsCancelButton());
 }

@@ -88,7 +88,6 @@ std::shared_ptr<ui::View> RepositoryBrowser::makeRow(const std::string& name, co
   row->addSubview(rowLabel("Repo: " + id, {99, 28, scrollWidth, 40}, 8));
 
   auto chevron = ui::ImageView::make(graphics::Rect{scrollWidth - 30, 35, 10, 10});
-  // Empty while the platform's symbol catalogue has no "chevron.right".
   chevron->setImage(graphics::systemSymbol("chevron.right", {.pointSize = 10}));
   chevron->setRenderingMode(ui::ImageRenderingMode::alwaysTemplate);
   chevron->setTintColor(graphics::Color{1, 1, 1, 0.4});

@@ -135,12 +135,16 @@ class RepositoryBrowserTest : public ::testing::Test {
     return last;
   }
 
-  static std::shared_ptr<ui::ImageView> banner(const ui::View& row) {
+  // The row's image views: its banner, then its chevron.
+  static std::vector<std::shared_ptr<ui::ImageView>> imageViews(const ui::View& row) {
+    std::vector<std::shared_ptr<ui::ImageView>> found;
     for (const auto& subview : row.subviews()) {
-      if (auto found = std::dynamic_pointer_cast<ui::ImageView>(subview)) return found;
+      if (auto imageView = std::dynamic_pointer_cast<ui::ImageView>(subview)) found.push_back(std::move(imageView));
     }
-    return nullptr;
+    return found;
   }
+  static std::shared_ptr<ui::ImageView> banner(const ui::View& row) { return imageViews(row).at(0); }
+  static std::shared_ptr<ui::ImageView> chevron(const ui::View& row) { return imageViews(row).at(1); }
 
   void tap(const ui::View& view) {
     const auto center = view.convertPointToView({view.bounds().midX(), view.bounds().midY()}, nullptr);
@@ -192,6 +196,11 @@ TEST_F(RepositoryBrowserTest, TheBannerArrivesFromAWorkerAndAMissingOneLeavesThe
   open();
   EXPECT_TRUE(banner(*rowOf(kFixtureId))->image());
   EXPECT_FALSE(banner(*rowOf("nobody/none"))->image());
+  for (const char* id : {kFixtureId, "nobody/none"}) {
+    const auto mark = chevron(*rowOf(id));
+    EXPECT_TRUE(mark->image()) << id;
+    EXPECT_EQ(mark->frame(), (platform::graphics::Rect{rowOf(id)->bounds().size.width - 30, 35, 10, 10})) << id;
+  }
 }
 
 TEST_F(RepositoryBrowserTest, ATapOnARowPutsItsCatalogueGridInPlaceOfTheList) {
