@@ -2,6 +2,8 @@
 
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/Files.h"
+#include "platform/foundation/files/SystemLog.h"
+#include "platform/foundation/preferences/PreferenceDomain.h"
 
 namespace platform::foundation {
 
@@ -37,6 +39,26 @@ std::optional<std::string> Bundle::pathForResource(std::string_view name, std::s
     return std::nullopt;
   }
   return path;
+}
+
+std::string Bundle::localizedString(std::string_view key, std::string_view value, std::string_view table) const {
+  std::string fallback(value.empty() ? key : value);
+  const std::string tableName = table.empty() ? "Localizable" : std::string(table);
+  if (!resourceFolder_ || tableName.find('/') != std::string::npos || tableName == "..") {
+    return fallback;
+  }
+  const std::string path = *resourceFolder_ + "en.lproj/" + tableName + ".strings";
+  const std::optional<std::string> bytes = readFile(devicePath(path));
+  if (!bytes) {
+    return fallback;
+  }
+  const std::optional<Value> texts = valueFromPropertyList(*bytes);
+  if (!texts || !texts->is_object()) {
+    systemLog("the table " + path + " is not a dictionary of texts");
+    return fallback;
+  }
+  const auto text = texts->find(key);
+  return text != texts->end() && text->is_string() ? text->get<std::string>() : fallback;
 }
 
 }  // namespace platform::foundation

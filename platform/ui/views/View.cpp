@@ -207,6 +207,20 @@ graphics::Color View::tintColor() const {
   return systemBlue;
 }
 
+void View::setTintColor(std::optional<graphics::Color> color) {
+  const graphics::Color shown = tintColor();
+  tintColor_ = color;
+  if (tintColor() != shown) notifyTintColorDidChange();
+}
+
+void View::notifyTintColorDidChange() {
+  tintColorDidChange();
+  const std::vector<std::shared_ptr<View>> subviews = subviews_;
+  for (const std::shared_ptr<View>& subview : subviews) {
+    if (!subview->tintColor_) subview->notifyTintColorDidChange();
+  }
+}
+
 // Hierarchy
 
 std::shared_ptr<Window> View::window() const {
@@ -292,6 +306,7 @@ void View::placeSubview(std::shared_ptr<View> view, std::size_t index) {
     return;
   }
   const std::shared_ptr<Window> oldWindow = view->window();
+  const graphics::Color oldTint = view->tintColor();
   view->willMoveToSuperview(this);
   view->detachFromSuperview();
   index = std::min(index, subviews_.size());
@@ -300,6 +315,9 @@ void View::placeSubview(std::shared_ptr<View> view, std::size_t index) {
   placeSubviewLayer(index);
   if (view->window() != oldWindow) {
     view->notifyDidMoveToWindow();
+  }
+  if (view->tintColor() != oldTint) {
+    view->notifyTintColorDidChange();
   }
   view->didMoveToSuperview();
   didAddSubview(*view);
@@ -393,10 +411,14 @@ void View::removeFromSuperview() {
   }
   const std::shared_ptr<View> keepAlive = shared_from_this();
   const std::shared_ptr<Window> oldWindow = window();
+  const graphics::Color oldTint = tintColor();
   willMoveToSuperview(nullptr);
   detachFromSuperview();
   if (window() != oldWindow) {
     notifyDidMoveToWindow();
+  }
+  if (tintColor() != oldTint) {
+    notifyTintColorDidChange();
   }
   didMoveToSuperview();
 }
@@ -425,6 +447,7 @@ void View::willMoveToSuperview(View*) {}
 void View::didMoveToSuperview() {}
 void View::didMoveToWindow() {}
 void View::didAddSubview(View&) {}
+void View::tintColorDidChange() {}
 void View::willRemoveSubview(View&) {}
 
 // Coordinates

@@ -121,7 +121,8 @@ class View : public std::enable_shared_from_this<View> {
   void setContentMode(ContentMode mode) { layer_->setContentsGravity(mode); }
   // The view's own tint, else its superview's, else the system blue.
   graphics::Color tintColor() const;
-  void setTintColor(std::optional<graphics::Color> color) { tintColor_ = color; }
+  // Tells the view and every subview that inherits its tint when the tint it shows changes.
+  void setTintColor(std::optional<graphics::Color> color);
   // A view whose alpha cuts this view and its subviews; it belongs to no view tree (a view
   // with a superview is refused), and its frame is in this view's bounds space.
   const std::shared_ptr<View>& maskView() const { return maskView_; }
@@ -199,6 +200,9 @@ class View : public std::enable_shared_from_this<View> {
   virtual void didMoveToSuperview();
   virtual void didMoveToWindow();
   virtual void didAddSubview(View& subview);
+  // The tint the view shows changed: its own was set, or an ancestor's, or it moved under
+  // another tint.
+  virtual void tintColorDidChange();
   virtual void willRemoveSubview(View& subview);
 
  private:
@@ -218,6 +222,7 @@ class View : public std::enable_shared_from_this<View> {
   // Keeps the subview's layer in step with its place among the subviews.
   void placeSubviewLayer(std::size_t index);
   void notifyDidMoveToWindow();
+  void notifyTintColorDidChange();
   // Lets an animation block around the change record the values from before it.
   void willChangeAnimatableProperty();
 

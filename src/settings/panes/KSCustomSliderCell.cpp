@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/foundation/files/Bundle.h"
 #include "platform/foundation/values/Conversions.h"
 #include "platform/preferences/ListController.h"
 #include "platform/ui/controls/AlertController.h"
@@ -67,7 +68,8 @@ KSCustomSliderCell::KSCustomSliderCell(ConstructionKey key, platform::preference
 
 void KSCustomSliderCell::build() {
   setSelectionStyle(SelectionStyle::none);
-  _sliderLabel->setText(row_.label);
+  const auto table = row_.text("localizationTable");
+  _sliderLabel->setText(foundation::Bundle::main().localizedString(row_.label, row_.label, table.value_or("")));
   _sliderLabel->setFont(platform::graphics::systemFont(15));
   slider_->setMinimumValue(numberProperty(row_, "min", 0));
   slider_->setMaximumValue(numberProperty(row_, "max", 1));
@@ -122,6 +124,7 @@ void KSCustomSliderCell::setCustomSliderValue() {
   const std::string current = formatted("%.02f", slider_->value());
   alert->addTextField([&](ui::TextField& field) {
     field.setText(current);
+    field.setKeyboardType(ui::TextField::KeyboardType::decimalPad);
     field.setTextColor(tint);
   });
   const std::weak_ptr<KSCustomSliderCell> self = std::static_pointer_cast<KSCustomSliderCell>(shared_from_this());
@@ -154,7 +157,16 @@ void KSCustomSliderCell::applyTypedValue(const std::string& text) {
   _valueLabel->setText(formatted("%.01f", typed));
 }
 
+void KSCustomSliderCell::refreshCellContentsWithSpecifier(const platform::preferences::PaneRow&) {
+  colourLabelsWithTint();
+}
+
 void KSCustomSliderCell::tintColorDidChange() {
+  TableViewCell::tintColorDidChange();
+  colourLabelsWithTint();
+}
+
+void KSCustomSliderCell::colourLabelsWithTint() {
   _sliderLabel->setTextColor(tintColor());
   _valueLabel->setTextColor(tintColor());
 }

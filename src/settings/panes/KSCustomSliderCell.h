@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/preferences/PaneRows.h"
+#include "platform/preferences/SpecifierCell.h"
 #include "platform/ui/lists/TableViewCell.h"
 
 namespace platform::preferences {
@@ -17,9 +18,10 @@ class StackView;
 
 namespace vantile::settings {
 
-// A slider row: its title above the slider and the value as a number ("%.01f"); a tap on the
-// number asks for an exact value ("Enter Value"), kept within the slider's range.
-class KSCustomSliderCell : public platform::ui::TableViewCell {
+// A slider row: its title above the slider and the value as a number ("%.01f"), both in the
+// cell's tint; a tap on the number asks for an exact value ("Enter Value"), kept within the
+// slider's range.
+class KSCustomSliderCell : public platform::ui::TableViewCell, public platform::preferences::SpecifierCell {
  public:
   static constexpr std::string_view cellClassName = "KSCustomSliderCell";
   // Rows of this class give it this "height".
@@ -37,16 +39,19 @@ class KSCustomSliderCell : public platform::ui::TableViewCell {
   void setCustomSliderValue();
   // Applies typed text as "Set" does.
   void applyTypedValue(const std::string& text);
-  void tintColorDidChange();
+  void refreshCellContentsWithSpecifier(const platform::preferences::PaneRow& row) override;
 
   const std::shared_ptr<platform::ui::Slider>& slider() const { return slider_; }
+  const std::shared_ptr<platform::ui::Label>& sliderLabel() const { return _sliderLabel; }
   const std::shared_ptr<platform::ui::Label>& valueLabel() const { return _valueLabel; }
 
  protected:
   void layoutSubviews() override;
+  void tintColorDidChange() override;
 
  private:
   void build();
+  void colourLabelsWithTint();
 
   platform::preferences::PaneRow row_;
   std::weak_ptr<platform::preferences::ListController> pane_;

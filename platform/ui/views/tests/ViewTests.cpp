@@ -161,6 +161,7 @@ class RecordingView : public View {
   }
   void didAddSubview(View&) override { log_.push_back(name_ + " added a subview"); }
   void willRemoveSubview(View&) override { log_.push_back(name_ + " will remove a subview"); }
+  void tintColorDidChange() override { log_.push_back(name_ + " tint changed"); }
 
  private:
   std::string name_;
@@ -188,6 +189,36 @@ TEST(ViewHooks, MovingIntoAndOutOfAWindowRunsTheHooksInOrder) {
                                            "clock left its window", "hand left its window",
                                            "holder did move to superview"}));
   EXPECT_EQ(clock->window(), nullptr);
+}
+
+TEST(ViewHooks, TintChangesReachEveryViewThatShowsThemAndNoOther) {
+  std::vector<std::string> log;
+  const auto holder = RecordingView::make("holder", log);
+  const auto inheriting = RecordingView::make("inheriting", log);
+  const auto ownTint = RecordingView::make("own", log);
+  const auto below = RecordingView::make("below", log);
+  holder->addSubview(inheriting);
+  holder->addSubview(ownTint);
+  ownTint->setTintColor(Color{1, 0, 0, 1});
+  ownTint->addSubview(below);
+  log.clear();
+
+  holder->setTintColor(Color{0, 1, 0, 1});
+  holder->setTintColor(Color{0, 1, 0, 1});
+  EXPECT_EQ(log, (std::vector<std::string>{"holder tint changed", "inheriting tint changed"}));
+  log.clear();
+
+  // Moving under another tint changes what the moved tree shows; under the same one nothing.
+  const auto red = View::make();
+  red->setTintColor(Color{1, 0, 0, 1});
+  red->addSubview(inheriting);
+  red->addSubview(ownTint);
+  inheriting->removeFromSuperview();
+  EXPECT_EQ(log, (std::vector<std::string>{
+                     "inheriting will move to a superview", "holder will remove a subview", "inheriting tint changed",
+                     "inheriting did move to superview", "own will move to a superview", "holder will remove a subview",
+                     "own did move to superview", "inheriting will leave its superview", "inheriting tint changed",
+                     "inheriting did move to superview"}));
 }
 
 TEST(ViewHooks, MovingWithinTheSameWindowDoesNotTouchWindowMembership) {

@@ -80,7 +80,9 @@ class SettingsPaneBehaviour : public ::testing::Test {
                                "<key>key</key><string>size</string><key>cellClass</key>"
                                "<string>KSCustomSliderCell</string><key>min</key><real>0</real><key>max</key>"
                                "<real>100</real><key>default</key><real>3.14159</real><key>height</key>"
-                               "<real>56</real>")));
+                               "<real>56</real><key>localizationTable</key><string>Sliders</string>")));
+    root.writeFile(std::string(kBundle) + "/en.lproj/Sliders.strings",
+                   "<plist><dict><key>Size</key><string>Battery Size</string></dict></plist>");
     foundation::Bundle::main().setResourceFolder(kBundle);
     registerPanes();
     for (const char* name : {"com.kestrune.vantile/preferences.changed", "com.kestrune.vantile/movedThemeLS",
@@ -195,6 +197,28 @@ TEST_F(SettingsPaneBehaviour, TheSliderCellShowsOneDecimalAndKeepsTypedValuesInI
     EXPECT_EQ(cell->valueLabel()->text(), c.shown) << c.typed;
     EXPECT_DOUBLE_EQ(cell->slider()->value(), c.stored) << c.typed;
   }
+}
+
+TEST_F(SettingsPaneBehaviour, TheSliderCellTitlesFromItsTableAndColoursBothLabelsWithItsTint) {
+  const auto pane = show("HideOptions");
+  const auto cell = std::dynamic_pointer_cast<KSCustomSliderCell>(pane->table()->cellForRowAtIndexPath({0, 4}));
+  ASSERT_TRUE(cell);
+  EXPECT_EQ(cell->sliderLabel()->text(), "Battery Size");
+  EXPECT_EQ(cell->sliderLabel()->textColor(), cell->tintColor()) << "coloured when the pane handed it out";
+  EXPECT_EQ(cell->valueLabel()->textColor(), cell->tintColor());
+
+  const platform::graphics::Color green{0, 0.8, 0.2, 1};
+  pane->table()->setTintColor(green);
+  EXPECT_EQ(cell->tintColor(), green);
+  EXPECT_EQ(cell->sliderLabel()->textColor(), green);
+  EXPECT_EQ(cell->valueLabel()->textColor(), green);
+
+  cell->setCustomSliderValue();
+  const auto alert = platform::ui::AlertController::shownInKeyWindow();
+  ASSERT_TRUE(alert);
+  EXPECT_EQ(alert->textFields()[0]->keyboardType(), platform::ui::TextField::KeyboardType::decimalPad);
+  EXPECT_EQ(alert->textFields()[0]->textColor(), green);
+  ASSERT_TRUE(alert->chooseAction("Cancel"));
 }
 
 // Stand-ins for the system's restart classes, recording what reaches them.
