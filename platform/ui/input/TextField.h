@@ -25,6 +25,11 @@ class TextField : public Control {
   enum class ReturnKeyType { standard, done };
   // When the clear button or the left view shows.
   enum class ViewMode { never, whileEditing, always };
+  // What the keyboard offers and corrects; text typed here arrives as typed either way.
+  enum class KeyboardType { standard, decimalPad };
+  enum class AutocorrectionType { standard, no };
+  enum class AutocapitalizationType { none, sentences };
+  enum class SmartQuotesType { standard, no };
 
   static constexpr double roundedRectCornerRadius = 5;
   static constexpr double clearButtonSide = 19;
@@ -59,6 +64,14 @@ class TextField : public Control {
   void setBorderStyle(BorderStyle style) { borderStyle_ = style; }
   ReturnKeyType returnKeyType() const { return returnKeyType_; }
   void setReturnKeyType(ReturnKeyType type) { returnKeyType_ = type; }
+  KeyboardType keyboardType() const { return keyboardType_; }
+  void setKeyboardType(KeyboardType type) { keyboardType_ = type; }
+  AutocorrectionType autocorrectionType() const { return autocorrectionType_; }
+  void setAutocorrectionType(AutocorrectionType type) { autocorrectionType_ = type; }
+  AutocapitalizationType autocapitalizationType() const { return autocapitalizationType_; }
+  void setAutocapitalizationType(AutocapitalizationType type) { autocapitalizationType_ = type; }
+  SmartQuotesType smartQuotesType() const { return smartQuotesType_; }
+  void setSmartQuotesType(SmartQuotesType type) { smartQuotesType_ = type; }
   // The clear button shows at the right, only while there is text.
   ViewMode clearButtonMode() const { return clearButtonMode_; }
   void setClearButtonMode(ViewMode mode) { clearButtonMode_ = mode; }
@@ -127,6 +140,10 @@ class TextField : public Control {
   double minimumFontSize_ = 0;
   BorderStyle borderStyle_ = BorderStyle::none;
   ReturnKeyType returnKeyType_ = ReturnKeyType::standard;
+  KeyboardType keyboardType_ = KeyboardType::standard;
+  AutocorrectionType autocorrectionType_ = AutocorrectionType::standard;
+  AutocapitalizationType autocapitalizationType_ = AutocapitalizationType::sentences;
+  SmartQuotesType smartQuotesType_ = SmartQuotesType::standard;
   ViewMode clearButtonMode_ = ViewMode::never;
   std::shared_ptr<View> leftView_;
   ViewMode leftViewMode_ = ViewMode::never;

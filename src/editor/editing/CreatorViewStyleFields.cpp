@@ -88,6 +88,7 @@ std::shared_ptr<TextField> CreatorView::createElementOptionTextFieldWithFrame(co
   field->setFont(graphics::systemFont(kFieldFontSize));
   field->setPlaceholder(placeholder);
   field->setText(text);
+  field->setAutocorrectionType(TextField::AutocorrectionType::no);
   field->setReturnKeyType(TextField::ReturnKeyType::done);
   field->setClearButtonMode(TextField::ViewMode::whileEditing);
   field->setDelegate(styleFieldDelegate());

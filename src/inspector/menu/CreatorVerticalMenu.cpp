@@ -152,6 +152,7 @@ void CreatorVerticalMenu::addSearchField() {
   searchFieldView->setFont(graphics::systemFont(12));
   searchFieldView->setBorderStyle(ui::TextField::BorderStyle::roundedRect);
   searchFieldView->setReturnKeyType(ui::TextField::ReturnKeyType::done);
+  searchFieldView->setAutocapitalizationType(ui::TextField::AutocapitalizationType::none);
   searchFieldView->setClearButtonMode(ui::TextField::ViewMode::always);
   searchFieldView->layer()->setName(kSearchLayerName);
   searchFieldView->layer()->setCornerRadius(15);

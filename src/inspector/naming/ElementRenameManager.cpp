@@ -62,6 +62,8 @@ void ElementRenameManager::showRenameAlertForElement(const std::string& name) {
     field.setTextColor({0.9, 0.9, 0.9, 1});
     field.setClearButtonMode(platform::ui::TextField::ViewMode::whileEditing);
     field.setBorderStyle(platform::ui::TextField::BorderStyle::roundedRect);
+    field.setAutocapitalizationType(platform::ui::TextField::AutocapitalizationType::none);
+    field.setAutocorrectionType(platform::ui::TextField::AutocorrectionType::no);
   });
   alert->addAction({"Cancel", AlertAction::Style::cancel, {}});
   // The manager lives for the whole process; the alert is held weakly so it does not keep itself.

@@ -95,6 +95,9 @@ void CreatorTextFieldView::createTextFieldWithTextField(const std::shared_ptr<ui
   textFieldView = ui::TextField::make({bounds().size.width / 2 - std::trunc(width / 2), 50, width, 40});
   textFieldView->setBorderStyle(ui::TextField::BorderStyle::roundedRect);
   textFieldView->setPlaceholder("");
+  textFieldView->setAutocorrectionType(ui::TextField::AutocorrectionType::no);
+  textFieldView->setAutocapitalizationType(ui::TextField::AutocapitalizationType::none);
+  textFieldView->setSmartQuotesType(ui::TextField::SmartQuotesType::no);
   textFieldView->setReturnKeyType(ui::TextField::ReturnKeyType::done);
   textFieldView->setClearButtonMode(ui::TextField::ViewMode::whileEditing);
   textFieldView->setFont(graphics::systemFont(12));
@@ -145,6 +148,8 @@ void CreatorTextFieldView::addSearchField() {
   searchFieldView->setFont(graphics::systemFont(14));
   searchFieldView->setBorderStyle(ui::TextField::BorderStyle::roundedRect);
   searchFieldView->setReturnKeyType(ui::TextField::ReturnKeyType::done);
+  searchFieldView->setAutocorrectionType(ui::TextField::AutocorrectionType::no);
+  searchFieldView->setAutocapitalizationType(ui::TextField::AutocapitalizationType::none);
   searchFieldView->setClearButtonMode(ui::TextField::ViewMode::always);
   searchFieldView->layer()->setName(kSearchLayerName);
   searchFieldView->layer()->setCornerRadius(15);

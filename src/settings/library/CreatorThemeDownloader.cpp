@@ -74,6 +74,8 @@ std::shared_ptr<ui::View> CreatorThemeDownloader::setupMainView(const std::share
   searchFieldView->setFont(platform::graphics::systemFont(14));
   searchFieldView->setBorderStyle(ui::TextField::BorderStyle::roundedRect);
   searchFieldView->setReturnKeyType(ui::TextField::ReturnKeyType::done);
+  searchFieldView->setAutocorrectionType(ui::TextField::AutocorrectionType::no);
+  searchFieldView->setAutocapitalizationType(ui::TextField::AutocapitalizationType::none);
   searchFieldView->setClearButtonMode(ui::TextField::ViewMode::always);
   searchFieldView->setDelegate(shared_from_this());
   searchFieldView->layer()->setName(std::string(kSearchFieldName));

@@ -102,6 +102,9 @@ TEST_F(ElementRenaming, TheAlertIsPrefilledWithTheNameAndCancelChangesNothing) {
   ASSERT_EQ(prompt->textFields().size(), 1U);
   EXPECT_EQ(prompt->textFields().front()->text(), "clock");
   EXPECT_EQ(prompt->textFields().front()->placeholder(), "Element name");
+  EXPECT_EQ(prompt->textFields().front()->autocorrectionType(), platform::ui::TextField::AutocorrectionType::no);
+  EXPECT_EQ(prompt->textFields().front()->autocapitalizationType(),
+            platform::ui::TextField::AutocapitalizationType::none);
   ASSERT_EQ(prompt->actions().size(), 2U);
   EXPECT_EQ(prompt->actions()[0].title, "Cancel");
   EXPECT_EQ(prompt->actions()[0].style, AlertAction::Style::cancel);

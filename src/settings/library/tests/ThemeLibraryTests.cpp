@@ -93,6 +93,8 @@ TEST_F(ThemeLibrary, AnEmptyFolderGivesAnEmptyGridWithItsSearchFieldAndALongPres
   ASSERT_TRUE(library->searchFieldView);
   EXPECT_EQ(library->searchFieldView->superview(), shown);
   EXPECT_EQ(library->searchFieldView->frame(), (platform::graphics::Rect{375.0 / 2 - 60, 80, 120, 30}));
+  EXPECT_EQ(library->searchFieldView->autocorrectionType(), ui::TextField::AutocorrectionType::no);
+  EXPECT_EQ(library->searchFieldView->autocapitalizationType(), ui::TextField::AutocapitalizationType::none);
 
   ui::TouchInjector touches(window);
   touches.press({180, 300}, 0.5);
