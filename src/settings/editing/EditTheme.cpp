@@ -8,7 +8,8 @@ namespace vantile::settings {
 
 std::shared_ptr<EditTheme> EditTheme::make() {
   auto pane = std::make_shared<EditTheme>(ConstructionKey{});
-  pane->openEditor();
+  pane->addSaveThemeButton();
+  pane->showEditor();
   connectEditorToLibrary();
   CreatorView::sharedInstance().loadThemePicker();
   return pane;

@@ -18,7 +18,7 @@ class ThemeEditorPane : public platform::preferences::ListController {
 
   explicit ThemeEditorPane(ConstructionKey key) : ListController(key) {}
 
-  // The editor's root view in this pane's view; nothing when the canvas gave none.
+  // The editor's root view in this pane's view; nothing until the canvas gave it.
   const std::shared_ptr<platform::ui::View>& loadedCreatorView() const { return loadedCreatorView_; }
   const std::shared_ptr<platform::ui::BarButtonItem>& saveThemeButton() const { return saveTheme_; }
 
@@ -26,8 +26,10 @@ class ThemeEditorPane : public platform::preferences::ListController {
   void saveTheme();
 
  protected:
-  // The button, then the editor on the starting theme.
-  void openEditor();
+  // The "Save Theme" button in the navigation bar.
+  void addSaveThemeButton();
+  // The shared canvas set to the starting theme, its root view added to this pane's view.
+  void showEditor();
   // What the prompt's field starts with for the canvas's selected theme.
   virtual std::string promptedName(std::string_view selectedTheme) const = 0;
 
