@@ -4,7 +4,7 @@
 #include "platform/foundation/files/DeviceRoot.h"
 #include "platform/foundation/files/SystemLog.h"
 #include "platform/preferences/PaneRegistry.h"
-#include "platform/preferences/SpecifierCell.h"
+#include "platform/preferences/RowBoundCell.h"
 #include "platform/ui/controls/Slider.h"
 #include "platform/ui/controls/Switch.h"
 #include "platform/ui/input/FirstResponder.h"
@@ -173,7 +173,7 @@ std::shared_ptr<ui::TableViewCell> ListController::cellForRowAtIndexPath(ui::Tab
   auto cell = makeRowCell(rows[row]);
   if (cell) {
     tintCell(*cell);
-    if (auto* ownClass = dynamic_cast<SpecifierCell*>(cell.get())) ownClass->refreshCellContentsWithSpecifier(rows[row]);
+    if (auto* ownClass = dynamic_cast<RowBoundCell*>(cell.get())) ownClass->refreshCellContentsWithSpecifier(rows[row]);
     cells_[row] = cell;
   }
   return cell;

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/preferences/PaneRows.h"
-#include "platform/preferences/SpecifierCell.h"
+#include "platform/preferences/RowBoundCell.h"
 #include "platform/ui/lists/TableViewCell.h"
 
 namespace platform::preferences {
@@ -21,7 +21,7 @@ namespace vantile::settings {
 // A slider row: its title above the slider and the value as a number ("%.01f"), both in the
 // cell's tint; a tap on the number asks for an exact value ("Enter Value"), kept within the
 // slider's range.
-class KSCustomSliderCell : public platform::ui::TableViewCell, public platform::preferences::SpecifierCell {
+class KSCustomSliderCell : public platform::ui::TableViewCell, public platform::preferences::RowBoundCell {
  public:
   static constexpr std::string_view cellClassName = "KSCustomSliderCell";
   // Rows of this class give it this "height".

@@ -6,15 +6,15 @@ namespace platform::preferences {
 
 // A row cell of its own class that brings itself up to date with its row each time the pane
 // hands it to the table.
-class SpecifierCell {
+class RowBoundCell {
  public:
   virtual void refreshCellContentsWithSpecifier(const PaneRow& row) = 0;
 
  protected:
-  SpecifierCell() = default;
-  SpecifierCell(const SpecifierCell&) = default;
-  SpecifierCell& operator=(const SpecifierCell&) = default;
-  ~SpecifierCell() = default;
+  RowBoundCell() = default;
+  RowBoundCell(const RowBoundCell&) = default;
+  RowBoundCell& operator=(const RowBoundCell&) = default;
+  ~RowBoundCell() = default;
 };
 
 }  // namespace platform::preferences
