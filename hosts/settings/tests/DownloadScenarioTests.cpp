@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hosts/common/testing/HostProcess.h"
+#include "hosts/settings/tests/ScenarioDumps.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/values/Value.h"
 #include "testing/LoopbackRepositoryServer.h"
@@ -16,10 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using platform::foundation::readFile;
 using platform::foundation::writeFileAtomically;
-
-platform::Value readDump(const fs::path& file) {
-  return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
-}
 
 // The theme's label, not SpringBoard's own clock of the same id.
 const platform::Value* findLabel(const platform::Value& entry, const std::string& id) {
@@ -69,13 +66,7 @@ TEST(DownloadScenario, AThemeDownloadedFromARepositoryAndAppliedShowsOnTheNextLo
       readFile(root.path() / "var/mobile/Library/Preferences/com.kestrune.vantile.plist").value_or("");
   EXPECT_NE(settingsFile.find("<string>Aurora.json</string>"), std::string::npos) << settingsFile;
 
-  const auto lockDump = root.path() / "views.json";
-  hosts::HostProcess springboard(
-      SPRINGBOARD_PROGRAM,
-      {"--root", root.path().string(), "--screen", "375x812@1", "--seconds", "1", "--dump", lockDump.string()},
-      {"TZ=Europe/Berlin"});
-  ASSERT_EQ(springboard.wait(), 0) << springboard.errors();
-  const platform::Value dump = readDump(lockDump);
+  const platform::Value dump = springboardDump(SPRINGBOARD_PROGRAM, root.path(), "views.json");
   const platform::Value* clock = findLabel(dump["lockscreen"], "clock");
   ASSERT_NE(clock, nullptr) << dump["lockscreen"].dump(1);
   EXPECT_EQ(clock->value("frame", platform::Value()), platform::Value({37, 120, 300, 90})) << clock->dump(1);

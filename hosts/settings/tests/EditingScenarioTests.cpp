@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hosts/common/testing/HostProcess.h"
+#include "hosts/settings/tests/ScenarioDumps.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/values/Value.h"
 #include "testing/TemporaryDeviceRoot.h"
@@ -14,19 +15,6 @@ namespace vantile::settings_host {
 namespace {
 
 using platform::foundation::readFile;
-
-platform::Value readDump(const std::filesystem::path& file) {
-  return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
-}
-
-const platform::Value* findId(const platform::Value& entry, const std::string& id) {
-  if (entry.is_object() && entry.value("id", "") == id) return &entry;
-  if (!entry.is_object() || !entry.contains("subviews")) return nullptr;
-  for (const platform::Value& child : entry.at("subviews")) {
-    if (const platform::Value* found = findId(child, id)) return found;
-  }
-  return nullptr;
-}
 
 // A user moves, resizes and retypes the example theme's clock, adds a template from the bulk
 // creator, saves the theme under a new name and applies it to the lock screen; the next SpringBoard run on the same device folder shows the edited theme.
@@ -70,18 +58,13 @@ TEST(EditingScenario, AThemeEditedByTouchesSavedAndAppliedShowsOnTheNextLockScre
       readFile(root.path() / "var/mobile/Library/Preferences/com.kestrune.vantile.plist").value_or("");
   EXPECT_NE(settings.find("<string>Morning.json</string>"), std::string::npos) << settings;
 
-  const auto dumpFile = root.path() / "views.json";
-  hosts::HostProcess springboard(SPRINGBOARD_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
-                                                       "--seconds", "1", "--dump", dumpFile.string()},
-                                 {"TZ=Europe/Berlin"});
-  ASSERT_EQ(springboard.wait(), 0) << springboard.errors();
-  const platform::Value dump = readDump(dumpFile);
-  const platform::Value* shown = findId(dump["lockscreen"], "clock");
+  const platform::Value dump = springboardDump(SPRINGBOARD_PROGRAM, root.path(), "views.json");
+  const platform::Value* shown = findWith(dump["lockscreen"], "id", "clock");
   ASSERT_NE(shown, nullptr) << dump.dump(1);
   EXPECT_EQ(shown->at("frame"), (platform::Value{50, 150, 285, 96}));
   const std::string text = shown->value("text", "");
   EXPECT_TRUE(text.ends_with(" Good morning")) << text;
-  EXPECT_NE(findId(dump["lockscreen"], "pillText"), nullptr);
+  EXPECT_NE(findWith(dump["lockscreen"], "id", "pillText"), nullptr);
 }
 
 }  // namespace

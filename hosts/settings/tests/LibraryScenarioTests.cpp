@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hosts/common/testing/HostProcess.h"
+#include "hosts/settings/tests/ScenarioDumps.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/values/Value.h"
 #include "platform/graphics/Image.h"
@@ -16,19 +17,6 @@ namespace {
 
 using platform::foundation::readFile;
 using platform::foundation::writeFileAtomically;
-
-platform::Value readDump(const std::filesystem::path& file) {
-  return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
-}
-
-const platform::Value* findWith(const platform::Value& entry, const std::string& key, const std::string& value) {
-  if (entry.is_object() && entry.value(key, "") == value) return &entry;
-  if (!entry.is_object() || !entry.contains("subviews")) return nullptr;
-  for (const platform::Value& child : entry.at("subviews")) {
-    if (const platform::Value* found = findWith(child, key, value)) return found;
-  }
-  return nullptr;
-}
 
 constexpr const char* kTinyTheme = R"json({"PresetView": {
   "frame": {"x": "0", "y": "0", "width": "math(screen_width)", "height": "math(screen_height)"},
@@ -74,13 +62,7 @@ TEST(LibraryScenario, AThemeFoundBySearchAndTappedInTheLockScreenGridShowsOnTheN
   EXPECT_NE(settingsFile.find("<key>VantileTheme</key>"), std::string::npos) << settingsFile;
   EXPECT_NE(settingsFile.find("<string>Tiny.json</string>"), std::string::npos) << settingsFile;
 
-  const auto lockDump = root.path() / "views.json";
-  hosts::HostProcess springboard(
-      SPRINGBOARD_PROGRAM,
-      {"--root", root.path().string(), "--screen", "375x812@1", "--seconds", "1", "--dump", lockDump.string()},
-      {"TZ=Europe/Berlin"});
-  ASSERT_EQ(springboard.wait(), 0) << springboard.errors();
-  const platform::Value dump = readDump(lockDump);
+  const platform::Value dump = springboardDump(SPRINGBOARD_PROGRAM, root.path(), "views.json");
   const platform::Value* label = findWith(dump["lockscreen"], "id", "tinyLabel");
   ASSERT_NE(label, nullptr) << dump["lockscreen"].dump(1);
   EXPECT_EQ(label->value("text", ""), "Tiny theme");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hosts/common/testing/HostProcess.h"
+#include "hosts/settings/tests/ScenarioDumps.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/values/Value.h"
 #include "testing/TemporaryDeviceRoot.h"
@@ -13,10 +14,6 @@ namespace vantile::settings_host {
 namespace {
 
 using platform::foundation::readFile;
-
-platform::Value readDump(const std::filesystem::path& file) {
-  return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
-}
 
 // The view holding the element with that id: the theme's root view.
 const platform::Value* parentOf(const platform::Value& entry, const std::string& id) {
@@ -28,22 +25,13 @@ const platform::Value* parentOf(const platform::Value& entry, const std::string&
   return nullptr;
 }
 
-platform::Value springboardDump(const testing::TemporaryDeviceRoot& root, const std::string& name) {
-  const auto dumpFile = root.path() / name;
-  hosts::HostProcess springboard(SPRINGBOARD_PROGRAM, {"--root", root.path().string(), "--screen", "375x812@1",
-                                                       "--seconds", "1", "--dump", dumpFile.string()},
-                                 {"TZ=Europe/Berlin"});
-  EXPECT_EQ(springboard.wait(), 0) << springboard.errors();
-  return readDump(dumpFile);
-}
-
 // A user opens the lock-screen move pane from the root pane, drags the theme 40 points up and
 // applies; the next SpringBoard run on the same device shows the lock-screen theme moved.
 TEST(MoveThemeScenario, ALockScreenThemeMovedInSettingsShowsMovedOnTheNextLockScreen) {
   testing::TemporaryDeviceRoot root;
   const std::filesystem::path source = std::getenv("VANTILE_SOURCE_DIR");
   std::filesystem::copy(source / "examples/device", root.path(), std::filesystem::copy_options::recursive);
-  const platform::Value before = springboardDump(root, "before.json");
+  const platform::Value before = springboardDump(SPRINGBOARD_PROGRAM, root.path(), "before.json");
 
   const auto scenario = root.path() / "scenario.json";
   ASSERT_TRUE(platform::foundation::writeFileAtomically(scenario, R"([
@@ -63,7 +51,7 @@ TEST(MoveThemeScenario, ALockScreenThemeMovedInSettingsShowsMovedOnTheNextLockSc
   EXPECT_NE(stored.find("<key>lsthemexaxis</key>\n\t<real>0"), std::string::npos) << stored;
   EXPECT_NE(stored.find("<key>lsthemeyaxis</key>\n\t<real>-40"), std::string::npos) << stored;
 
-  const platform::Value after = springboardDump(root, "after.json");
+  const platform::Value after = springboardDump(SPRINGBOARD_PROGRAM, root.path(), "after.json");
   const platform::Value* themeBefore = parentOf(before["lockscreen"], "time");
   const platform::Value* themeAfter = parentOf(after["lockscreen"], "time");
   ASSERT_TRUE(themeBefore && themeAfter) << after.dump(1);

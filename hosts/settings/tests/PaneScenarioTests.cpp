@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "hosts/common/testing/HostProcess.h"
+#include "hosts/settings/tests/ScenarioDumps.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/preferences/PreferenceDomain.h"
 #include "platform/foundation/values/Value.h"
@@ -19,10 +20,6 @@ using platform::Value;
 
 std::filesystem::path sourcePath(const char* relative) {
   return std::filesystem::path(std::getenv("VANTILE_SOURCE_DIR")) / relative;
-}
-
-Value readDump(const std::filesystem::path& file) {
-  return Value::parse(platform::foundation::readFile(file).value_or("null"), nullptr, false);
 }
 
 // The dumped views from the window down to the first one (depth first) that matches.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "hosts/common/testing/HostProcess.h"
+#include "hosts/settings/tests/ScenarioDumps.h"
 #include "platform/foundation/files/Files.h"
 #include "platform/foundation/values/Value.h"
 #include "platform/graphics/ImageCodec.h"
@@ -17,15 +18,10 @@
 namespace vantile::settings_host {
 namespace {
 
-using platform::foundation::readFile;
 using platform::foundation::writeFileAtomically;
 
 std::filesystem::path sourcePath(const char* relative) {
   return std::filesystem::path(std::getenv("VANTILE_SOURCE_DIR")) / relative;
-}
-
-platform::Value readDump(const std::filesystem::path& file) {
-  return platform::Value::parse(readFile(file).value_or("null"), nullptr, false);
 }
 
 // The example device, copied so that the host may write into it.
